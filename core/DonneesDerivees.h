@@ -1,0 +1,18 @@
+#pragma once
+// Data derived from the node and arc tables after either changed.
+
+namespace kelmo {
+
+// Resolves each arc's end codes into node numbers (0 at both ends when
+// either code matches no node).
+void IndexeArcs();
+// One-way flags: road-like link types and timetabled runs are one-way,
+// except a road arc paired with its reverse arc of the same link type.
+void DefinitOrientationArcs();
+// The served-modes string "TGV-FER-ROU-AUT-BAT" of every node.
+void CalculeModesNoeuds();
+// Presence counts of the link types, the option buttons of the arc
+// selection dialog and the most frequent link type of the arc editor.
+void RemplitListesTypes();
+
+} // namespace kelmo

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+namespace kelmo {
+
+// Reads an arc file into `Arcs`, as a new table or, while `AjoutFichierArcs`
+// is set, after the arcs already loaded. The table changes only when the
+// whole file was read; any failure raises an ErreurExecution.
+void LitFichierArcs(const QString& chemin);
+// Writes arcs 1 to `NbArcs` (only those with both ends resolved while
+// `EliminationArcsDeconnectes` is set).
+void CreeFichierArcs(const QString& chemin);
+void SignaleErreurVitesse(double ligne, double origine, double destination, double mode, double longueur,
+                          double duree, double vitesse);
+
+} // namespace kelmo

@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+namespace kelmo {
+
+// Reads a node file into `Noeuds`, replacing the table only when the whole
+// file was read; any failure raises an ErreurExecution and leaves the table
+// loaded before as it was.
+void LitFichierNoeuds(const QString& chemin);
+// Writes nodes 1 to `NbNoeuds`; a value too wide for its column refuses the
+// write with a message naming the node, and the old file stays.
+void CreeFichierNoeuds(const QString& chemin);
+
+} // namespace kelmo

@@ -1,0 +1,217 @@
+#pragma once
+// The shared data model: the node and arc tables, the link types, the view
+// and option variables and the current file names. Every subsystem reads and
+// writes it directly, as the program always has; `ReinitialiseDonnees` puts
+// it back to the state of a process that has not started up yet.
+#include "core/Couleurs.h"
+#include "core/Formes.h"
+#include "platform/TexteFixe.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace kelmo {
+
+// Table limits of the stored files.
+constexpr int NbMaxNoeudsFichier = 6000;
+constexpr int NbMaxArcsFichier = 99999;   // reading stops before arc index 100000
+constexpr int NbMaxNoeudsTable = 32767;   // node numbers are 16-bit
+
+struct Noeud {
+    TexteFixe<50> Nom;
+    int32_t Code = 0;
+    int32_t Population = 0;
+    float X = 0, Y = 0, Z = 0;
+    float XEcran = 0, YEcran = 0, ZEcran = 0;
+    bool Visible = false;
+    TexteFixe<19> Modes;
+    int16_t Niveau = 0;
+    bool Traite = false;
+    float XAnamorphose = 0, YAnamorphose = 0;
+};
+
+struct Arc {
+    int32_t CodeOrigine = 0;
+    int32_t CodeDestination = 0;
+    int16_t IndiceOrigine = 0;
+    int16_t IndiceDestination = 0;
+    int16_t Mode = 0;
+    bool Oriente = false;
+    float Longueur = 0;
+    float Duree = 0;          // minutes
+    int16_t Minimal = 0;      // 1 kept by the relief, 2 TGV/motorway set aside, 0 not kept
+    int16_t HeureDepart = 0;  // minutes after midnight
+    int16_t HeureArrivee = 0;
+    TexteFixe<7> Jours;
+    float Debit = 0;
+    float Capacite = 0;
+    int16_t Niveau = 0;
+};
+
+struct TypeArc {
+    QString Nom;
+    int16_t Code = 0;
+    int16_t Vitesse = 0;
+    int16_t EpaisseurBlanc = 0;
+    int16_t Epaisseur = 0;
+    Couleur CouleurCommun = 0;
+    Couleur CouleurPlus = 0;
+    Couleur CouleurMoins = 0;
+    bool Routier = false;
+    int16_t Ordre = 0;
+    bool Present = false;
+    int32_t NombreArcs = 0;
+};
+
+// The value classes of the thematic maps.
+struct Classe {
+    float BorneInf = 0;
+    float BorneSup = 0;
+    ::kelmo::Couleur Couleur = 0;
+    float Epaisseur = 0;
+};
+
+// A predefined display space.
+struct Espace {
+    TexteFixe<25> Nom;
+    float CoefficientZoom = 0;
+    float XZoom = 0;
+    float YZoom = 0;
+    int16_t HauteurImage = 0; // millimetres
+    int16_t LargeurImage = 0;
+};
+
+// A menu command's state, which the drawing code reads as program state.
+struct EtatMenu {
+    bool Enabled = true;
+    bool Checked = false;
+    bool Visible = true;
+    QString Caption;
+};
+
+// The status bar of the main window as the computations see it: panel texts
+// (1 to 5) and the progress panel. The window shows them and installs the
+// repaint hook, called when a computation needs an immediate repaint.
+struct BarreEtat {
+    std::array<QString, 6> Panneaux;
+    bool ProgressionVisible = false;
+    int ProgressionPourcent = 0;
+    std::function<void()> Repeint;
+};
+
+struct DonneesKelmo {
+    // --- network tables (element 0 never filled) ---
+    std::vector<Noeud> Noeuds = std::vector<Noeud>(1);
+    int32_t NbNoeuds = 0;
+    std::vector<int16_t> IndexNoeuds = std::vector<int16_t>(1);
+    std::vector<Arc> Arcs = std::vector<Arc>(1);
+    int32_t NbArcs = 0;
+    // 1.0 common to the reference file, 0.0 only loaded, -1.0 appended from it.
+    std::vector<float> ComparaisonArcs = std::vector<float>(1);
+
+    // --- link types, in display order (which is also the lookup order) ---
+    std::array<TypeArc, 23> TypesArcs{};
+    int16_t NbTypesArcs = 0;
+    std::vector<TypeArc> TypesArcsOrdonnes = std::vector<TypeArc>(1);
+    TypeArc TypeArcChoisi;
+    TypeArc TypeArcCourant;
+    int16_t NbModesPresents = 0;
+
+    // --- folders and current files (full paths, no final separator) ---
+    QString RacineDonnees, RepertoireData, RepertoireImages, RepertoireNoeuds, RepertoireArcs;
+    QString RepertoireValeursArcs, RepertoireValeursNoeuds, RepertoireCartes;
+    QString NomFichierNoeuds, NomFichierArcs, NomFichierArcsReference;
+    QString FichierArcValeur1, FichierArcValeur2, FichierNoeudValeur1, FichierNoeudValeur2;
+
+    char SeparateurDecimal = '.';
+
+    // --- flags ---
+    bool AjoutFichierArcs = false;
+    bool EliminationArcsDeconnectes = false;
+    bool FusionValeurs = false;
+    bool DemandeAccord = false;
+    bool AfficheMessagesElimination = false;
+    bool ModeModifArcs = false;
+    bool ModeModifNoeuds = false;
+    bool ModeDigitalisation = false;
+    bool ModeCalage = false;
+    int NbClicsDigitalisation = 0;
+    bool Annule = false;
+
+    // --- view ---
+    QString VilleCentreRotation;
+    double Echelle = 0;
+    double OrigineX = 0;
+    double OrigineY = 0;
+    double AngleVertical = 0;
+    double AngleHorizontal = 0;
+
+    // --- node and name appearance ---
+    double SeuilSuperieurNoms = 0;
+    int32_t SeuilInferieurNoms = 0;
+    double NombreLettresNoms = 0;
+    Couleur CouleurBordNoeuds = 0;
+    Couleur CouleurInterieurNoeuds = 0;
+    Couleur CouleurNoms = 0;
+    double RayonNoeuds = 0;
+    double EpaisseurNoeuds = 0;
+
+    // --- arc appearance ---
+    int16_t TraceFleches = 0;
+    double EpaisseurTraitArcs = 0;
+    int16_t EpaisseurBlancArcs = 0;
+
+    // --- relief and costs ---
+    double CoefEclaircissement = 0;
+    std::array<double, 3> VecteurLumiere{};
+    float NormeVecteurLumiere = 0;
+    QString TypeValuationRelief;
+    double VitesseReference = 0;
+    float VitesseGainVirtuel = 0;
+    double VitesseMinimale = 0;
+    int32_t CodeModeRelief1 = 0, CodeModeRelief2 = 0, CodeModeRelief3 = 0;
+    int32_t NbMaxFacettes = 0;
+    int16_t NbMaxSommets = 0;
+    QString TypeCout;
+    float CoefTarifTGV = 0, ValeurTempsFrance = 0, ValeurTempsAllemagne = 0, VitesseCoutTGV = 0,
+          VitesseCoutAutoroute1 = 0;
+    double PeageKm = 0, VitesseCoutRoute = 0, VitesseCoutTrain = 0, VitesseCoutAutoroute = 0;
+    double NombrePassagers = 0, NiveauRevenuSmic = 0, PuissanceFiscale = 0, CoefClasseFer = 0,
+           LongueurDeplacementKm = 0;
+    double ValeurTempsNationalite = 0;
+
+    // --- values, flows and classes ---
+    std::vector<Classe> Classes = std::vector<Classe>(1);
+    int16_t NbClasses = 0;
+    double RefRondsValeur1 = 0, EchelleRonds = 0;
+    Couleur CouleurAfflux1 = 0, CouleurAfflux2 = 0;
+    double SeuilAttractions = 0;
+    QString NomValeurAffichee;
+    QString TitreCarte;
+
+    // --- DXF of arcs in node colours ---
+    double NbSegmentsDXF = 0;
+    double EpaisseurArcsDXF = 0;
+
+    std::array<Espace, 11> Espaces{}; // 1 to 10
+
+    // --- the controls of other windows that computations read or fill ---
+    FormesKelmo Formes;
+    std::map<QString, EtatMenu> Menus;
+    BarreEtat StatusBar;
+
+    EtatMenu& Menu(const QString& nom) { return Menus[nom]; }
+};
+
+extern DonneesKelmo K;
+
+// Back to the state before start-up; subsystems that keep models of their own
+// register a reset here so that one call resets everything.
+void ReinitialiseDonnees();
+void EnregistreReinitialisation(std::function<void()> reinitialise);
+
+} // namespace kelmo

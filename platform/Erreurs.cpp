@@ -1,0 +1,31 @@
+#include "platform/Erreurs.h"
+
+namespace kelmo {
+
+ErreurExecution::ErreurExecution(int numero, const QString& description)
+    : std::runtime_error(description.toStdString()), numero_(numero), description_(description)
+{
+}
+
+QString DescriptionErreur(int numero)
+{
+    switch (numero) {
+    case ErrDepassement: return QStringLiteral("Dépassement de capacité");
+    case ErrTropDeDonnees: return QStringLiteral("L'indice n'appartient pas à la sélection");
+    case ErrFichierIntrouvable: return QStringLiteral("Fichier introuvable");
+    case ErrEcriture: return QStringLiteral("Erreur d'entrée/sortie de périphérique");
+    case ErrFinDeFichier: return QStringLiteral("Entrée au-delà de la fin du fichier");
+    case ErrPeripherique: return QStringLiteral("Périphérique non disponible");
+    case ErrDisqueNonPret: return QStringLiteral("Le disque n'est pas prêt");
+    case ErrAccesChemin: return QStringLiteral("Erreur d'accès au chemin/fichier");
+    case ErrCheminIntrouvable: return QStringLiteral("Chemin d'accès introuvable");
+    default: return QStringLiteral("Erreur définie par l'application ou par l'objet");
+    }
+}
+
+void LeveErreur(int numero, const QString& detail)
+{
+    throw ErreurExecution(numero, detail.isEmpty() ? DescriptionErreur(numero) : detail);
+}
+
+} // namespace kelmo

@@ -1,0 +1,16 @@
+#pragma once
+// Whole-file input and output of the stored text files. Writing goes to a
+// temporary file renamed over the old one, so a failure mid-write never
+// destroys the previous file.
+#include <QString>
+#include <string>
+
+namespace kelmo {
+
+// Raises error 53 when the file is missing, 75 when it cannot be read.
+std::string LitFichierEntier(const QString& chemin);
+// Raises error 75 when the file cannot be created, 57 when writing or the
+// final rename fails; the old file is then left as it was.
+void EnregistreFichier(const QString& chemin, const std::string& contenu);
+
+} // namespace kelmo

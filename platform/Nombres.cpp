@@ -1,0 +1,337 @@
+#include "platform/Nombres.h"
+#include "platform/Erreurs.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace kelmo {
+namespace {
+
+bool estBlanc(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool estChiffre(char c) { return c >= '0' && c <= '9'; }
+
+// Decimal digits of |v| to 15 significant digits, as the runtime's number
+// formatting sees a value: digits "d1d2...d15" and the power of ten of d1.
+struct ChiffresDecimaux {
+    std::string chiffres;
+    int exposant = 0; // value = 0.d1d2... * 10^(exposant + 1)
+};
+
+ChiffresDecimaux decompose(double v)
+{
+    ChiffresDecimaux r;
+    if (v == 0.0) {
+        r.chiffres = "0";
+        return r;
+    }
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
+    std::string_view s(buf, res.ptr - buf);
+    auto e = s.find('e');
+    for (char c : s.substr(0, e))
+        if (estChiffre(c))
+            r.chiffres.push_back(c);
+    r.exposant = std::atoi(std::string(s.substr(e + 1)).c_str());
+    while (r.chiffres.size() > 1 && r.chiffres.back() == '0')
+        r.chiffres.pop_back();
+    return r;
+}
+
+// |v| rounded half away from zero to `decimales` places, as integer part and
+// fraction part digit strings.
+void arrondiDecimal(double v, int decimales, std::string& entiere, std::string& fraction)
+{
+    ChiffresDecimaux d = decompose(v);
+    // Place the digits on a fixed grid: integer digits then fraction digits.
+    std::string ent, frac;
+    if (d.chiffres == "0") {
+        ent = "0";
+    } else if (d.exposant >= 0) {
+        const std::size_t nEnt = static_cast<std::size_t>(d.exposant) + 1;
+        ent = d.chiffres.substr(0, std::min(nEnt, d.chiffres.size()));
+        while (ent.size() < nEnt)
+            ent.push_back('0');
+        if (d.chiffres.size() > nEnt)
+            frac = d.chiffres.substr(nEnt);
+    } else {
+        ent = "0";
+        frac = std::string(static_cast<std::size_t>(-d.exposant - 1), '0') + d.chiffres;
+    }
+    bool retenue = frac.size() > static_cast<std::size_t>(decimales) && frac[decimales] >= '5';
+    frac.resize(static_cast<std::size_t>(decimales), '0');
+    if (retenue) {
+        int i = decimales - 1;
+        for (; i >= 0; --i) {
+            if (frac[i] == '9') {
+                frac[i] = '0';
+            } else {
+                ++frac[i];
+                break;
+            }
+        }
+        if (i < 0) {
+            int j = static_cast<int>(ent.size()) - 1;
+            for (; j >= 0; --j) {
+                if (ent[j] == '9') {
+                    ent[j] = '0';
+                } else {
+                    ++ent[j];
+                    break;
+                }
+            }
+            if (j < 0)
+                ent.insert(ent.begin(), '1');
+        }
+    }
+    while (ent.size() > 1 && ent.front() == '0')
+        ent.erase(ent.begin());
+    entiere = ent;
+    fraction = frac;
+}
+
+void analyseMotif(std::string_view motif, int& chiffresEntiers, int& decimales)
+{
+    chiffresEntiers = 0;
+    decimales = 0;
+    bool apresPoint = false;
+    for (char c : motif) {
+        if (c == '.')
+            apresPoint = true;
+        else if (c == '0' || c == '#')
+            (apresPoint ? decimales : chiffresEntiers)++;
+    }
+}
+
+std::string formatPositif(const std::string& ent, const std::string& frac, int chiffresEntiers, char sep)
+{
+    std::string r;
+    if (static_cast<int>(ent.size()) < chiffresEntiers)
+        r.assign(static_cast<std::size_t>(chiffresEntiers) - ent.size(), '0');
+    if (!(chiffresEntiers == 0 && ent == "0" && !frac.empty()))
+        r += ent;
+    if (!frac.empty()) {
+        r.push_back(sep);
+        r += frac;
+    }
+    return r;
+}
+
+QString texteCourt(double valeur, bool simple, QChar sep, bool zeroDeTete)
+{
+    if (valeur == 0.0)
+        return QStringLiteral("0");
+    const int precision = simple ? 7 : 15;
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(valeur), std::chars_format::general, precision);
+    std::string s(buf, res.ptr);
+    // The runtime writes exponents as "E+16" and never as "e+16".
+    std::string sortie;
+    auto e = s.find('e');
+    std::string mant = s.substr(0, e);
+    if (!zeroDeTete && mant.size() > 1 && mant[0] == '0' && mant[1] == '.')
+        mant.erase(0, 1);
+    for (char& c : mant)
+        if (c == '.')
+            c = static_cast<char>(sep.toLatin1());
+    sortie = mant;
+    if (e != std::string::npos) {
+        std::string ex = s.substr(e + 1);
+        char signe = ex[0] == '-' ? '-' : '+';
+        if (ex[0] == '-' || ex[0] == '+')
+            ex.erase(0, 1);
+        while (ex.size() > 1 && ex[0] == '0')
+            ex.erase(0, 1);
+        sortie += 'E';
+        sortie += signe;
+        sortie += ex;
+    }
+    if (valeur < 0)
+        sortie.insert(sortie.begin(), '-');
+    return QString::fromLatin1(sortie);
+}
+
+} // namespace
+
+double ValeurNombre(std::string_view texte, bool virguleDecimale)
+{
+    std::string n;
+    n.reserve(texte.size());
+    std::size_t i = 0;
+    auto suivant = [&]() -> char {
+        while (i < texte.size() && estBlanc(texte[i]))
+            ++i;
+        return i < texte.size() ? texte[i] : '\0';
+    };
+    char c = suivant();
+    bool negatif = false;
+    if (c == '+' || c == '-') {
+        negatif = c == '-';
+        ++i;
+    }
+    bool chiffres = false;
+    while (estChiffre(c = suivant())) {
+        n.push_back(c);
+        chiffres = true;
+        ++i;
+    }
+    c = suivant();
+    if (c == '.' || (virguleDecimale && c == ',')) {
+        ++i;
+        n.push_back('.');
+        while (estChiffre(c = suivant())) {
+            n.push_back(c);
+            chiffres = true;
+            ++i;
+        }
+    }
+    if (!chiffres)
+        return 0.0;
+    c = suivant();
+    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+        std::size_t sauve = i;
+        ++i;
+        std::string ex = "e";
+        char s = suivant();
+        if (s == '+' || s == '-') {
+            ex.push_back(s);
+            ++i;
+        }
+        bool chiffresEx = false;
+        while (estChiffre(s = suivant())) {
+            ex.push_back(s);
+            chiffresEx = true;
+            ++i;
+        }
+        if (chiffresEx)
+            n += ex;
+        else
+            i = sauve;
+    }
+    if (n.front() == '.')
+        n.insert(n.begin(), '0');
+    double v = 0.0;
+    auto res = std::from_chars(n.data(), n.data() + n.size(), v);
+    if (res.ec == std::errc::result_out_of_range)
+        LeveErreur(ErrDepassement);
+    return negatif ? -v : v;
+}
+
+double ValeurNombre(const QString& texte, bool virguleDecimale)
+{
+    std::string s;
+    s.reserve(texte.size());
+    for (QChar ch : texte)
+        s.push_back(ch.unicode() < 128 ? static_cast<char>(ch.unicode()) : '\x7f');
+    return ValeurNombre(s, virguleDecimale);
+}
+
+double ArrondiBanquier(double valeur)
+{
+    return std::nearbyint(valeur); // the default rounding mode is to nearest, ties to even
+}
+
+int16_t EnEntier16(double valeur)
+{
+    double r = ArrondiBanquier(valeur);
+    if (!(r >= -32768.0 && r <= 32767.0))
+        LeveErreur(ErrDepassement);
+    return static_cast<int16_t>(r);
+}
+
+int32_t EnEntier32(double valeur)
+{
+    double r = ArrondiBanquier(valeur);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0))
+        LeveErreur(ErrDepassement);
+    return static_cast<int32_t>(r);
+}
+
+std::string FormatMotif(double valeur, std::string_view motif, char separateur)
+{
+    int chiffresEntiers, decimales;
+    analyseMotif(motif, chiffresEntiers, decimales);
+    std::string ent, frac;
+    arrondiDecimal(valeur, decimales, ent, frac);
+    std::string r = formatPositif(ent, frac, chiffresEntiers, separateur);
+    bool nul = ent == "0" && frac.find_first_not_of('0') == std::string::npos;
+    if (valeur < 0 && !nul)
+        r.insert(r.begin(), '-');
+    return r;
+}
+
+bool FormatMotifDansColonne(double valeur, std::string_view motif, char separateur, std::string& sortie)
+{
+    sortie = FormatMotif(valeur, motif, separateur);
+    if (sortie.size() <= motif.size())
+        return true;
+    // Give up leading zeros, one at a time, keeping one integer digit.
+    std::size_t debut = sortie[0] == '-' ? 1 : 0;
+    while (sortie.size() > motif.size() && sortie.size() > debut + 1 && sortie[debut] == '0'
+           && estChiffre(sortie[debut + 1]))
+        sortie.erase(debut, 1);
+    return sortie.size() <= motif.size();
+}
+
+bool TexteEstNombre(std::string_view texte)
+{
+    std::size_t i = 0, n = texte.size();
+    while (i < n && estBlanc(texte[i]))
+        ++i;
+    while (n > i && estBlanc(texte[n - 1]))
+        --n;
+    if (i < n && (texte[i] == '+' || texte[i] == '-'))
+        ++i;
+    bool chiffres = false;
+    while (i < n && estChiffre(texte[i])) {
+        ++i;
+        chiffres = true;
+    }
+    if (i < n && (texte[i] == '.' || texte[i] == ',')) {
+        ++i;
+        while (i < n && estChiffre(texte[i])) {
+            ++i;
+            chiffres = true;
+        }
+    }
+    if (!chiffres)
+        return false;
+    if (i < n && (texte[i] == 'E' || texte[i] == 'e')) {
+        ++i;
+        if (i < n && (texte[i] == '+' || texte[i] == '-'))
+            ++i;
+        bool ex = false;
+        while (i < n && estChiffre(texte[i])) {
+            ++i;
+            ex = true;
+        }
+        if (!ex)
+            return false;
+    }
+    return i == n;
+}
+
+double ValeurReformatee3Decimales(std::string_view texte)
+{
+    double v = ValeurNombre(texte, true);
+    if (!TexteEstNombre(texte))
+        return v;
+    std::string ent, frac;
+    arrondiDecimal(v, 3, ent, frac);
+    double r = ValeurNombre(ent + "." + frac);
+    return v < 0 ? -r : r;
+}
+
+QString TexteAvecSigne(double valeur, bool simplePrecision)
+{
+    QString t = texteCourt(valeur, simplePrecision, QLatin1Char('.'), false);
+    return valeur < 0 ? t : QLatin1Char(' ') + t;
+}
+
+QString TexteGeneral(double valeur, QChar separateur, bool simplePrecision)
+{
+    return texteCourt(valeur, simplePrecision, separateur, true);
+}
+
+} // namespace kelmo

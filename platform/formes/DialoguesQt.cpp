@@ -1,0 +1,131 @@
+#include "platform/formes/DialoguesQt.h"
+#include "platform/Chemins.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+
+namespace kelmo {
+
+QStringList FiltresQt(const QString& filtre)
+{
+    QStringList r;
+    const QStringList parties = filtre.split(QLatin1Char('|'));
+    for (int i = 0; i + 1 < parties.size(); i += 2) {
+        QString motifs = parties[i + 1];
+        motifs.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (motifs == QLatin1String("*.*"))
+            motifs = QStringLiteral("*");
+        r << QStringLiteral("%1 (%2)").arg(parties[i], motifs);
+    }
+    return r;
+}
+
+Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone, const QString& titre)
+{
+    QMessageBox box(parent_);
+    box.setWindowTitle(titre.isEmpty() ? QStringLiteral("KELMO") : titre);
+    box.setText(texte);
+    switch (icone) {
+    case Icone::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icone::Critique: box.setIcon(QMessageBox::Critical); break;
+    case Icone::Question: box.setIcon(QMessageBox::Question); break;
+    case Icone::Information: box.setIcon(QMessageBox::Information); break;
+    case Icone::Aucune: break;
+    }
+    QMessageBox::StandardButtons b = QMessageBox::Ok;
+    if (boutons == Boutons::OKAnnuler)
+        b = QMessageBox::Ok | QMessageBox::Cancel;
+    else if (boutons == Boutons::OuiNon)
+        b = QMessageBox::Yes | QMessageBox::No;
+    else if (boutons == Boutons::OuiNonAnnuler)
+        b = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    box.setStandardButtons(b);
+    if (auto* oui = box.button(QMessageBox::Yes))
+        oui->setText(QStringLiteral("&Oui"));
+    if (auto* non = box.button(QMessageBox::No))
+        non->setText(QStringLiteral("&Non"));
+    if (auto* annuler = box.button(QMessageBox::Cancel))
+        annuler->setText(QStringLiteral("Annuler"));
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int r = box.exec();
+    QApplication::restoreOverrideCursor();
+    switch (r) {
+    case QMessageBox::Yes: return Reponse::Oui;
+    case QMessageBox::No: return Reponse::Non;
+    case QMessageBox::Cancel: return boutons == Boutons::OuiNon ? Reponse::Non : Reponse::Annuler;
+    default: return Reponse::OK;
+    }
+}
+
+std::optional<QString> DialoguesQt::Saisie(const QString& invite, const QString& titre, const QString& defaut)
+{
+    bool ok = false;
+    QString t = QInputDialog::getText(parent_, titre.isEmpty() ? QStringLiteral("KELMO") : titre, invite,
+                                      QLineEdit::Normal, defaut, &ok);
+    if (!ok)
+        return std::nullopt;
+    return t;
+}
+
+static std::optional<QString> choisitFichier(QWidget* parent, const DemandeFichier& d, bool enregistrer)
+{
+    QFileDialog dlg(parent, d.titre, CheminLocal(d.dossierInitial));
+    dlg.setOption(QFileDialog::DontUseNativeDialog, false);
+    const QStringList filtres = FiltresQt(d.filtre);
+    if (!filtres.isEmpty()) {
+        dlg.setNameFilters(filtres);
+        if (d.indexFiltre >= 1 && d.indexFiltre <= filtres.size())
+            dlg.selectNameFilter(filtres[d.indexFiltre - 1]);
+    }
+    if (!d.nomFichier.isEmpty())
+        dlg.selectFile(CheminLocal(d.nomFichier));
+    dlg.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dlg.selectedFiles().first();
+}
+
+std::optional<QString> DialoguesQt::FichierOuvrir(const DemandeFichier& d) { return choisitFichier(parent_, d, false); }
+std::optional<QString> DialoguesQt::FichierEnregistrer(const DemandeFichier& d) { return choisitFichier(parent_, d, true); }
+
+std::optional<QString> DialoguesQt::Dossier(const QString& titre, const QString& dossierInitial)
+{
+    QString d = QFileDialog::getExistingDirectory(parent_, titre, CheminLocal(dossierInitial));
+    if (d.isEmpty())
+        return std::nullopt;
+    return d;
+}
+
+std::optional<QColor> DialoguesQt::Couleur(const QColor& initiale)
+{
+    QColor c = QColorDialog::getColor(initiale, parent_);
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+void DialoguesQt::Sablier(bool actif)
+{
+    if (actif) {
+        if (sabliers_++ == 0)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (sabliers_ > 0) {
+        if (--sabliers_ == 0)
+            QApplication::restoreOverrideCursor();
+    }
+}
+
+bool DialoguesQt::LanceProgramme(const QString& programme, const QStringList& arguments)
+{
+    return QProcess::startDetached(programme, arguments);
+}
+
+void DialoguesQt::Quitte() { QApplication::quit(); }
+
+} // namespace kelmo
