@@ -48,6 +48,32 @@ struct ModeleAspectVisuelArcs {
     Liste ListeDesModes;
 };
 
+// The cost options dialog: passengers, fiscal horsepower and trip length.
+struct ModeleCouts {
+    Liste Combo1, Combo2, Combo3;
+};
+
+// The name display thresholds dialog: the letter-count list, the two
+// thresholds as typed and their gauges.
+struct ModeleSeuilsAffichage {
+    Liste ListeModifiable1;
+    QString Texte1, MaskedEdit1, Texte2, MaskedEdit2;
+    int Gauge1 = 0, Gauge2 = 0;
+};
+
+// The statistics window: the colour boxes of the ten classes (1 to 10), the
+// circle scale box and the node-value file name box.
+struct ModeleStatistiques {
+    std::vector<int> PicClasse = std::vector<int>(11, 0xFFFFFF); // colour values, 0x00BBGGRR
+    QString Ech;
+    QString Text3;
+};
+
+// The display spaces dialog: the ten names, 25 characters each.
+struct ModeleParamAffichage {
+    Liste ListeDesEspaces;
+};
+
 struct FormesKelmo {
     ModeleModifArcs ModifArcs;
     ModeleModifNoeuds ModifNoeuds;
@@ -56,6 +82,10 @@ struct FormesKelmo {
     ModeleTraceArcs TraceArcs;
     ModeleOptionsRelief OptionsRelief;
     ModeleAspectVisuelArcs AspectVisuelArcs;
+    ModeleCouts Coûts;
+    ModeleSeuilsAffichage SeuilsAffichage;
+    ModeleStatistiques Statistiques;
+    ModeleParamAffichage ParamAffichage;
 };
 
 } // namespace kelmo

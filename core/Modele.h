@@ -149,6 +149,8 @@ struct DonneesKelmo {
     double OrigineY = 0;
     double AngleVertical = 0;
     double AngleHorizontal = 0;
+    double AngleVerticalDeg = 0;      // the tilt as typed, in degrees
+    float AngleVerticalDonnees = 0;   // tilt given to the data drawings only
 
     // --- node and name appearance ---
     double SeuilSuperieurNoms = 0;
