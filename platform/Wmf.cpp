@@ -1,0 +1,5 @@
+#include "platform/Wmf.h"
+
+namespace kelmo::wmf {
+
+} // namespace kelmo::wmf

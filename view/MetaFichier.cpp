@@ -1,0 +1,5 @@
+#include "view/MetaFichier.h"
+
+namespace kelmo {
+
+} // namespace kelmo
