@@ -1,0 +1,110 @@
+// The number rules of the stored files: what a column reads as, how values
+// round into integers, and how the writers lay numbers into their columns.
+#include "platform/Erreurs.h"
+#include "platform/Nombres.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelmo;
+
+TEST(LectureNombre, ColumnTextsReadAsTheLeadingNumber)
+{
+    struct Cas {
+        const char* texte;
+        bool virgule;
+        double attendu;
+    } cas[] = {
+        {"0000012345", false, 12345}, {"12 345", false, 12345},  {"12,5", false, 12},      {"12,5", true, 12.5},
+        {"  -3.5E2x", false, -350},   {"1D2", false, 100},       {"abc", false, 0},        {"", false, 0},
+        {".5", false, 0.5},           {"1E", false, 1},          {"+7", false, 7},         {"0012.500", false, 12.5},
+        {"\t4\n2", false, 42},        {"-0012.500", false, -12.5}, {"1.2.3", false, 1.2},  {"-", false, 0},
+    };
+    for (const Cas& c : cas)
+        EXPECT_DOUBLE_EQ(ValeurNombre(std::string_view(c.texte), c.virgule), c.attendu) << c.texte;
+}
+
+TEST(LectureNombre, AFrenchLocaleDoesNotChangeTheParse)
+{
+    // The C locale functions would read "1.5" as 1 under fr_FR.
+    std::setlocale(LC_ALL, "fr_FR.UTF-8");
+    EXPECT_DOUBLE_EQ(ValeurNombre(std::string_view("1.5")), 1.5);
+    EXPECT_EQ(FormatMotif(1.5, "0.00", '.'), "1.50");
+    std::setlocale(LC_ALL, "C");
+}
+
+TEST(ArrondiEntiers, HalvesGoToTheEvenNeighbourAndOverflowRaises)
+{
+    struct Cas {
+        double v;
+        int attendu;
+    } cas16[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {0.49, 0}, {32767.4, 32767}, {-32768.5, -32768}};
+    for (const Cas& c : cas16)
+        EXPECT_EQ(EnEntier16(c.v), c.attendu) << c.v;
+    for (double v : {32767.5, 32768.0, -32769.0, 1e300})
+        EXPECT_THROW(EnEntier16(v), ErreurExecution) << v;
+    EXPECT_EQ(EnEntier32(2147483647.4), 2147483647);
+    EXPECT_EQ(EnEntier32(12.5), 12);
+    try {
+        EnEntier32(2147483647.5);
+        FAIL();
+    } catch (const ErreurExecution& e) {
+        EXPECT_EQ(e.numero(), 6);
+    }
+}
+
+TEST(MotifsNombres, ValuesAreLaidOutAsTheWritersExpect)
+{
+    struct Cas {
+        double v;
+        const char* motif;
+        char sep;
+        const char* attendu;
+    } cas[] = {
+        {12.5, "0000.000", '.', "0012.500"},      {12.34567, "0000.00000", '.', "0012.34567"},
+        {-12.5, "0000.000", '.', "-0012.500"},    {12345.5, "0000.000", '.', "12345.500"},
+        {0.0005, "0.000", '.', "0.001"},          {7, "0000000000", '.', "0000000007"},
+        {2.5, "0000", '.', "0003"},               {12.5, "0000.000", ',', "0012,500"},
+        {9999.9996, "0000.000", '.', "10000.000"}, {0, "0000.000", '.', "0000.000"},
+        {-0.0001, "0000.000", '.', "0000.000"},   {12.345f, "0.00", '.', "12.35"},
+        {830, "0000", '.', "0830"},               {1e9, "0000000000", '.', "1000000000"},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(FormatMotif(c.v, c.motif, c.sep), c.attendu) << c.v << " " << c.motif;
+}
+
+TEST(MotifsNombres, ANegativeValueGivesUpALeadingZeroToKeepItsColumns)
+{
+    std::string s;
+    EXPECT_TRUE(FormatMotifDansColonne(-12.5, "0000.000", '.', s));
+    EXPECT_EQ(s, "-012.500");
+    EXPECT_TRUE(FormatMotifDansColonne(-999.5, "0000.000", '.', s));
+    EXPECT_EQ(s, "-999.500");
+    EXPECT_FALSE(FormatMotifDansColonne(-1000, "0000.000", '.', s));
+    EXPECT_FALSE(FormatMotifDansColonne(12345.5, "0000.000", '.', s));
+    EXPECT_TRUE(FormatMotifDansColonne(9999.9994, "0000.000", '.', s));
+    EXPECT_EQ(s, "9999.999");
+}
+
+TEST(ReformatageCoordonnees, KeepsThreeDecimalsWhicheverSeparatorWasWritten)
+{
+    EXPECT_FLOAT_EQ(static_cast<float>(ValeurReformatee3Decimales("0012.34567")), 12.346f);
+    EXPECT_FLOAT_EQ(static_cast<float>(ValeurReformatee3Decimales("0012,500")), 12.5f);
+    EXPECT_FLOAT_EQ(static_cast<float>(ValeurReformatee3Decimales("-012.500")), -12.5f);
+    EXPECT_FLOAT_EQ(static_cast<float>(ValeurReformatee3Decimales("12 345")), 12345.f);
+    EXPECT_FLOAT_EQ(static_cast<float>(ValeurReformatee3Decimales("abc")), 0.f);
+    EXPECT_FLOAT_EQ(static_cast<float>(ValeurReformatee3Decimales("")), 0.f);
+}
+
+TEST(TextesNombres, LeadingBlankAndGeneralFormats)
+{
+    EXPECT_EQ(TexteAvecSigne(12000000), QStringLiteral(" 12000000"));
+    EXPECT_EQ(TexteAvecSigne(-5), QStringLiteral("-5"));
+    EXPECT_EQ(TexteAvecSigne(0.5), QStringLiteral(" .5"));
+    EXPECT_EQ(TexteAvecSigne(1234), QStringLiteral(" 1234"));
+    EXPECT_EQ(TexteAvecSigne(520.0f, true), QStringLiteral(" 520"));
+    EXPECT_EQ(TexteAvecSigne(0.1f, true), QStringLiteral(" .1"));
+    EXPECT_EQ(TexteGeneral(520.0), QStringLiteral("520"));
+    EXPECT_EQ(TexteGeneral(12.5, QLatin1Char(',')), QStringLiteral("12,5"));
+    EXPECT_EQ(TexteGeneral(0.25), QStringLiteral("0.25"));
+    EXPECT_EQ(TexteGeneral(1e16), QStringLiteral("1E+16"));
+}
