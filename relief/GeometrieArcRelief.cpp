@@ -1,0 +1,159 @@
+#include "relief/GeometrieArcRelief.h"
+#include "core/Modele.h"
+#include "core/TableTypes.h"
+#include "core/TypesArcs.h"
+
+#include <cmath>
+
+namespace kelmo {
+
+namespace {
+
+// The tents turn over once the view is tilted past the vertical; the limit is
+// half of the single-precision 3.141593, as the relief has always used.
+const double DemiTourSimple = static_cast<double>(3.141593f) / 2.0;
+
+const TypeArc* typeDe(const ParametresRelief& p, int mode)
+{
+    if (p.types)
+        return (mode >= INT16_MIN && mode <= INT16_MAX) ? p.types->type(static_cast<int16_t>(mode)) : nullptr;
+    const int i = IndiceTypeArcParCode(mode);
+    return i < 0 ? nullptr : &K.TypesArcs[i];
+}
+
+bool noeudValide(int i) { return i >= 1 && i <= K.NbNoeuds && i < static_cast<int>(K.Noeuds.size()); }
+
+// Half of the straight distance between the two ends, with the tilt undone on
+// the picture's vertical axis.
+double demiCorde(const ParametresRelief& p, double x1, double y1, double x2, double y2)
+{
+    const double y1p = y1 / p.cosinus;
+    const double y2p = y2 / p.cosinus;
+    return std::hypot(x1 - x2, y1p - y2p) / 2.0;
+}
+
+} // namespace
+
+ValuationRelief ValuationDe(const QString& v)
+{
+    if (v == u"Temps")
+        return ValuationRelief::Temps;
+    if (v == u"Coût")
+        return ValuationRelief::Coût;
+    if (v == u"BaséSurArcVal")
+        return ValuationRelief::BaséSurArcVal;
+    if (v == u"PasDeValuation")
+        return ValuationRelief::PasDeValuation;
+    if (v == u"ReliefThématique")
+        return ValuationRelief::ReliefThématique;
+    if (v == u"FichierRelief3D")
+        return ValuationRelief::FichierRelief3D;
+    return ValuationRelief::Autre;
+}
+
+ParametresRelief ParametresRelief::Courants(const TableTypes* types)
+{
+    ParametresRelief p;
+    p.valuation = ValuationDe(K.TypeValuationRelief);
+    p.angleVertical = K.AngleVertical;
+    p.sinus = std::sin(K.AngleVertical);
+    p.cosinus = std::cos(K.AngleVertical);
+    p.vitesseReference = K.VitesseReference;
+    p.vitesseMinimale = K.VitesseMinimale;
+    p.vitesseGainVirtuel = K.VitesseGainVirtuel;
+    p.echelle = K.Echelle;
+    p.gainVirtuel = K.Formes.OptionsRelief.GainVirtuel;
+    p.anamorphose = K.Formes.OptionsRelief.Anamorphose;
+    p.types = types;
+    return p;
+}
+
+bool GeometrieArcRelief(double& hauteur, double tempsArc, double& corde, int mode, double x1, double y1, double x2,
+                        double y2, int32_t numeroArc, int indiceOrigine, int indiceDestination)
+{
+    return GeometrieArcRelief(ParametresRelief::Courants(), hauteur, tempsArc, corde, mode, x1, y1, x2, y2, numeroArc,
+                              indiceOrigine, indiceDestination);
+}
+
+bool GeometrieArcRelief(const ParametresRelief& p, double& hauteur, double tempsArc, double& corde, int mode,
+                        double x1, double y1, double x2, double y2, int32_t numeroArc, int indiceOrigine,
+                        int indiceDestination)
+{
+    double h = hauteur;
+    switch (p.valuation) {
+    case ValuationRelief::FichierRelief3D:
+    case ValuationRelief::Temps: {
+        const double c = demiCorde(p, x1, y1, x2, y2);
+        corde = c;
+        const TypeArc* t = typeDe(p, mode);
+        if (!t)
+            return false;
+        double v = t->Vitesse;
+        const bool temps = p.valuation == ValuationRelief::Temps;
+        if (temps && p.gainVirtuel && t->Nom != u"TGV")
+            v = p.vitesseGainVirtuel;
+        if (temps && p.anamorphose) {
+            if (numeroArc < 1 || numeroArc > K.NbArcs || numeroArc >= static_cast<int32_t>(K.Arcs.size())
+                || !noeudValide(indiceOrigine) || !noeudValide(indiceDestination))
+                return false;
+            const Noeud& o = K.Noeuds[indiceOrigine];
+            const Noeud& d = K.Noeuds[indiceDestination];
+            const float dist = static_cast<float>(std::hypot(double(o.X) - d.X, double(o.Y) - d.Y));
+            const Arc& a = K.Arcs[numeroArc];
+            const TypeArc* ta = typeDe(p, a.Mode);
+            if (!ta || ta->Vitesse == 0)
+                return false;
+            const double L = double(a.Longueur) * p.vitesseMinimale / ta->Vitesse;
+            double ha = 0;
+            if (dist < L)
+                ha = std::sqrt((L / 2) * (L / 2) - (double(dist) / 2) * (double(dist) / 2));
+            h = -ha * p.sinus;
+            break;
+        }
+        if (v == 0)
+            return false;
+        const double q = c * p.vitesseReference / v;
+        const double r = std::sqrt(std::fabs(q * q - c * c));
+        if (temps)
+            h = v > p.vitesseReference ? r * p.sinus : -r * p.sinus;
+        else
+            h = v > p.vitesseReference ? r : -r;
+        break;
+    }
+    case ValuationRelief::Coût:
+    case ValuationRelief::BaséSurArcVal: {
+        const CalculHauteurArc& calcul =
+            p.valuation == ValuationRelief::Coût ? CrochetHauteurCoût : CrochetHauteurBaséSurArcVal;
+        if (!calcul) {
+            h = 0;
+            break;
+        }
+        // The installed computation gives the height before the turn-over
+        // of a view tilted past the vertical, which is common to all.
+        double hc = hauteur;
+        if (!calcul(hc, tempsArc, corde, mode, x1, y1, x2, y2, numeroArc, indiceOrigine, indiceDestination))
+            return false;
+        h = hc;
+        break;
+    }
+    case ValuationRelief::PasDeValuation:
+        h = 0;
+        break;
+    case ValuationRelief::ReliefThématique:
+        if (!noeudValide(indiceOrigine) || !noeudValide(indiceDestination))
+            return false;
+        h = -((double(K.Noeuds[indiceOrigine].ZEcran) + K.Noeuds[indiceDestination].ZEcran) / 2.0 * p.sinus);
+        break;
+    case ValuationRelief::Autre:
+        break;
+    }
+    if (DemiTourSimple < p.angleVertical)
+        h = -h;
+    if (!std::isfinite(h))
+        return false;
+    // -0 and 0 are the same height for every caller.
+    hauteur = h == 0 ? 0.0 : h;
+    return true;
+}
+
+} // namespace kelmo
