@@ -123,6 +123,23 @@ public:
     void SetWindowExt(int16_t x, int16_t y);
     void SetMapMode(uint16_t mode);
 
+    // Appends the records of another metafile, as playing it into this one
+    // does; its object slots stay valid when this one holds no objects yet.
+    void AjouteEnregistrementsDe(const Metafichier& autre);
+
+    // The objects the recording context holds selected (slot -1: none), so
+    // that the next shape can keep them or replace them; carried forward with
+    // the metafile.
+    struct Contexte {
+        int stylo = -1;
+        Stylo descStylo;
+        int brosse = -1;
+        Brosse descBrosse;
+        int police = -1;
+        Police descPolice;
+    };
+    Contexte contexte;
+
     // --- content ---
     const std::vector<uint16_t>& Mots() const { return mots_; }
     std::size_t NombreEnregistrements() const { return nbEnregistrements_; }
@@ -187,9 +204,10 @@ public:
     // starts).
     std::size_t Joue(QPainter& peintre, const Metafichier& meta, std::size_t depuisMot = 0);
 
-private:
     struct Objet;
     struct Etat;
+
+private:
     std::shared_ptr<Etat> etat_;
 };
 
