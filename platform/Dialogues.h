@@ -24,6 +24,17 @@ struct DemandeFichier {
     QString nomFichier;
 };
 
+// A font choice with the text colour, as the old font dialog gave them.
+struct Police {
+    QString nom = QStringLiteral("Arial");
+    double taille = 8.25;
+    bool gras = false;
+    bool italique = false;
+    bool souligne = false;
+    bool barre = false;
+    QColor couleur = QColor(0, 0, 0);
+};
+
 class Dialogues {
 public:
     virtual ~Dialogues() = default;
@@ -35,6 +46,12 @@ public:
     virtual std::optional<QString> FichierEnregistrer(const DemandeFichier& demande) = 0;
     virtual std::optional<QString> Dossier(const QString& titre, const QString& dossierInitial) = 0;
     virtual std::optional<QColor> Couleur(const QColor& initiale) = 0;
+    // std::nullopt when the box is cancelled.
+    virtual std::optional<Police> ChoixPolice(const Police& initiale)
+    {
+        (void)initiale;
+        return std::nullopt;
+    }
     // The hourglass pointer over the whole application.
     virtual void Sablier(bool actif) = 0;
     // Starts a program without waiting for it; false when it cannot start.

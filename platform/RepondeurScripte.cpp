@@ -80,6 +80,17 @@ std::optional<QColor> RepondeurScripte::Couleur(const QColor& initiale)
     return r;
 }
 
+std::optional<Police> RepondeurScripte::ChoixPolice(const Police& initiale)
+{
+    derniereDemandePolice = initiale;
+    AppelDialogue a{AppelDialogue::ChoixPolice, initiale.nom, QString(), Boutons::OK, Icone::Aucune, {}, {}, true};
+    std::optional<Police> r;
+    if (!prend(r))
+        a.scripte = false;
+    appels_.push_back(a);
+    return r;
+}
+
 void RepondeurScripte::Sablier(bool actif)
 {
     if (actif && !sablier_)

@@ -10,7 +10,7 @@
 namespace kelmo {
 
 struct AppelDialogue {
-    enum Genre { Message, Saisie, FichierOuvrir, FichierEnregistrer, Dossier, Couleur, Lancement, Quitte };
+    enum Genre { Message, Saisie, FichierOuvrir, FichierEnregistrer, Dossier, Couleur, Lancement, Quitte, ChoixPolice };
     Genre genre;
     QString texte;   // message, prompt, or program
     QString titre;
@@ -23,7 +23,7 @@ struct AppelDialogue {
 
 class RepondeurScripte : public Dialogues {
 public:
-    using Reponse_ = std::variant<Reponse, std::optional<QString>, std::optional<QColor>, bool>;
+    using Reponse_ = std::variant<Reponse, std::optional<QString>, std::optional<QColor>, bool, std::optional<Police>>;
 
     RepondeurScripte();   // installs itself
     ~RepondeurScripte() override; // restores the silent default
@@ -33,6 +33,7 @@ public:
     void RepondTexte(std::optional<QString> t) { reponses_.push_back(t); }
     void RepondCouleur(std::optional<QColor> c) { reponses_.push_back(c); }
     void RepondLancement(bool ok) { reponses_.push_back(ok); }
+    void RepondPolice(std::optional<Police> p) { reponses_.push_back(p); }
 
     const std::vector<AppelDialogue>& appels() const { return appels_; }
     std::vector<QString> messages() const; // texts of the message boxes, in order
@@ -47,6 +48,8 @@ public:
     std::optional<QString> FichierEnregistrer(const DemandeFichier& demande) override;
     std::optional<QString> Dossier(const QString& titre, const QString& dossierInitial) override;
     std::optional<QColor> Couleur(const QColor& initiale) override;
+    std::optional<Police> ChoixPolice(const Police& initiale) override;
+    Police derniereDemandePolice; // the font the last font choice opened on
     void Sablier(bool actif) override;
     bool LanceProgramme(const QString& programme, const QStringList& arguments) override;
     void Quitte() override;

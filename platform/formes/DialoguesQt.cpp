@@ -1,5 +1,6 @@
 #include "platform/formes/DialoguesQt.h"
 #include "platform/Chemins.h"
+#include "platform/formes/DialoguePolice.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -108,6 +109,14 @@ std::optional<QColor> DialoguesQt::Couleur(const QColor& initiale)
     if (!c.isValid())
         return std::nullopt;
     return c;
+}
+
+std::optional<Police> DialoguesQt::ChoixPolice(const Police& initiale)
+{
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    std::optional<Police> p = DialoguePolice::Demande(initiale, parent_);
+    QApplication::restoreOverrideCursor();
+    return p;
 }
 
 void DialoguesQt::Sablier(bool actif)

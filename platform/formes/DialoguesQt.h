@@ -17,6 +17,7 @@ public:
     std::optional<QString> FichierEnregistrer(const DemandeFichier& demande) override;
     std::optional<QString> Dossier(const QString& titre, const QString& dossierInitial) override;
     std::optional<QColor> Couleur(const QColor& initiale) override;
+    std::optional<Police> ChoixPolice(const Police& initiale) override;
     void Sablier(bool actif) override;
     bool LanceProgramme(const QString& programme, const QStringList& arguments) override;
     void Quitte() override;

@@ -1,0 +1,70 @@
+#include "view/LiensDialogues.h"
+
+#include "core/Modele.h"
+#include "view/DessinNoeuds.h"
+#include "view/GeometrieVue.h"
+#include "view/Images.h"
+
+namespace kelmo {
+namespace {
+
+void appliquePolice(ZoneImage& z, const Police& p)
+{
+    z.FontName = p.nom;
+    z.FontSize = p.taille;
+    z.FontBold = p.gras;
+    z.FontItalic = p.italique;
+    z.FontUnderline = p.souligne;
+    z.FontStrikethru = p.barre;
+}
+
+LiensDialogues liensParDefaut()
+{
+    LiensDialogues l;
+    l.CalculeCoordonneesEcran = [] { CalculeCoordonneesEcran(); };
+    l.TourneAutourNoeud = [](double angle, const QString& ville) { TourneAutourNoeud(angle, ville); };
+    l.InclineNoeuds = [](double angle) { InclineNoeuds(angle); };
+    l.TrieNoeudsProfondeur = [] { TrieNoeudsProfondeur(); };
+    l.EffaceIma = [] { Ima().Cls(); };
+    l.DessineNoeuds = [](bool symboles, bool noms) { DessineNoeuds(symboles, noms); };
+    l.PoliceIma = [] {
+        const ZoneImage& z = Ima();
+        Police p;
+        p.nom = z.FontName;
+        p.taille = z.FontSize;
+        p.gras = z.FontBold;
+        p.italique = z.FontItalic;
+        p.souligne = z.FontUnderline;
+        p.barre = z.FontStrikethru;
+        return p;
+    };
+    l.DefinitPoliceImages = [](const Police& p) {
+        appliquePolice(Ima(), p);
+        appliquePolice(ImaVec(), p);
+    };
+    l.TailleIma = [] { return TailleImages{Ima().Height(), Ima().Width()}; };
+    l.DefinitTailleImages = [](const TailleImages& t) {
+        Ima().DefinitHauteur(t.Hauteur);
+        Ima().DefinitLargeur(t.Largeur);
+        ImaVec().DefinitHauteur(t.Hauteur);
+        ImaVec().DefinitLargeur(t.Largeur);
+    };
+    l.Kelmo_Form_Resize = [] {};
+    l.Montre = [](FormeDialogue, bool) {};
+    l.Cache = [](FormeDialogue) {};
+    return l;
+}
+
+LiensDialogues& liens()
+{
+    static LiensDialogues l = liensParDefaut();
+    return l;
+}
+
+} // namespace
+
+LiensDialogues& Liens() { return liens(); }
+
+void RetablitLiensDialogues() { liens() = liensParDefaut(); }
+
+} // namespace kelmo
