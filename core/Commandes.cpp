@@ -30,4 +30,10 @@ bool ExecuteCommande(const QString& nomMenu)
     return true;
 }
 
+CrochetsClics& ClicsCarte()
+{
+    static CrochetsClics c;
+    return c;
+}
+
 } // namespace kelmo

@@ -16,4 +16,15 @@ bool CommandeEnregistree(const QString& nomMenu);
 // Runs the command; false when none is registered.
 bool ExecuteCommande(const QString& nomMenu);
 
+// Where a click on the map goes when a click mode is on: the editing windows
+// install the first two (PrepareNouveauNoeud, then show their window), the
+// digitising the third. A mode whose hook is empty takes the click and does
+// nothing with it.
+struct CrochetsClics {
+    std::function<void(double x, double y, int bouton)> ModifArcs;
+    std::function<void(double x, double y, int bouton)> ModifNoeuds;
+    std::function<void(double x, double y)> DigitaliseNoeud;
+};
+CrochetsClics& ClicsCarte();
+
 } // namespace kelmo
