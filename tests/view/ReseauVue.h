@@ -1,0 +1,124 @@
+#pragma once
+// A small network on two recording pictures, with the start-up appearance
+// settings that the drawing reads.
+#include "core/Modele.h"
+#include "core/TypesArcs.h"
+#include "platform/RepondeurScripte.h"
+#include "platform/Wmf.h"
+#include "view/Images.h"
+#include "view/MetaFichier.h"
+#include "view/ModelesFormesVue.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kelmo::testvue {
+
+class VueTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ReinitialiseDonnees();
+        DefinitTypesArcs();
+        EffaceMetaFichier();
+        images = std::make_unique<ImagesDeTest>();
+        repondeur = std::make_unique<RepondeurScripte>();
+        K.Echelle = 1;
+        K.OrigineX = 0;
+        K.OrigineY = 0;
+        K.RayonNoeuds = 2;
+        K.EpaisseurNoeuds = 1;
+        K.CouleurInterieurNoeuds = QBColor(4);
+        K.CouleurBordNoeuds = QBColor(7);
+        K.CouleurNoms = RGB(10, 20, 30);
+        K.SeuilInferieurNoms = 10000;
+        K.SeuilSuperieurNoms = 12000000;
+        K.NombreLettresNoms = 20;
+        K.EchelleRonds = 1;
+        K.TypeValuationRelief = QStringLiteral("Temps");
+        K.VitesseReference = 220;
+    }
+    void TearDown() override
+    {
+        EffaceMetaFichier();
+        repondeur.reset();
+        images.reset();
+    }
+
+    int32_t noeud(const QString& nom, int32_t population, float x, float y, float z = 0)
+    {
+        Noeud n;
+        n.Nom = nom;
+        n.Code = static_cast<int32_t>(K.Noeuds.size()) * 10;
+        n.Population = population;
+        n.X = x;
+        n.Y = y;
+        n.Z = z;
+        n.XEcran = x;
+        n.YEcran = y;
+        n.ZEcran = z;
+        n.Visible = true;
+        K.Noeuds.push_back(n);
+        K.NbNoeuds = static_cast<int32_t>(K.Noeuds.size()) - 1;
+        K.IndexNoeuds.push_back(static_cast<int16_t>(K.NbNoeuds));
+        return K.NbNoeuds;
+    }
+
+    int32_t arc(int io, int id, int16_t mode, bool oriente = false)
+    {
+        Arc a;
+        a.IndiceOrigine = static_cast<int16_t>(io);
+        a.IndiceDestination = static_cast<int16_t>(id);
+        a.CodeOrigine = io * 10;
+        a.CodeDestination = id * 10;
+        a.Mode = mode;
+        a.Oriente = oriente;
+        a.Longueur = 10;
+        a.Duree = 10;
+        K.Arcs.push_back(a);
+        K.NbArcs = static_cast<int32_t>(K.Arcs.size()) - 1;
+        K.ComparaisonArcs.resize(K.Arcs.size(), 1.0f);
+        return K.NbArcs;
+    }
+
+    std::vector<AppelZoneImage> traits() const { return images->ima.AppelsDeGenre(AppelZoneImage::Genre::Polyline); }
+    std::vector<AppelZoneImage> cercles() const { return images->ima.AppelsDeGenre(AppelZoneImage::Genre::Ellipse); }
+    std::vector<AppelZoneImage> textes() const { return images->ima.AppelsDeGenre(AppelZoneImage::Genre::Texte); }
+
+    static void vectoriel(bool oui) { K.Menu(QStringLiteral("menImageVectorielle")).Checked = oui; }
+
+    std::unique_ptr<ImagesDeTest> images;
+    std::unique_ptr<RepondeurScripte> repondeur;
+};
+
+// The number of records of one function in the accumulated metafile.
+inline int NombreEnregistrements(uint16_t fonction)
+{
+    if (!MetaFichier)
+        return 0;
+    const std::vector<uint16_t>& m = MetaFichier->Mots();
+    int n = 0;
+    std::size_t i = 0;
+    while (i + 2 < m.size()) {
+        const uint32_t taille = uint32_t(m[i]) | (uint32_t(m[i + 1]) << 16);
+        if (m[i + 2] == fonction)
+            ++n;
+        if (taille < 3)
+            break;
+        i += taille;
+    }
+    return n;
+}
+
+// Lines recorded, however the recorder writes them.
+inline int LignesEnregistrees()
+{
+    return NombreEnregistrements(wmf::META_LINETO) + NombreEnregistrements(wmf::META_POLYLINE);
+}
+
+inline int TextesEnregistres()
+{
+    return NombreEnregistrements(wmf::META_TEXTOUT) + NombreEnregistrements(wmf::META_EXTTEXTOUT);
+}
+
+} // namespace kelmo::testvue
