@@ -1,4 +1,5 @@
 #include "view/ModelesDialogues.h"
+#include "view/ModelesFormesVue.h"
 
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
@@ -30,6 +31,8 @@ bool& visible(FormeDialogue f)
     case FormeDialogue::AspectVisuelNoeuds: return dialogues.AspectVisuelNoeuds.Visible;
     case FormeDialogue::AspectVisuelArcs: return dialogues.AspectVisuelArcs.Visible;
     case FormeDialogue::ParamAffichage: return dialogues.ParamAffichage.Visible;
+    case FormeDialogue::OptionsRedess: return Fv.OptionsRedess.Visible;
+    case FormeDialogue::TraceArcs: return Fv.TraceArcs.Visible;
     default: return autre;
     }
 }
@@ -913,6 +916,10 @@ void Kelmo_menParamAffichage_Click()
 }
 
 // ------------------------------------------------------ other input boxes
+
+void Kelmo_menOptionsRedessine_Click() { MontreForme(FormeDialogue::OptionsRedess, true); }
+
+void MontreTraceArcs() { MontreForme(FormeDialogue::TraceArcs, true); }
 
 void TraceArcs_DXFCouleurNoeuds_Change(int valeur)
 {

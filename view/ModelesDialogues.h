@@ -207,6 +207,13 @@ void ParamAffichage_DefinitListIndex(int index);
 void ParamAffichage_Command3D2_Click();       // "Ok"
 void ParamAffichage_Command3D1_Click();       // "Annuler", and the close box
 
+// ------------------------------------------------------ OptionsRedess, TraceArcs
+// "&Options pour redessiner...": shows the dialog modal; nothing is redrawn.
+void Kelmo_menOptionsRedessine_Click();
+// What "Trace les &arcs..." shows (Kelmo_menTraceTrajets_Click hands it
+// this): the dialog "Arcs", modal.
+void MontreTraceArcs();
+
 // ------------------------------------------------------ other input boxes
 // "DXF couleur noeuds" of "Arcs" changed to valeur (1 ticked): the width of
 // the DXF arcs is asked when the box becomes ticked; a cancelled box keeps

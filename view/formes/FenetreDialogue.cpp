@@ -1,0 +1,75 @@
+#include "view/formes/FenetreDialogue.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace kelmo {
+
+FenetreDialogue::FenetreDialogue(FormeDialogue forme, QWidget* parent) : QDialog(parent), forme_(forme)
+{
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void FenetreDialogue::reject()
+{
+    Ferme();
+    if (isVisible())
+        QDialog::reject();
+}
+
+void FenetreDialogue::agit(const std::function<void()>& handler)
+{
+    handler();
+    Rafraichit();
+}
+
+void FenetreDialogue::montreTexte(QLineEdit* e, const QString& texte)
+{
+    if (e->text() == texte)
+        return;
+    const QSignalBlocker b(e);
+    const int curseur = e->cursorPosition();
+    e->setText(texte);
+    e->setCursorPosition(std::min<int>(curseur, static_cast<int>(texte.size())));
+}
+
+void FenetreDialogue::montreTexte(QComboBox* c, const QString& texte)
+{
+    if (c->currentText() == texte)
+        return;
+    const QSignalBlocker b(c);
+    c->setEditText(texte);
+}
+
+void FenetreDialogue::montreListe(QComboBox* c, const QStringList& entrees, int index)
+{
+    QStringList actuelles;
+    for (int i = 0; i < c->count(); ++i)
+        actuelles << c->itemText(i);
+    const QSignalBlocker b(c);
+    if (actuelles != entrees) {
+        const QString texte = c->currentText();
+        c->clear();
+        c->addItems(entrees);
+        if (c->isEditable())
+            c->setEditText(texte);
+    }
+    if (index >= 0 && index < c->count() && c->currentIndex() != index) {
+        const QString texte = c->currentText();
+        c->setCurrentIndex(index);
+        if (c->isEditable())
+            c->setEditText(texte);
+    }
+}
+
+void FenetreDialogue::montreCoche(QAbstractButton* b, bool coche)
+{
+    if (b->isChecked() == coche)
+        return;
+    const QSignalBlocker bloque(b);
+    b->setChecked(coche);
+}
+
+} // namespace kelmo

@@ -1,0 +1,45 @@
+#pragma once
+// What the windows of the display option dialogs share: each shows its
+// plain model (view/ModelesDialogues.h) and calls the model's handlers; after
+// every handler it shows the model again. Closing a window by its close box
+// or Escape runs the dialog's own cancel handler.
+#include "view/LiensDialogues.h"
+
+#include <QDialog>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace kelmo {
+
+class FenetreDialogue : public QDialog {
+    Q_OBJECT
+public:
+    FenetreDialogue(FormeDialogue forme, QWidget* parent);
+    FormeDialogue forme() const { return forme_; }
+
+    // The model's values into the widgets.
+    virtual void Rafraichit() = 0;
+
+    void reject() override;
+
+protected:
+    // The handler run by the close box and Escape.
+    virtual void Ferme() = 0;
+    // Runs a handler, then shows the model again.
+    void agit(const std::function<void()>& handler);
+
+    // Widget setters that leave the user's cursor alone when nothing changes
+    // and emit nothing back into the model.
+    static void montreTexte(QLineEdit* e, const QString& texte);
+    static void montreTexte(QComboBox* c, const QString& texte);
+    static void montreListe(QComboBox* c, const QStringList& entrees, int index);
+    static void montreCoche(QAbstractButton* b, bool coche);
+
+private:
+    FormeDialogue forme_;
+};
+
+} // namespace kelmo
