@@ -700,7 +700,7 @@ void JoueMetafichier(QPainter& peintre, const Metafichier& meta)
 
 QImage ImageDepuisWmf(const FichierWmf& fichier, QSize tailleParDefaut)
 {
-    constexpr int CoteMax = 8192;
+    constexpr int CoteMax = 4096;
     QSizeF taille = tailleParDefaut;
     QRect fenetre;
     if (fichier.placable) {
@@ -724,6 +724,10 @@ QImage ImageDepuisWmf(const FichierWmf& fichier, QSize tailleParDefaut)
             i += t;
         }
     }
+    // A picture larger than the bound is drawn smaller, keeping its shape.
+    const double plusGrand = std::max(taille.width(), taille.height());
+    if (plusGrand > CoteMax)
+        taille *= CoteMax / plusGrand;
     const int l = std::clamp(static_cast<int>(std::lround(taille.width())), 1, CoteMax);
     const int h = std::clamp(static_cast<int>(std::lround(taille.height())), 1, CoteMax);
     QImage image(l, h, QImage::Format_RGB32);

@@ -216,7 +216,7 @@ void JoueMetafichier(QPainter& peintre, const Metafichier& meta);
 
 // A metafile file drawn on a white image: at the size declared by a
 // placeable header (PixelsParPouce), else at its window extent, else at
-// `tailleParDefaut`.
+// `tailleParDefaut`; never more than 4096 pixels a side (drawn smaller, same shape).
 QImage ImageDepuisWmf(const FichierWmf& fichier, QSize tailleParDefaut = QSize(640, 480));
 
 } // namespace kelmo::wmf
