@@ -279,6 +279,9 @@ bool TexteMeta(QString& texte, double x, double y, std::optional<Couleur> couleu
         m.SetTextColor(c);
         m.SetBkMode(wmf::TRANSPARENT);
         m.TextOut(Entier16(x), Entier16(y), octets);
+        // Back to the context's default, which the shapes after it expect:
+        // readers that honour the mode for fills would draw them see-through.
+        m.SetBkMode(wmf::OPAQUE);
     });
     return true;
 }

@@ -184,12 +184,13 @@ TEST_F(MetaFichierTest, LesNomsPrennentLaCouleurDesNomsSurFondTransparentDansLaP
     DebutMetaFichier();
     EXPECT_TRUE(TexteMeta(nom, 100, 87));
     FinMetaFichier();
-    EXPECT_EQ(Fonctions(*MetaFichier), M({0x2FB, 0x12D, 0x209, 0x102, 0x521}));
+    EXPECT_EQ(Fonctions(*MetaFichier), M({0x2FB, 0x12D, 0x209, 0x102, 0x521, 0x102}));
     const auto police = Parametres(*MetaFichier, META_CREATEFONTINDIRECT)[0];
     EXPECT_EQ(static_cast<int16_t>(police[0]), -16); // 12 points at 96 per inch
     EXPECT_EQ(police[4], 700);
     EXPECT_EQ(Parametres(*MetaFichier, META_SETTEXTCOLOR)[0], M({0, 0xFF}));
     EXPECT_EQ(Parametres(*MetaFichier, META_SETBKMODE)[0], M({1}));
+    EXPECT_EQ(Parametres(*MetaFichier, META_SETBKMODE)[1], M({2})); // opaque again after the text
     const auto t = Parametres(*MetaFichier, META_TEXTOUT)[0];
     ASSERT_EQ(t.size(), 1u + 7 + 2);
     EXPECT_EQ(t[0], 13);

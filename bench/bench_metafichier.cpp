@@ -1,0 +1,80 @@
+// The metafile at the table limits: 99 999 lines (in 23 colours, as the link
+// types draw them) and 6000 node circles recorded, shown on the vector
+// picture, then written as a placeable metafile file.
+#include "core/Modele.h"
+#include "platform/RepondeurScripte.h"
+#include "view/Images.h"
+#include "view/MetaFichier.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <random>
+
+using namespace kelmo;
+
+namespace {
+
+struct Segment { double x1, y1, x2, y2; };
+
+const std::vector<Segment>& Segments()
+{
+    static const std::vector<Segment> s = [] {
+        std::mt19937 g(7);
+        std::uniform_real_distribution<double> x(0, 1320), y(0, 940);
+        std::vector<Segment> r(99999);
+        for (auto& e : r) {
+            e.x1 = x(g);
+            e.y1 = y(g);
+            e.x2 = e.x1 + x(g) / 20;
+            e.y2 = e.y1 + y(g) / 20;
+        }
+        return r;
+    }();
+    return s;
+}
+
+void Enregistre()
+{
+    const auto& segments = Segments();
+    DebutMetaFichier();
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        const Segment& s = segments[i];
+        const Couleur c = QBColor(static_cast<int>((i * 23 / segments.size()) % 16));
+        LigneMeta(s.x1, s.y1, s.x2, s.y2, c, 1 + static_cast<int>(i * 23 / segments.size()) % 3);
+    }
+    for (int i = 0; i < 6000; ++i)
+        CercleMeta(segments[static_cast<std::size_t>(i)].x1, segments[static_cast<std::size_t>(i)].y1, 2,
+                   QBColor(4), QBColor(7), 1);
+    FinMetaFichier();
+}
+
+void BM_EnregistreMetaFichier(benchmark::State& state)
+{
+    ReinitialiseDonnees();
+    K.Menu(QStringLiteral("menImageVectorielle")).Checked = true;
+    ImagesDeTest images;
+    for (auto _ : state) {
+        EffaceMetaFichier();
+        images.imaVec.Cls();
+        Enregistre();
+        benchmark::DoNotOptimize(MetaFichier->Mots().size());
+    }
+}
+BENCHMARK(BM_EnregistreMetaFichier)->Unit(benchmark::kMillisecond);
+
+void BM_EcritMetaFichierPlacable(benchmark::State& state)
+{
+    ReinitialiseDonnees();
+    K.Menu(QStringLiteral("menImageVectorielle")).Checked = true;
+    ImagesDeTest images;
+    Enregistre();
+    QTemporaryDir dir;
+    RepondeurScripte ui;
+    const QString chemin = dir.filePath(QStringLiteral("Carte.wmf"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EcritMetaFichierPlacable(chemin, &*MetaFichier, 1323, 945));
+    state.counters["octets"] = static_cast<double>(OctetsMetaFichierPlacable(*MetaFichier, 1323, 945).size());
+}
+BENCHMARK(BM_EcritMetaFichierPlacable)->Unit(benchmark::kMillisecond);
+
+} // namespace
