@@ -1,9 +1,19 @@
+#include "app/Application.h"
+#include "app/Kelmo.h"
+#include "platform/formes/DialoguesQt.h"
+
 #include <QApplication>
-#include <cstdio>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    std::puts("KELMO : la fenêtre principale arrive avec la prochaine étape.");
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("KELMO"));
+    kelmo::DialoguesQt dialogues;
+    kelmo::DefinitUi(&dialogues);
+    kelmo::Kelmo& fenetre = kelmo::DemarreKelmo();
+    dialogues.definitParent(&fenetre);
+    const int r = app.exec();
+    kelmo::ArreteKelmo();
+    kelmo::DefinitUi(nullptr);
+    return r;
 }
