@@ -11,6 +11,7 @@
 #include "view/Images.h"
 #include "view/LiensDialogues.h"
 #include "view/Redessin.h"
+#include "view/formes/FenetresDialogues.h"
 
 #include <QAction>
 #include <QEvent>
@@ -109,6 +110,7 @@ Kelmo::Kelmo(QWidget* parent) : QMainWindow(parent)
     construitBarreEtat();
     installeCommandes();
     installeLiens();
+    InstalleDialoguesAffichage(this);
     ima_.Repeint = [this] { vueIma_->update(); };
     imaVec_.Repeint = [this] { vueImaVec_->update(); };
     K.StatusBar.Repeint = [this] { SynchroniseEtat(); };
@@ -119,6 +121,7 @@ Kelmo::Kelmo(QWidget* parent) : QMainWindow(parent)
 
 Kelmo::~Kelmo()
 {
+    DetruitDialoguesAffichage();
     Liens().Kelmo_Form_Resize = [] {};
     K.StatusBar.Repeint = nullptr;
     DefinitIma(nullptr);
