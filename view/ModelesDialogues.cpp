@@ -753,10 +753,11 @@ void pasLargeur(int numero, int pas)
     ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
     QString& texte = numero == 1 ? a.Text1 : a.Text2;
     double n = arrondi(texte);
+    // A value typed outside the range moves one step towards it.
     if (pas < 0 && n > EpaisseurArcsMin)
-        n = std::min(n, static_cast<double>(EpaisseurArcsMax) + 1) - 1;
+        n -= 1;
     else if (pas > 0 && n < EpaisseurArcsMax)
-        n = std::max(n, static_cast<double>(EpaisseurArcsMin) - 1) + 1;
+        n += 1;
     else
         n = std::nan("");
     if (!std::isnan(n)) {
