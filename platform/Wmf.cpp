@@ -1,5 +1,6 @@
 #include "platform/Wmf.h"
 #include "platform/CodePageAnsi.h"
+#include "platform/Fichiers.h"
 #include "platform/ZoneImage.h"
 
 #include <QFont>
@@ -739,6 +740,14 @@ QImage ImageDepuisWmf(const FichierWmf& fichier, QSize tailleParDefaut)
     lecteur.DefinitCible(QRectF(0, 0, l, h), fenetre);
     lecteur.Joue(p, fichier.meta);
     return image;
+}
+
+std::optional<QImage> ChargeImageWmf(const QString& chemin)
+{
+    const auto f = LitFichierWmf(LitFichierEntier(chemin));
+    if (!f)
+        return std::nullopt;
+    return ImageDepuisWmf(*f);
 }
 
 } // namespace kelmo::wmf

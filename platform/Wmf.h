@@ -8,6 +8,7 @@
 // written), without the header and the end record, which are added when the
 // bytes are produced; the recorder also keeps the object table, so that a
 // metafile can be carried forward into the next recording as it is.
+#include <QImage>
 #include <QPainter>
 #include <QPointF>
 #include <QRect>
@@ -218,5 +219,10 @@ void JoueMetafichier(QPainter& peintre, const Metafichier& meta);
 // placeable header (PixelsParPouce), else at its window extent, else at
 // `tailleParDefaut`; never more than 4096 pixels a side (drawn smaller, same shape).
 QImage ImageDepuisWmf(const FichierWmf& fichier, QSize tailleParDefaut = QSize(640, 480));
+
+// A metafile file from disk drawn as a background picture (ImageDepuisWmf).
+// Raises the file errors of LitFichierEntier; nullopt when the file is not a
+// metafile.
+std::optional<QImage> ChargeImageWmf(const QString& chemin);
 
 } // namespace kelmo::wmf

@@ -92,6 +92,27 @@ void ZoneImage::TracePolyligne(double x1, double y1, double x2, double y2)
     Polyline(points, 2);
 }
 
+void ZoneImage::TraceSegments(const QLineF* segments, int nombre)
+{
+    if (!segments || nombre <= 0)
+        return;
+    std::vector<QLine> lignes;
+    lignes.reserve(static_cast<std::size_t>(nombre));
+    for (int i = 0; i < nombre; ++i) {
+        const QLineF& l = segments[i];
+        lignes.emplace_back(PlusProche(l.x1()), PlusProche(l.y1()), PlusProche(l.x2()), PlusProche(l.y2()));
+    }
+    Segments(lignes.data(), nombre);
+}
+
+void ZoneImage::Segments(const QLine* segments, int nombre)
+{
+    for (int i = 0; i < nombre; ++i) {
+        const QPoint points[2] = {segments[i].p1(), segments[i].p2()};
+        Polyline(points, 2);
+    }
+}
+
 // ---------------------------------------------------------------- bitmap
 
 ZoneImageBitmap::ZoneImageBitmap() : image_(1, 1, QImage::Format_RGB32) { image_.fill(Qt::white); }
@@ -164,11 +185,8 @@ void ZoneImageBitmap::Ellipse(int x1, int y1, int x2, int y2)
     PrepareStylo(p);
     PrepareBrosse(p);
     const QRect r = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
-    if (r.width() <= 1 && r.height() <= 1) {
-        // A circle of radius 0 still marks its point, as the old ellipse did.
-        p.drawPoint(r.topLeft());
-        return;
-    }
+    if (r.width() <= 1 || r.height() <= 1)
+        return; // an empty rectangle draws nothing: the nodes drawn without symbols
     p.drawEllipse(QRect(r.topLeft(), QSize(r.width() - 1, r.height() - 1)));
 }
 
@@ -180,6 +198,16 @@ void ZoneImageBitmap::Polyline(const QPoint* points, int nombre)
     PrepareMode(p);
     PrepareStylo(p);
     p.drawPolyline(points, nombre);
+}
+
+void ZoneImageBitmap::Segments(const QLine* segments, int nombre)
+{
+    if (!segments || nombre <= 0)
+        return;
+    QPainter& p = Peintre();
+    PrepareMode(p);
+    PrepareStylo(p);
+    p.drawLines(segments, nombre);
 }
 
 void ZoneImageBitmap::Polygon(const QPoint* points, int nombre)
@@ -319,6 +347,8 @@ void ZoneImageEnregistreuse::Polygon(const QPoint* points, int nombre)
     Appels.push_back(std::move(a));
     ZoneImageBitmap::Polygon(points, nombre);
 }
+
+void ZoneImageEnregistreuse::Segments(const QLine* segments, int nombre) { ZoneImage::Segments(segments, nombre); }
 
 void ZoneImageEnregistreuse::TextOutA(int x, int y, const QString& texte)
 {

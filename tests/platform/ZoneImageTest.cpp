@@ -181,3 +181,21 @@ TEST(ZoneImage, LEnregistreuseNoteChaqueAppelAvecSesProprietes)
     EXPECT_EQ(z.Appels[1].points.size(), 3u);
     EXPECT_EQ(z.Appels[2].genre, AppelZoneImage::Genre::Efface);
 }
+
+TEST(ZoneImage, LeModeOuExclusifEffaceUnTraitRepasseEtUnCercleDeRayonNulNeMarqueRien)
+{
+    ZoneImageBitmap z;
+    Taille(z, 30, 30);
+    z.ForeColor = Rouge;
+    z.DrawWidth = 1;
+    z.DrawMode = 7;
+    z.TracePolyligne(10, 10, 90, 10);
+    EXPECT_NE(z.Pixel(50, 10), Blanc);
+    z.TracePolyligne(10, 10, 90, 10);
+    EXPECT_EQ(z.Pixel(50, 10), Blanc);
+    z.DrawMode = 13;
+    z.FillStyle = 0;
+    z.FillColor = Rouge;
+    z.TraceCercle(40, 40, 0);
+    EXPECT_EQ(z.Pixel(40, 40), Blanc);
+}

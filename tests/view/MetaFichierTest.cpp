@@ -384,3 +384,28 @@ TEST_F(MetaFichierTest, LaCommandeDEnregistrementDemandeLeFichierPuisEcritALEche
     EnregistreImageVectorielle();
     EXPECT_FALSE(QFile::exists(chemin));
 }
+
+TEST_F(MetaFichierTest, UnMetafichierSauveSeRechargeCommeImageDeFondALaTailleDeSonEnTete)
+{
+    DebutMetaFichier();
+    CercleMeta(100, 100, 20, Vert, Vert, 1);
+    FinMetaFichier();
+    QTemporaryDir dir;
+    const QString chemin = dir.filePath(QStringLiteral("Fond.wmf"));
+    ASSERT_TRUE(EcritMetaFichierPlacable(chemin, &*MetaFichier, 1323, 945));
+    const auto image = ChargeImageWmf(chemin);
+    ASSERT_TRUE(image);
+    // 1324 x 946 units at 144 per inch, shown at 96 per inch.
+    EXPECT_EQ(image->size(), QSize(883, 631));
+    images.imaVec.DefinitImageFond(*image);
+    EXPECT_EQ(images.imaVec.Pixel(67, 67), Vert);
+    EXPECT_EQ(images.imaVec.Pixel(20, 20), 0xFFFFFF);
+    // A file that is not a metafile gives no picture.
+    const QString faux = dir.filePath(QStringLiteral("Faux.wmf"));
+    {
+        QFile f(faux);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("BM not a metafile at all");
+    }
+    EXPECT_FALSE(ChargeImageWmf(faux));
+}
