@@ -9,6 +9,7 @@
 // Colours are stored colour values (red in the low byte, then green, blue),
 // the same integers as core/Couleurs.h `Couleur`.
 #include <QImage>
+#include <QLine>
 #include <QPoint>
 #include <QString>
 #include <cstdint>
@@ -110,6 +111,11 @@ public:
     void TraceCercle(double x, double y, double rayon);
     // Segment between the two points rounded to nearest (halves to even).
     void TracePolyligne(double x1, double y1, double x2, double y2);
+    // Many separate segments with the current pen, in order, each rounded as
+    // TracePolyligne rounds: the arc drawing hands a whole link type at once.
+    void TraceSegments(const QLineF* segments, int nombre);
+    // The segments in whole pixels; by default one Polyline each.
+    virtual void Segments(const QLine* segments, int nombre);
 
 protected:
     // Called after the pixel size changed.
@@ -133,6 +139,7 @@ public:
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void Polyline(const QPoint* points, int nombre) override;
     void Polygon(const QPoint* points, int nombre) override;
+    void Segments(const QLine* segments, int nombre) override;
     void TextOutA(int x, int y, const QString& texte) override;
     void Cls() override;
     void Peint(const std::function<void(QPainter&)>& peinture) override;
@@ -186,6 +193,8 @@ public:
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void Polyline(const QPoint* points, int nombre) override;
     void Polygon(const QPoint* points, int nombre) override;
+    // Kept as one Polyline call per segment.
+    void Segments(const QLine* segments, int nombre) override;
     void TextOutA(int x, int y, const QString& texte) override;
     void Cls() override;
     void Peint(const std::function<void(QPainter&)>& peinture) override;

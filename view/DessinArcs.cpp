@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <vector>
 
 namespace kelmo {
 
@@ -119,6 +120,25 @@ void DessineArcsType(const TypeArc& type)
     ZoneImage& ima = Ima();
     bool typeTraceConnu = false;
     bool routier = false;
+    const double tailleFleche = 10.0 * K.EchelleRonds * K.TraceFleches;
+
+    // The segments of consecutive arcs of one pen go to the picture as one
+    // call: tens of thousands of arcs are drawn in a fraction of a second.
+    std::vector<QLineF> lot;
+    Couleur couleurLot = 0;
+    int largeurLot = 1;
+    auto videLot = [&] {
+        if (lot.empty())
+            return;
+        const Couleur c = ima.ForeColor;
+        const int w = ima.DrawWidth;
+        ima.ForeColor = couleurLot;
+        ima.DrawWidth = largeurLot;
+        ima.TraceSegments(lot.data(), static_cast<int>(lot.size()));
+        ima.ForeColor = c;
+        ima.DrawWidth = w;
+        lot.clear();
+    };
 
     for (int32_t i = 1; i <= nbArcs; ++i) {
         const Arc& a = K.Arcs[i];
@@ -164,6 +184,7 @@ void DessineArcsType(const TypeArc& type)
             }
 
             if (couleursNoeuds) {
+                videLot();
                 if (dxf) {
                     if (TraceArcCouleursNoeuds)
                         TraceArcCouleursNoeuds(a.IndiceOrigine, a.IndiceDestination);
@@ -173,12 +194,22 @@ void DessineArcsType(const TypeArc& type)
                 continue;
             }
 
+            if (!lot.empty() && (couleur != couleurLot || ima.DrawWidth != largeurLot))
+                videLot();
+            couleurLot = couleur;
+            largeurLot = ima.DrawWidth;
             std::optional<TeteFleche> tete;
             if (routier && a.Oriente && h == 0) {
-                tete = DessineFleche(x1, y1, x2, y2);
+                // DessineFleche's strokes, in its order
+                lot.emplace_back(x1, y1, x2, y2);
+                tete = CalculeTeteFleche(x1, y1, x2, y2, tailleFleche);
+                if (tete) {
+                    lot.emplace_back(tete->M, tete->W1);
+                    lot.emplace_back(tete->M, tete->W2);
+                }
             } else {
-                ima.TracePolyligne(x1, y1, xm, ym);
-                ima.TracePolyligne(xm, ym, x2, y2);
+                lot.emplace_back(x1, y1, xm, ym);
+                lot.emplace_back(xm, ym, x2, y2);
             }
             if (vectoriel) {
                 const Couleur c = ima.ForeColor;
@@ -195,6 +226,11 @@ void DessineArcsType(const TypeArc& type)
         } catch (...) {
             RegroupeErreursTrace::Signale();
         }
+    }
+    try {
+        videLot();
+    } catch (...) {
+        RegroupeErreursTrace::Signale();
     }
     ima.Refresh();
     AfficheProgression(nbArcs, nbArcs, message);

@@ -64,22 +64,28 @@ void RedessineCarte()
         DessineArcsRoutiers();
     if (o.TousModesUrbains.Value)
         DessineArcsUrbains();
-    if (o.TousModesFerroviaires.Value)
-        enregistre([] { DessineTypesParNom({u"Train", u"TER", u"TGVSiteClassique"}); });
-    if (o.TGVSeulement.Value)
-        enregistre([] { DessineTypesParNom({u"TGV"}); });
-    if (o.Autoroute.Value)
-        enregistre([] { DessineTypesParNom({u"Autoroute"}); });
-    if (o.ModesCollectifsUrbains.Value)
-        enregistre([] {
-            DessineTypesParNom({u"Bus 8 urbain dense", u"Bus 15 urbain", u"Bus 25 sub-urbain", u"Tramway 18",
-                                u"Tram sub-urbain", u"Métro"});
+    // The steps that start no recording of their own share one, so that
+    // what they draw is in the saved metafile too.
+    const bool sansEnregistrementPropre = o.TousModesFerroviaires.Value || o.TGVSeulement.Value || o.Autoroute.Value
+                                          || o.ModesCollectifsUrbains.Value || (o.ModesPrésents.Value && K.NbModesPresents > 0);
+    if (sansEnregistrementPropre) {
+        enregistre([&o] {
+            if (o.TousModesFerroviaires.Value)
+                DessineTypesParNom({u"Train", u"TER", u"TGVSiteClassique"});
+            if (o.TGVSeulement.Value)
+                DessineTypesParNom({u"TGV"});
+            if (o.Autoroute.Value)
+                DessineTypesParNom({u"Autoroute"});
+            if (o.ModesCollectifsUrbains.Value)
+                DessineTypesParNom({u"Bus 8 urbain dense", u"Bus 15 urbain", u"Bus 25 sub-urbain", u"Tramway 18",
+                                    u"Tram sub-urbain", u"Métro"});
+            if (o.ModesPrésents.Value) {
+                for (int i = 1; i <= K.NbModesPresents; ++i) {
+                    dessineModePresent(i);
+                    ecritDXFSiCoche();
+                }
+            }
         });
-    if (o.ModesPrésents.Value) {
-        for (int i = 1; i <= K.NbModesPresents; ++i) {
-            enregistre([i] { dessineModePresent(i); });
-            ecritDXFSiCoche();
-        }
     }
     if (o.AfficheNoeuds.Value)
         DessineNoeuds(true, false);
