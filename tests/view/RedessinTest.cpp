@@ -116,6 +116,53 @@ TEST_F(RedessinTest, EachTickDrawsItsLinkTypesInItsOrder)
     EXPECT_EQ(cercles().size(), 4u);                                     // symbols, then radius-0 circles with the names
 }
 
+TEST_F(RedessinTest, EveryCombinationOfTheArcBoxesKeepsTheFixedStepOrder)
+{
+    CaseACocher ModeleOptionsRedess::*const cases[] = {
+        &ModeleOptionsRedess::TousModesRoute,       &ModeleOptionsRedess::TousModesUrbains,
+        &ModeleOptionsRedess::TousModesFerroviaires, &ModeleOptionsRedess::TGVSeulement,
+        &ModeleOptionsRedess::Autoroute,            &ModeleOptionsRedess::ModesCollectifsUrbains,
+        &ModeleOptionsRedess::ModesPrésents};
+    std::vector<QString> presents;
+    for (const TypeArc& t : K.TypesArcs)
+        presents.push_back(t.Nom);
+    const std::vector<QString> etapes[] = {
+        noms({"Route70", "Route60", "Route50", "Voie express interurb."}),
+        noms({"Voie rapide urb. 65", "Boulevard urbain", "Voie urbaine", "Artère urbaine", "Bus 8 urbain dense",
+              "Bus 15 urbain", "Bus 25 sub-urbain", "Tramway 18", "Tram sub-urbain", "Marche 3", "Marche 5"}),
+        noms({"Train", "TER", "TGVSiteClassique"}),
+        noms({"TGV"}),
+        noms({"Autoroute"}),
+        noms({"Bus 8 urbain dense", "Bus 15 urbain", "Bus 25 sub-urbain", "Tramway 18", "Tram sub-urbain", "Métro"}),
+        presents,
+    };
+    for (int masque = 0; masque < 128; ++masque) {
+        for (bool vecteur : {false, true}) {
+            images->ima.Appels.clear();
+            EffaceMetaFichier();
+            vectoriel(vecteur);
+            std::vector<QString> attendu;
+            int lignes = 0;
+            for (int b = 0; b < 7; ++b) {
+                (Fv.OptionsRedess.*cases[b]).Value = (masque >> b) & 1;
+                if ((masque >> b) & 1) {
+                    for (const QString& n : etapes[b]) {
+                        // two steps in a row may draw the same type: the lines merge in the order
+                        if (attendu.empty() || attendu.back() != n)
+                            attendu.push_back(n);
+                    }
+                    lignes += 2 * static_cast<int>(etapes[b].size());
+                }
+            }
+            RedessineCarte();
+            ASSERT_EQ(ordre(), attendu) << masque;
+            // in metafile mode every line drawn is in the metafile
+            ASSERT_EQ(kelmo::testvue::LignesEnregistrees(), vecteur ? lignes : 0) << masque;
+        }
+    }
+    vectoriel(false);
+}
+
 TEST_F(RedessinTest, NothingTickedOnlyResetsTheDXFCount)
 {
     K.NbSegmentsDXF = 12;
