@@ -1,0 +1,34 @@
+// "Eclaircir la couleur du relief...": the input box and its cancel.
+#include "DialoguesAffichageSupport.h"
+
+using namespace kelmo;
+using kelmo::testdialogues::DialogueTest;
+
+namespace {
+
+class EclaircirCouleurTest : public DialogueTest {};
+
+TEST_F(EclaircirCouleurTest, AnswerIsStoredUncheckedAndCancelKeepsTheCoefficient)
+{
+    K.CoefEclaircissement = 5;
+    repondeur->RepondTexte(std::nullopt);
+    Kelmo_menCouleur_Click();
+    EXPECT_EQ(K.CoefEclaircissement, 5);
+    ASSERT_EQ(repondeur->appels().size(), 1u);
+    const AppelDialogue& a = repondeur->appels()[0];
+    EXPECT_EQ(a.titre, QStringLiteral("Eclaircissement de la couleur"));
+    EXPECT_EQ(a.arguments, QStringList{QStringLiteral(" 5")});
+    EXPECT_EQ(a.texte.count(QLatin1Char('\r')), 6);
+    EXPECT_TRUE(a.texte.contains(QStringLiteral("     5 = gris clair modifiable (stat.)\r")));
+    struct Cas {
+        const char* reponse;
+        double valeur;
+    } cas[] = {{"3", 3}, {"7.5", 7.5}, {"abc", 0}};
+    for (const Cas& c : cas) {
+        repondeur->RepondTexte(QString::fromUtf8(c.reponse));
+        Kelmo_menCouleur_Click();
+        EXPECT_EQ(K.CoefEclaircissement, c.valeur) << c.reponse;
+    }
+}
+
+} // namespace
