@@ -4,9 +4,12 @@
 #include "app/Kelmo.h"
 #include "core/Commandes.h"
 #include "core/Menus.h"
+#include "core/Progression.h"
 #include "platform/RepondeurScripte.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QProgressBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -155,4 +158,22 @@ TEST_F(Menus, TheToolbarHasItsSevenButtonsWithTheirTips)
     const double y0 = K.OrigineY;
     k.BarreDOutils()->actions()[3]->trigger();
     EXPECT_NEAR(K.OrigineY - y0, 0.02 * k.ImaZone().ScaleHeight(), 1e-9);
+}
+
+TEST_F(Menus, TheProgressReportReachesTheStatusBarAtOnce)
+{
+    Kelmo k;
+    k.show();
+    AfficheProgression(200, 1, "Lecture des arcs...");
+    EXPECT_TRUE(k.Progression()->isVisible());
+    EXPECT_EQ(k.Progression()->value(), 0);
+    EXPECT_EQ(k.Panneau(5)->text(), "Lecture des arcs...");
+    AfficheProgression(200, 100, "Lecture des arcs...");
+    EXPECT_EQ(k.Progression()->value(), 50);
+    AfficheProgression(200, 200, "Lecture des arcs...");
+    EXPECT_FALSE(k.Progression()->isVisible());
+    EXPECT_EQ(k.Panneau(5)->text(), "");
+    // Panels the program has not written yet keep their design texts.
+    EXPECT_EQ(k.Panneau(1)->text(), "Les noeuds du graphe");
+    EXPECT_EQ(k.Panneau(3)->text(), "Coordonnées x et y");
 }
