@@ -88,10 +88,23 @@ void carteGrande()
     o.ModesPrésents.Value = true; // every link type, so every arc is drawn
 }
 
+// A picture that paints nothing: what the drawing code itself costs, apart
+// from the rasterisation of the pixels.
+class ZoneImageMuette : public ZoneImageBitmap {
+public:
+    void Ellipse(int, int, int, int) override {}
+    void Polyline(const QPoint*, int) override {}
+    void Polygon(const QPoint*, int) override {}
+    void Segments(const QLine*, int) override {}
+    void TextOutA(int, int, const QString&) override {}
+    void Peint(const std::function<void(QPainter&)>&) override {}
+};
+
+template <class Image>
 void redessine(benchmark::State& state, bool vectoriel)
 {
     carteGrande();
-    ZoneImageBitmap ima, imaVec;
+    Image ima, imaVec;
     for (ZoneImage* z : {&ima, &imaVec}) {
         z->DefinitLargeur(350);
         z->DefinitHauteur(250);
@@ -110,11 +123,15 @@ void redessine(benchmark::State& state, bool vectoriel)
     EffaceMetaFichier();
 }
 
-void BM_RedessineCarteBitmap(benchmark::State& state) { redessine(state, false); }
-void BM_RedessineCarteEnregistree(benchmark::State& state) { redessine(state, true); }
+void BM_RedessineCarteBitmap(benchmark::State& state) { redessine<ZoneImageBitmap>(state, false); }
+void BM_RedessineCarteEnregistree(benchmark::State& state) { redessine<ZoneImageBitmap>(state, true); }
+void BM_RedessineCarteSansPixels(benchmark::State& state) { redessine<ZoneImageMuette>(state, false); }
+void BM_RedessineCarteEnregistreeSansPixels(benchmark::State& state) { redessine<ZoneImageMuette>(state, true); }
 
 } // namespace
 
 BENCHMARK(BM_RedessineCarteBitmap)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RedessineCarteEnregistree)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RedessineCarteSansPixels)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RedessineCarteEnregistreeSansPixels)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -207,6 +207,16 @@ void ZoneImageBitmap::Segments(const QLine* segments, int nombre)
     QPainter& p = Peintre();
     PrepareMode(p);
     PrepareStylo(p);
+    // Round ends of a few pixels go through the path stroker, several times
+    // slower than the line rasteriser; at these widths square ends cover
+    // the same pixels but the end corners, and keep a redraw of a hundred
+    // thousand arcs fast.
+    if (DrawWidth >= 2 && DrawWidth <= 4 && p.pen().style() == Qt::SolidLine) {
+        QPen stylo = p.pen();
+        stylo.setCapStyle(Qt::SquareCap);
+        stylo.setJoinStyle(Qt::MiterJoin);
+        p.setPen(stylo);
+    }
     p.drawLines(segments, nombre);
 }
 
