@@ -12,6 +12,7 @@
 #include "view/ModelesFormesVue.h"
 
 #include <exception>
+#include <stdexcept>
 
 namespace kelmo {
 
