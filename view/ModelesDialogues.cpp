@@ -947,4 +947,13 @@ void Kelmo_menCouleur_Click()
         K.CoefEclaircissement = ValeurNombre(*r);
 }
 
+void Kelmo_menOptionsAttractions_Click()
+{
+    const std::optional<QString> r = Ui().Saisie(
+        QStringLiteral("Entrez la valeur du seuil des attractions (en valeurs réelles ou en % suivant le fichier...)"),
+        QStringLiteral("Seuil des attractions"), TexteAvecSigne(K.SeuilAttractions));
+    if (r)
+        K.SeuilAttractions = ValeurNombre(*r);
+}
+
 } // namespace kelmo

@@ -221,5 +221,8 @@ void MontreTraceArcs();
 void TraceArcs_DXFCouleurNoeuds_Change(int valeur);
 // "Eclaircir la &couleur du relief...": a cancelled box keeps the coefficient.
 void Kelmo_menCouleur_Click();
+// "&Seuil d'affichage des arcs...": the attraction threshold; a cancelled box
+// keeps the threshold.
+void Kelmo_menOptionsAttractions_Click();
 
 } // namespace kelmo

@@ -1,4 +1,5 @@
-// "Eclaircir la couleur du relief...": the input box and its cancel.
+// The input boxes of "Eclaircir la couleur du relief..." and "Seuil
+// d'affichage des arcs...": a cancelled box keeps the value.
 #include "DialoguesAffichageSupport.h"
 
 using namespace kelmo;
@@ -29,6 +30,22 @@ TEST_F(EclaircirCouleurTest, AnswerIsStoredUncheckedAndCancelKeepsTheCoefficient
         Kelmo_menCouleur_Click();
         EXPECT_EQ(K.CoefEclaircissement, c.valeur) << c.reponse;
     }
+}
+
+TEST_F(EclaircirCouleurTest, AttractionThresholdKeepsItsValueWhenCancelled)
+{
+    K.SeuilAttractions = 12.5;
+    repondeur->RepondTexte(std::nullopt);
+    Kelmo_menOptionsAttractions_Click();
+    EXPECT_EQ(K.SeuilAttractions, 12.5);
+    EXPECT_EQ(repondeur->appels()[0].titre, QStringLiteral("Seuil des attractions"));
+    EXPECT_EQ(repondeur->appels()[0].arguments, QStringList{QStringLiteral(" 12.5")});
+    repondeur->RepondTexte(QStringLiteral(""));
+    Kelmo_menOptionsAttractions_Click();
+    EXPECT_EQ(K.SeuilAttractions, 0);
+    repondeur->RepondTexte(QStringLiteral("40 %"));
+    Kelmo_menOptionsAttractions_Click();
+    EXPECT_EQ(K.SeuilAttractions, 40);
 }
 
 } // namespace

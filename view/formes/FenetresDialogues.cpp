@@ -88,6 +88,7 @@ void InstalleDialoguesAffichage(QWidget* parent)
     EnregistreCommande(QStringLiteral("menOptionsRedessine"), [] { Kelmo_menOptionsRedessine_Click(); });
     EnregistreCommande(QStringLiteral("menTraceTrajets"), [] { Kelmo_menTraceTrajets_Click(MontreTraceArcs); });
     EnregistreCommande(QStringLiteral("menCouleur"), [] { Kelmo_menCouleur_Click(); });
+    EnregistreCommande(QStringLiteral("menOptionsAttractions"), [] { Kelmo_menOptionsAttractions_Click(); });
 }
 
 } // namespace kelmo

@@ -13,7 +13,8 @@ class FenetreDialogue;
 // Installs the show and hide links of the dialogs and registers the menu
 // commands "menAngles", "menOptionsAffichageNoms", "menOptionsAffichageVilles",
 // "menArcsTrajets", "menParamAffichage", "menOptionsRedessine",
-// "menTraceTrajets" and "menCouleur". parent: the main window.
+// "menTraceTrajets", "menCouleur" and "menOptionsAttractions". parent: the
+// main window.
 void InstalleDialoguesAffichage(QWidget* parent);
 
 // The window of a dialog, created at the first call.
