@@ -77,4 +77,21 @@ void BM_EcritMetaFichierPlacable(benchmark::State& state)
 }
 BENCHMARK(BM_EcritMetaFichierPlacable)->Unit(benchmark::kMillisecond);
 
+// Lines drawn with no recording open (some arc drawings of the redraw do):
+// each one goes on the vector picture at once and into the metafile.
+void BM_LignesSansEnregistrementOuvert(benchmark::State& state)
+{
+    ReinitialiseDonnees();
+    K.Menu(QStringLiteral("menImageVectorielle")).Checked = true;
+    ImagesDeTest images;
+    const auto& segments = Segments();
+    for (auto _ : state) {
+        EffaceMetaFichier();
+        for (const Segment& s : segments)
+            LigneMeta(s.x1, s.y1, s.x2, s.y2, QBColor(12), 1);
+        benchmark::DoNotOptimize(MetaFichier->Mots().size());
+    }
+}
+BENCHMARK(BM_LignesSansEnregistrementOuvert)->Unit(benchmark::kMillisecond);
+
 } // namespace

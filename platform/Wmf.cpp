@@ -70,7 +70,7 @@ void Metafichier::NoteTaille(uint32_t tailleMots)
     ++nbEnregistrements_;
 }
 
-void Metafichier::Enregistre(uint16_t fonction, const uint16_t* parametres, std::size_t nombre)
+int Metafichier::Enregistre(uint16_t fonction, const uint16_t* parametres, std::size_t nombre)
 {
     const uint32_t taille = static_cast<uint32_t>(3 + nombre);
     mots_.push_back(static_cast<uint16_t>(taille & 0xFFFFu));
@@ -78,11 +78,17 @@ void Metafichier::Enregistre(uint16_t fonction, const uint16_t* parametres, std:
     mots_.push_back(fonction);
     mots_.insert(mots_.end(), parametres, parametres + nombre);
     NoteTaille(taille);
+    // The object table follows the records, whoever wrote them.
+    if (CreeUnObjet(fonction))
+        return occupes_.size() < NbMaxObjets ? PrendObjet() : -1;
+    if (fonction == META_DELETEOBJECT && nombre >= 1 && ObjetOccupe(parametres[0]))
+        occupes_[parametres[0]] = false;
+    return -1;
 }
 
-void Metafichier::Enregistre(uint16_t fonction, std::initializer_list<uint16_t> parametres)
+int Metafichier::Enregistre(uint16_t fonction, std::initializer_list<uint16_t> parametres)
 {
-    Enregistre(fonction, parametres.begin(), parametres.size());
+    return Enregistre(fonction, parametres.begin(), parametres.size());
 }
 
 void Metafichier::AjouteEnregistrementsDe(const Metafichier& autre)
@@ -116,14 +122,12 @@ bool Metafichier::ObjetOccupe(int objet) const
 
 int Metafichier::CreeStylo(const Stylo& s)
 {
-    Enregistre(META_CREATEPENINDIRECT, {s.style, Mot(s.largeur), 0, Bas(s.couleur & 0xFFFFFF), Haut(s.couleur & 0xFFFFFF)});
-    return PrendObjet();
+    return Enregistre(META_CREATEPENINDIRECT, {s.style, Mot(s.largeur), 0, Bas(s.couleur & 0xFFFFFF), Haut(s.couleur & 0xFFFFFF)});
 }
 
 int Metafichier::CreeBrosse(const Brosse& b)
 {
-    Enregistre(META_CREATEBRUSHINDIRECT, {b.style, Bas(b.couleur & 0xFFFFFF), Haut(b.couleur & 0xFFFFFF), b.hachure});
-    return PrendObjet();
+    return Enregistre(META_CREATEBRUSHINDIRECT, {b.style, Bas(b.couleur & 0xFFFFFF), Haut(b.couleur & 0xFFFFFF), b.hachure});
 }
 
 int Metafichier::CreePolice(const Police& p)
@@ -141,18 +145,12 @@ int Metafichier::CreePolice(const Police& p)
     for (int i = 0; i < 16; ++i)
         w[9 + i] = static_cast<uint16_t>(static_cast<unsigned char>(nom[2 * i]) |
                                          (static_cast<unsigned char>(nom[2 * i + 1]) << 8));
-    Enregistre(META_CREATEFONTINDIRECT, w, 25);
-    return PrendObjet();
+    return Enregistre(META_CREATEFONTINDIRECT, w, 25);
 }
 
 void Metafichier::Selectionne(int objet) { Enregistre(META_SELECTOBJECT, {static_cast<uint16_t>(objet)}); }
 
-void Metafichier::Supprime(int objet)
-{
-    Enregistre(META_DELETEOBJECT, {static_cast<uint16_t>(objet)});
-    if (ObjetOccupe(objet))
-        occupes_[static_cast<std::size_t>(objet)] = false;
-}
+void Metafichier::Supprime(int objet) { Enregistre(META_DELETEOBJECT, {static_cast<uint16_t>(objet)}); }
 
 void Metafichier::MoveTo(int16_t x, int16_t y) { Enregistre(META_MOVETO, {Mot(y), Mot(x)}); }
 void Metafichier::LineTo(int16_t x, int16_t y) { Enregistre(META_LINETO, {Mot(y), Mot(x)}); }
@@ -256,10 +254,6 @@ std::optional<Metafichier> Metafichier::DepuisOctets(const std::string& octets, 
         for (std::size_t k = 0; k < n; ++k)
             p[k] = LitMot(octets, i + 6 + 2 * k);
         m.Enregistre(fonction, p.data(), n);
-        if (CreeUnObjet(fonction) && m.occupes_.size() < NbMaxObjets)
-            m.PrendObjet();
-        else if (fonction == META_DELETEOBJECT && n >= 1 && m.ObjetOccupe(p[0]))
-            m.occupes_[p[0]] = false;
         i += 2u * taille;
     }
     return m;

@@ -100,8 +100,10 @@ struct Police {
 class Metafichier {
 public:
     // --- raw records ---
-    void Enregistre(uint16_t fonction, std::initializer_list<uint16_t> parametres);
-    void Enregistre(uint16_t fonction, const uint16_t* parametres, std::size_t nombre);
+    // A record that creates an object takes its slot (returned; -1 for the
+    // others); a deletion frees it.
+    int Enregistre(uint16_t fonction, std::initializer_list<uint16_t> parametres);
+    int Enregistre(uint16_t fonction, const uint16_t* parametres, std::size_t nombre);
 
     // --- objects ---
     int CreeStylo(const Stylo& stylo);

@@ -311,3 +311,69 @@ TEST(MetaFichierFormat, LeTexteEnregistreSeDessineDansSaCouleur)
             bleus += PixelDe(im, x, y) == 0xFF0000;
     EXPECT_GT(bleus, 40);
 }
+
+namespace {
+
+// A metafile as another program writes it: its own window, a polyline, an
+// extended text with a clipping rectangle, a hatched brush, a region.
+Metafichier MetafichierEtranger()
+{
+    Metafichier m;
+    m.SetMapMode(MM_ANISOTROPIC);
+    m.SetWindowOrg(100, 100);
+    m.SetWindowExt(200, 100);
+    m.Enregistre(META_CREATEREGION, {0, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0}); // takes slot 0
+    m.Selectionne(m.CreeStylo({PS_SOLID, 4, 0x0000FF}));                   // slot 1
+    m.Polyligne({{100, 150}, {300, 150}});
+    m.Selectionne(m.CreeBrosse({2, 0x00FF00, 4}));                          // hatched, slot 2
+    m.Rectangle(250, 100, 300, 120);
+    m.Enregistre(META_EXTTEXTOUT, {110, 110, 5, 0x0004, 100, 100, 200, 140, 'T' | ('e' << 8), 'x' | ('t' << 8), 'e'});
+    m.Enregistre(0x0B41, {0, 0, 0}); // a bitmap record: skipped
+    return m;
+}
+
+} // namespace
+
+TEST(MetaFichierFormat, UnMetafichierNuDUnAutreProgrammeSeDessineDansSaFenetre)
+{
+    const auto f = LitFichierWmf(MetafichierEtranger().Octets(2));
+    ASSERT_TRUE(f);
+    const QImage im = ImageDepuisWmf(*f);
+    ASSERT_EQ(im.size(), QSize(200, 100)); // its window extent
+    EXPECT_EQ(PixelDe(im, 100, 50), 0x0000FF); // the polyline, window origin at (100, 100)
+    EXPECT_EQ(PixelDe(im, 100, 80), 0xFFFFFF);
+}
+
+TEST(MetaFichierFormat, UnMetafichierValideAbimeOctetParOctetNePlanteJamais)
+{
+    Metafichier m = MetafichierEtranger();
+    m.Selectionne(m.CreePolice(Police{}));
+    m.TextOut(120, 130, "Nancy");
+    m.Enregistre(META_POLYPOLYGON, {2, 3, 3, 0, 0, 10, 0, 0, 10, 20, 20, 30, 20, 20, 30});
+    m.Ellipse(120, 120, 140, 140);
+    m.Supprime(1);
+    m.Selectionne(1); // deleted: ignored
+    m.Selectionne(999);
+    const std::string bon = OctetsEnTetePlacable(0, 0, 200, 100, 96) + m.Octets(1);
+    std::mt19937 alea(99);
+    QImage im = ImageBlanche(50, 50);
+    for (std::size_t longueur = 0; longueur <= bon.size(); ++longueur) {
+        const auto f = LitFichierWmf(bon.substr(0, longueur));
+        if (f) {
+            QPainter p(&im);
+            JoueMetafichier(p, f->meta);
+        }
+    }
+    for (int essai = 0; essai < 400; ++essai) {
+        std::string s = bon;
+        for (int k = 0; k < 3; ++k)
+            s[22 + 18 + alea() % (s.size() - 40)] = static_cast<char>(alea() & 0xFF);
+        const auto f = LitFichierWmf(s);
+        ASSERT_TRUE(f); // the headers are intact
+        QPainter p(&im);
+        JoueMetafichier(p, f->meta);
+    }
+    const auto entier = LitFichierWmf(bon);
+    ASSERT_TRUE(entier);
+    EXPECT_EQ(entier->meta.Mots(), m.Mots());
+}
