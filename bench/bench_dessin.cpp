@@ -1,6 +1,7 @@
 // The full redraw of the map at the table limits: 6000 nodes and 99 999 arcs,
 // every link type present, tents raised by a tilted view, in bitmap mode and
 // with the metafile recording on.
+#include "core/Defauts.h"
 #include "core/DonneesDerivees.h"
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
@@ -64,21 +65,11 @@ void carteGrande()
     RemplitListesTypes();
 
     // The start-up view and appearance, tilted so that every tent is raised.
-    K.Echelle = 3;
-    K.OrigineX = 0;
+    DefinitValeursParDefaut();
+    K.VitesseReference = 220;
     K.OrigineY = 900;
     K.AngleVertical = 0.3;
-    K.RayonNoeuds = 2;
-    K.EpaisseurNoeuds = 1;
-    K.CouleurInterieurNoeuds = QBColor(4);
-    K.CouleurBordNoeuds = QBColor(7);
-    K.SeuilInferieurNoms = 10000;
-    K.SeuilSuperieurNoms = 12000000;
-    K.NombreLettresNoms = 20;
-    K.EchelleRonds = 1;
     K.TraceFleches = 1;
-    K.TypeValuationRelief = QStringLiteral("Temps");
-    K.VitesseReference = 220;
     ReprojetteVue();
     TrieNoeudsProfondeur();
 

@@ -2,6 +2,7 @@
 // The display option dialogs under test: a fresh model with the start-up
 // values they read, a scripted responder, and links that record what the
 // handlers project, clear, draw and show instead of doing it.
+#include "core/Defauts.h"
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
 #include "platform/RepondeurScripte.h"
@@ -24,18 +25,7 @@ protected:
         RetablitLiensDialogues();
         DefinitTypesArcs();
         repondeur = std::make_unique<RepondeurScripte>();
-        K.VilleCentreRotation = QStringLiteral("PARIS");
-        K.Echelle = 3;
-        K.OrigineY = 1100;
-        K.SeuilSuperieurNoms = 12000000;
-        K.SeuilInferieurNoms = 10000;
-        K.NombreLettresNoms = 20;
-        K.CouleurBordNoeuds = QBColor(7);
-        K.CouleurInterieurNoeuds = QBColor(4);
-        K.RayonNoeuds = 2;
-        K.EpaisseurNoeuds = 1;
-        K.EpaisseurTraitArcs = 2;
-        K.EpaisseurBlancArcs = 3;
+        DefinitValeursParDefaut();
         enregistre();
     }
     void TearDown() override

@@ -6,34 +6,16 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "support/Octets.h"
+
 #include <gtest/gtest.h>
 
 using namespace kelmo;
 using namespace kelmo::wmf;
+using kelmo::test::Hex;
+using kelmo::test::M;
 
 namespace {
-
-std::string Hex(const std::string& s)
-{
-    static const char* chiffres = "0123456789ABCDEF";
-    std::string r;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (i)
-            r += ' ';
-        const auto c = static_cast<unsigned char>(s[i]);
-        r += chiffres[c >> 4];
-        r += chiffres[c & 15];
-    }
-    return r;
-}
-
-std::vector<uint16_t> M(std::initializer_list<int> mots)
-{
-    std::vector<uint16_t> r;
-    for (int m : mots)
-        r.push_back(static_cast<uint16_t>(m));
-    return r;
-}
 
 // The record functions of a metafile, in order.
 std::vector<uint16_t> Fonctions(const Metafichier& m)

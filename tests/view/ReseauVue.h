@@ -1,6 +1,7 @@
 #pragma once
 // A small network on two recording pictures, with the start-up appearance
 // settings that the drawing reads.
+#include "core/Defauts.h"
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
 #include "platform/RepondeurScripte.h"
@@ -23,20 +24,12 @@ protected:
         EffaceMetaFichier();
         images = std::make_unique<ImagesDeTest>();
         repondeur = std::make_unique<RepondeurScripte>();
-        K.Echelle = 1;
-        K.OrigineX = 0;
-        K.OrigineY = 0;
-        K.RayonNoeuds = 2;
-        K.EpaisseurNoeuds = 1;
-        K.CouleurInterieurNoeuds = QBColor(4);
-        K.CouleurBordNoeuds = QBColor(7);
-        K.CouleurNoms = RGB(10, 20, 30);
-        K.SeuilInferieurNoms = 10000;
-        K.SeuilSuperieurNoms = 12000000;
-        K.NombreLettresNoms = 20;
-        K.EchelleRonds = 1;
-        K.TypeValuationRelief = QStringLiteral("Temps");
+        DefinitValeursParDefaut();
         K.VitesseReference = 220;
+        // A view where picture and map coordinates coincide.
+        K.Echelle = 1;
+        K.OrigineY = 0;
+        K.CouleurNoms = RGB(10, 20, 30);
     }
     void TearDown() override
     {

@@ -19,12 +19,6 @@
 namespace kelmo {
 namespace {
 
-QLabel* etiquette(const char* nom, const QString& texte, QWidget* parent)
-{
-    auto* l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromUtf8(nom));
-    return l;
-}
 
 // A compass rose beside the horizontal angle.
 QPixmap rose()

@@ -20,12 +20,6 @@
 namespace kelmo {
 namespace {
 
-QLabel* etiquette(const char* nom, const QString& texte, QWidget* parent)
-{
-    auto* l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromUtf8(nom));
-    return l;
-}
 
 QString styleFond(Couleur c) { return QStringLiteral("background-color: %1;").arg(VersQColor(c).name()); }
 

@@ -1,5 +1,7 @@
 #include "view/formes/FenetreDialogue.h"
 
+#include <QLabel>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
@@ -70,6 +72,13 @@ void FenetreDialogue::montreCoche(QAbstractButton* b, bool coche)
         return;
     const QSignalBlocker bloque(b);
     b->setChecked(coche);
+}
+
+QLabel* FenetreDialogue::etiquette(const char* nom, const QString& texte, QWidget* parent)
+{
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(QString::fromUtf8(nom));
+    return l;
 }
 
 } // namespace kelmo

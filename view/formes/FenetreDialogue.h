@@ -12,6 +12,8 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
+class QLabel;
+
 namespace kelmo {
 
 class FenetreDialogue : public QDialog {
@@ -33,6 +35,8 @@ protected:
 
     // Widget setters that leave the user's cursor alone when nothing changes
     // and emit nothing back into the model.
+    // A label named like the control it stands for.
+    static QLabel* etiquette(const char* nom, const QString& texte, QWidget* parent);
     static void montreTexte(QLineEdit* e, const QString& texte);
     static void montreTexte(QComboBox* c, const QString& texte);
     static void montreListe(QComboBox* c, const QStringList& entrees, int index);

@@ -15,12 +15,6 @@
 namespace kelmo {
 namespace {
 
-QLabel* etiquette(const char* nom, const QString& texte, QWidget* parent)
-{
-    auto* l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromUtf8(nom));
-    return l;
-}
 
 QLineEdit* boite(const char* nom, QWidget* parent)
 {

@@ -12,17 +12,6 @@
 #include <QPushButton>
 
 namespace kelmo {
-namespace {
-
-QLabel* etiquette(const char* nom, const QString& texte, QWidget* parent)
-{
-    auto* l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromUtf8(nom));
-    return l;
-}
-
-} // namespace
-
 SeuilsAffichage::SeuilsAffichage(QWidget* parent) : FenetreDialogue(FormeDialogue::SeuilsAffichage, parent)
 {
     setObjectName(QStringLiteral("SeuilsAffichage"));
