@@ -458,12 +458,35 @@ std::size_t Lecteur::Joue(QPainter& p, const Metafichier& meta, std::size_t depu
         }
     };
 
+    // Runs of MoveTo/LineTo with one pen are drawn in one call: a map holds a
+    // hundred thousand of them. Round ends of a few pixels go through the
+    // path stroker, several times slower; square ends cover the same pixels
+    // but the end corners.
+    std::vector<QLineF> lignes;
+    auto videLignes = [&] {
+        if (lignes.empty())
+            return;
+        const QPen stylo = p.pen();
+        if (stylo.style() == Qt::SolidLine && stylo.widthF() >= 2 && stylo.widthF() <= 4) {
+            QPen carre = stylo;
+            carre.setCapStyle(Qt::SquareCap);
+            p.setPen(carre);
+            p.drawLines(lignes.data(), static_cast<int>(lignes.size()));
+            p.setPen(stylo);
+        } else {
+            p.drawLines(lignes.data(), static_cast<int>(lignes.size()));
+        }
+        lignes.clear();
+    };
+
     std::size_t i = depuisMot;
     while (i + 3 <= w.size()) {
         const uint32_t taille = w[i] | (static_cast<uint32_t>(w[i + 1]) << 16);
         const uint16_t f = w[i + 2];
         if (taille < 3 || taille > w.size() - i || f == META_EOF)
             break;
+        if (f != META_MOVETO && f != META_LINETO)
+            videLignes();
         const std::size_t n = taille - 3;
         const uint16_t* a = &w[i + 3];
         auto U = [&](std::size_t k) -> uint16_t { return k < n ? a[k] : 0; };
@@ -551,7 +574,7 @@ std::size_t Lecteur::Joue(QPainter& p, const Metafichier& meta, std::size_t depu
         case META_LINETO: {
             const QPointF q(S(1), S(0));
             preparePinceau();
-            p.drawLine(e.position, q);
+            lignes.emplace_back(e.position, q);
             e.position = q;
             break;
         }
@@ -683,6 +706,7 @@ std::size_t Lecteur::Joue(QPainter& p, const Metafichier& meta, std::size_t depu
         }
         i += taille;
     }
+    videLignes();
     p.restore();
     return i;
 }

@@ -157,6 +157,7 @@ protected:
 private:
     QPainter& Peintre();
     void FermePeintre() const;
+    void SegmentsDirects(const QLine* segments, int nombre);
     void PrepareStylo(QPainter& p) const;
     void PrepareBrosse(QPainter& p) const;
     void PrepareMode(QPainter& p) const;
