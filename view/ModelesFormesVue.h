@@ -54,8 +54,8 @@ struct ModeleTraceArcsChoix {
 
 // The node appearance boxes that the node drawing reads.
 struct ModeleAspectVisuelNoeuds {
-    bool Minuscules = false;     // "Noms en minuscules"
-    bool CouleursModes = false;  // "Couleur des modes"
+    bool Minuscules = true;      // "Noms en minuscules", ticked when the window is made
+    bool CouleursModes = true;   // "Couleur des modes", ticked when the window is made
 };
 
 struct FormesVue {

@@ -53,6 +53,7 @@ TEST_F(DessinNoeudsTest, NamesAreWrittenBetweenTheThresholdsBothIncluded)
 TEST_F(DessinNoeudsTest, NameTextPositionColourAndLetterCount)
 {
     noeud(QStringLiteral("AIX-EN-PROVENCE"), 50000, 100, 200);
+    Fv.AspectVisuelNoeuds.Minuscules = false;
     K.NombreLettresNoms = 0;
     DessineNoeuds(true, true);
     EXPECT_EQ(K.NombreLettresNoms, 20);
@@ -115,6 +116,7 @@ TEST_F(DessinNoeudsTest, ColoursOfTheTwoNodeColoursOrOfTheModes)
 {
     noeud(QStringLiteral("A"), 0, 50, 60);
     K.Noeuds[1].Modes = QStringLiteral("000-FER-ROU-AUT-000");
+    Fv.AspectVisuelNoeuds.CouleursModes = false;
     DessineNoeuds(true, false);
     ASSERT_EQ(cercles().size(), 1u);
     EXPECT_EQ(cercles()[0].FillColor, QBColor(4));
@@ -172,3 +174,11 @@ TEST_F(DessinNoeudsTest, VectorModeRecordsTheVisibleNodesAndTheirNames)
 }
 
 } // namespace
+
+TEST_F(DessinNoeudsTest, AFreshRunDrawsNamesInProperCaseAndNodesInTheirModesColours)
+{
+    // Both boxes of the node appearance window are ticked when it is made.
+    ReinitialiseDonnees();
+    EXPECT_TRUE(Fv.AspectVisuelNoeuds.Minuscules);
+    EXPECT_TRUE(Fv.AspectVisuelNoeuds.CouleursModes);
+}
