@@ -9,6 +9,7 @@
 #include "view/Images.h"
 #include "view/MetaFichier.h"
 #include "view/ModelesFormesVue.h"
+#include "support/Reseau.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -40,20 +41,12 @@ protected:
 
     int32_t noeud(const QString& nom, int32_t population, float x, float y, float z = 0)
     {
-        Noeud n;
-        n.Nom = nom;
-        n.Code = static_cast<int32_t>(K.Noeuds.size()) * 10;
-        n.Population = population;
-        n.X = x;
-        n.Y = y;
-        n.Z = z;
+        // Picture and map coordinates coincide in these tests.
+        test::Noeud_(nom, static_cast<int32_t>(K.Noeuds.size()) * 10, population, x, y, z);
+        Noeud& n = K.Noeuds[K.NbNoeuds];
         n.XEcran = x;
         n.YEcran = y;
         n.ZEcran = z;
-        n.Visible = true;
-        K.Noeuds.push_back(n);
-        K.NbNoeuds = static_cast<int32_t>(K.Noeuds.size()) - 1;
-        K.IndexNoeuds.push_back(static_cast<int16_t>(K.NbNoeuds));
         return K.NbNoeuds;
     }
 
