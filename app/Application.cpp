@@ -4,9 +4,9 @@
 #include "core/Defauts.h"
 #include "core/Demarrage.h"
 #include "core/Modele.h"
+#include "core/Projection.h"
 #include "platform/Dialogues.h"
 #include "view/DessinNoeuds.h"
-#include "view/GeometrieVue.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,16 +3,17 @@
 #include "core/DonneesDerivees.h"
 #include "core/FichierArcs.h"
 #include "core/FichierNoeuds.h"
+#include "core/Images.h"
+#include "core/MetaFichier.h"
 #include "core/Modele.h"
 #include "core/Progression.h"
+#include "core/Projection.h"
 #include "platform/Chemins.h"
 #include "platform/Dialogues.h"
 #include "platform/Fichiers.h"
 #include "platform/Wmf.h"
 #include "view/DessinNoeuds.h"
 #include "view/GeometrieVue.h"
-#include "view/Images.h"
-#include "view/MetaFichier.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -3,14 +3,13 @@
 // with the metafile recording on.
 #include "core/Defauts.h"
 #include "core/DonneesDerivees.h"
+#include "core/Images.h"
+#include "core/MetaFichier.h"
 #include "core/Modele.h"
+#include "core/Projection.h"
 #include "core/TypesArcs.h"
 #include "platform/ZoneImage.h"
 #include "view/DessinNoeuds.h"
-#include "view/GeometrieVue.h"
-#include "view/Images.h"
-#include "view/MetaFichier.h"
-#include "view/ModelesFormesVue.h"
 #include "view/Redessin.h"
 
 #include <benchmark/benchmark.h>
@@ -73,7 +72,7 @@ void carteGrande()
     ReprojetteVue();
     TrieNoeudsProfondeur();
 
-    ModeleOptionsRedess& o = Fv.OptionsRedess;
+    ModeleOptionsRedess& o = K.Formes.OptionsRedess;
     o = ModeleOptionsRedess{};
     o.TousModesRoute.Value = false;
     o.ModesPrésents.Value = true; // every link type, so every arc is drawn

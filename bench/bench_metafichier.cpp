@@ -1,10 +1,10 @@
 // The metafile at the table limits: 99 999 lines (in 23 colours, as the link
 // types draw them) and 6000 node circles recorded, shown on the vector
 // picture, then written as a placeable metafile file.
+#include "core/Images.h"
+#include "core/MetaFichier.h"
 #include "core/Modele.h"
 #include "platform/RepondeurScripte.h"
-#include "view/Images.h"
-#include "view/MetaFichier.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>

@@ -1,9 +1,11 @@
 # Each subsystem folder holds its computation (plain C++ over QtCore/QtGui) at
 # its top level and its windows in a "formes/" sub-folder that links QtWidgets.
-# Sources are globbed so that adding a file needs no CMake edit.
+# Sources are globbed so that adding a file needs no CMake edit; the window
+# models of core/modeles/ are headers listed with their library.
 function(kelmo_library name)
   cmake_parse_arguments(ARG "" "" "DEPENDS;FORMS_DEPENDS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+       ${CMAKE_CURRENT_SOURCE_DIR}/modeles/*.h)
   if(sources)
     add_library(${name} STATIC ${sources})
   else()

@@ -1,91 +1,38 @@
 #pragma once
-// The controls of windows that the computations read or fill, kept as plain
-// values; each window's widgets show and edit these, so the computations run
-// and are tested without windows.
-#include <QString>
-#include <QStringList>
-#include <vector>
+// The controls of every window, one plain model per window (core/modeles/),
+// reached as K.Formes.<window> and reset with the model: the windows show and
+// edit these values, and the computations and tests use them without any
+// window.
+#include "core/modeles/ModeleAnamorphose.h"
+#include "core/modeles/ModeleAngles.h"
+#include "core/modeles/ModeleAspectVisuelArcs.h"
+#include "core/modeles/ModeleAspectVisuelNoeuds.h"
+#include "core/modeles/ModeleCouts.h"
+#include "core/modeles/ModeleModifArcs.h"
+#include "core/modeles/ModeleModifNoeuds.h"
+#include "core/modeles/ModeleOptionsRedess.h"
+#include "core/modeles/ModeleOptionsRelief.h"
+#include "core/modeles/ModeleParamAffichage.h"
+#include "core/modeles/ModeleSeuilsAffichage.h"
+#include "core/modeles/ModeleStatistiques.h"
+#include "core/modeles/ModeleTraceArcs.h"
 
 namespace kelmo {
 
-// A list or combo box: its entries and the selected one (-1: none).
-struct Liste {
-    QStringList Entrees;
-    int ListIndex = -1;
-    void Clear() { Entrees.clear(); ListIndex = -1; }
-    void AddItem(const QString& s) { Entrees.push_back(s); }
-};
-
-struct ModeleModifArcs {
-    Liste ListeModifiable1, ListeModifiable2; // origin and destination nodes
-    Liste ListeModifiable3;                   // the 23 link types in display order
-    Liste ListeFichArcs;                      // the loaded arc files
-    int Height = 2595;                        // twips; 4185 once a file is appended
-};
-
-struct ModeleModifNoeuds {
-    Liste ListeModifiable1;
-};
-
-struct ModeleListeNoeuds {
-    Liste ListeModifiable1;
-};
-
-// The run-time option buttons of the arc selection dialog, one per link type
-// present; element 0 is the designed one.
-struct ModeleTraceArcs {
-    std::vector<QString> Option3DMode = std::vector<QString>(1);
-    std::vector<int> TopOption3DMode = std::vector<int>(1, 0);
-    int Height = 0;
-};
-
-struct ModeleOptionsRelief {
-    bool TGV = false, Autoroute = false, Train = false, Route = false, Métro = false;
-    bool ModesMinimaux = false, GainVirtuel = false, Dual = false, ReliefThématique = false, Anamorphose = false;
-};
-
-struct ModeleAspectVisuelArcs {
-    Liste ListeDesModes;
-};
-
-// The cost options dialog: passengers, fiscal horsepower and trip length.
-struct ModeleCouts {
-    Liste Combo1, Combo2, Combo3;
-};
-
-// The name display thresholds dialog: the letter-count list, the two
-// thresholds as typed and their gauges.
-struct ModeleSeuilsAffichage {
-    Liste ListeModifiable1;
-    QString Texte1, MaskedEdit1, Texte2, MaskedEdit2;
-    int Gauge1 = 0, Gauge2 = 0;
-};
-
-// The statistics window: the colour boxes of the ten classes (1 to 10), the
-// circle scale box and the node-value file name box.
-struct ModeleStatistiques {
-    std::vector<int> PicClasse = std::vector<int>(11, 0xFFFFFF); // colour values, 0x00BBGGRR
-    QString Ech;
-    QString Text3;
-};
-
-// The display spaces dialog: the ten names, 25 characters each.
-struct ModeleParamAffichage {
-    Liste ListeDesEspaces;
-};
-
 struct FormesKelmo {
+    ModeleAngles Angles;
+    ModeleSeuilsAffichage SeuilsAffichage;
+    ModeleAspectVisuelNoeuds AspectVisuelNoeuds;
+    ModeleAspectVisuelArcs AspectVisuelArcs;
+    ModeleParamAffichage ParamAffichage;
+    ModeleOptionsRedess OptionsRedess;
+    ModeleTraceArcs TraceArcs;
     ModeleModifArcs ModifArcs;
     ModeleModifNoeuds ModifNoeuds;
-    ModeleListeNoeuds Angles;
-    ModeleListeNoeuds frmAnamorphose;
-    ModeleTraceArcs TraceArcs;
+    ModeleAnamorphose frmAnamorphose;
     ModeleOptionsRelief OptionsRelief;
-    ModeleAspectVisuelArcs AspectVisuelArcs;
     ModeleCouts Coûts;
-    ModeleSeuilsAffichage SeuilsAffichage;
     ModeleStatistiques Statistiques;
-    ModeleParamAffichage ParamAffichage;
 };
 
 } // namespace kelmo

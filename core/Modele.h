@@ -4,6 +4,7 @@
 // writes it directly, as the program always has; `ReinitialiseDonnees` puts
 // it back to the state of a process that has not started up yet.
 #include "core/Couleurs.h"
+#include "core/Espace.h"
 #include "core/Formes.h"
 #include "platform/TexteFixe.h"
 
@@ -73,16 +74,6 @@ struct Classe {
     float BorneSup = 0;
     ::kelmo::Couleur Couleur = 0;
     float Epaisseur = 0;
-};
-
-// A predefined display space.
-struct Espace {
-    TexteFixe<25> Nom;
-    float CoefficientZoom = 0;
-    float XZoom = 0;
-    float YZoom = 0;
-    int16_t HauteurImage = 0; // millimetres
-    int16_t LargeurImage = 0;
 };
 
 // A menu command's state, which the drawing code reads as program state.
@@ -201,7 +192,7 @@ struct DonneesKelmo {
 
     std::array<Espace, 11> Espaces{}; // 1 to 10
 
-    // --- the controls of other windows that computations read or fill ---
+    // --- every window's controls, one model per window ---
     FormesKelmo Formes;
     std::map<QString, EtatMenu> Menus;
     BarreEtat StatusBar;

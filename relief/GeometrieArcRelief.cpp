@@ -7,7 +7,16 @@
 
 namespace kelmo {
 
+CalculHauteurArc CrochetHauteurCoût;
+CalculHauteurArc CrochetHauteurBaséSurArcVal;
+
 namespace {
+
+const bool enregistre = (EnregistreReinitialisation([] {
+                             CrochetHauteurCoût = nullptr;
+                             CrochetHauteurBaséSurArcVal = nullptr;
+                         }),
+                         true);
 
 // The tents turn over once the view is tilted past the vertical; the limit is
 // half of the single-precision 3.141593, as the relief has always used.

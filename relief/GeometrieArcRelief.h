@@ -33,12 +33,13 @@ struct ParametresRelief {
 // Heights of the valuations built with the cost model and the arc values,
 // before the turn-over of a view tilted past the vertical:
 // same arguments and result as GeometrieArcRelief, installed by the code
-// that owns them. Until then those valuations give a flat arc.
+// that owns them. Until then, and again after ReinitialiseDonnees, those
+// valuations give a flat arc.
 using CalculHauteurArc = std::function<bool(double& hauteur, double tempsArc, double& corde, int mode, double x1,
                                             double y1, double x2, double y2, int32_t numeroArc,
                                             int indiceOrigine, int indiceDestination)>;
-inline CalculHauteurArc CrochetHauteurCoût;
-inline CalculHauteurArc CrochetHauteurBaséSurArcVal;
+extern CalculHauteurArc CrochetHauteurCoût;
+extern CalculHauteurArc CrochetHauteurBaséSurArcVal;
 
 // hauteur: the offset of the apex along the picture's vertical axis (a
 // positive value lifts it on screen, y growing downwards). corde: the arc's

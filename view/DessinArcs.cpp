@@ -1,14 +1,12 @@
 #include "view/DessinArcs.h"
+#include "core/Images.h"
+#include "core/MetaFichier.h"
 #include "core/Progression.h"
 #include "core/TableTypes.h"
 #include "core/TypesArcs.h"
-#include "dxf/CrochetsDessinCarte.h"
 #include "platform/Dialogues.h"
 #include "relief/GeometrieArcRelief.h"
-#include "values/CrochetsDessinCarte.h"
-#include "view/Images.h"
-#include "view/MetaFichier.h"
-#include "view/ModelesFormesVue.h"
+#include "view/CrochetsDessinCarte.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +18,8 @@ namespace kelmo {
 TypeArc TypeArcTrace;
 
 namespace {
+
+const bool enregistre = (EnregistreReinitialisation([] { TypeArcTrace = TypeArc{}; }), true);
 
 int profondeurRegroupement = 0;
 bool erreurEnAttente = false;
@@ -113,9 +113,9 @@ void DessineArcsType(const TypeArc& type)
 
     const TableTypes types;
     const ParametresRelief relief = ParametresRelief::Courants(&types);
-    const bool compare = Fv.TraceArcs.Check3D1;
+    const bool compare = K.Formes.TraceArcs.Check3D1;
     const bool couleursNoeuds = K.Menu(QStringLiteral("menCouleursNoeuds")).Checked;
-    const bool dxf = Fv.TraceArcs.DXFCouleurNoeuds == 1;
+    const bool dxf = K.Formes.TraceArcs.DXFCouleurNoeuds == 1;
     const bool vectoriel = ModeImageVectorielle();
     ZoneImage& ima = Ima();
     bool typeTraceConnu = false;

@@ -1,10 +1,9 @@
 #include "view/DessinNoeuds.h"
+#include "core/Images.h"
+#include "core/MetaFichier.h"
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
 #include "platform/Nombres.h"
-#include "view/Images.h"
-#include "view/MetaFichier.h"
-#include "view/ModelesFormesVue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -84,8 +83,8 @@ void DessineNoeuds(bool symboles, bool noms)
     ima.DrawWidth = epaisseurTrait(K.EpaisseurNoeuds);
     ima.ForeColor = TypeRoute70().CouleurCommun;
     const double r = symboles && K.RayonNoeuds > 0 ? K.RayonNoeuds : 0.0;
-    const bool couleursModes = Fv.AspectVisuelNoeuds.CouleursModes;
-    const bool minuscules = Fv.AspectVisuelNoeuds.Minuscules;
+    const bool couleursModes = K.Formes.AspectVisuelNoeuds.CouleursModes;
+    const bool minuscules = K.Formes.AspectVisuelNoeuds.Minuscules;
     const bool vectoriel = ModeImageVectorielle();
     if (vectoriel)
         DebutMetaFichier();

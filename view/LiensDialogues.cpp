@@ -1,9 +1,9 @@
 #include "view/LiensDialogues.h"
 
+#include "core/Images.h"
 #include "core/Modele.h"
+#include "core/Projection.h"
 #include "view/DessinNoeuds.h"
-#include "view/GeometrieVue.h"
-#include "view/Images.h"
 
 namespace kelmo {
 namespace {

@@ -1,5 +1,4 @@
 #include "view/ModelesDialogues.h"
-#include "view/ModelesFormesVue.h"
 
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
@@ -15,24 +14,17 @@ namespace {
 
 constexpr double Pi = 3.141593; // the program's factor, not the exact value
 
-DialoguesAffichage dialogues;
-
-const bool enregistre = [] {
-    EnregistreReinitialisation([] { dialogues = DialoguesAffichage{}; });
-    return true;
-}();
-
 bool& visible(FormeDialogue f)
 {
     static bool autre = false;
     switch (f) {
-    case FormeDialogue::Angles: return dialogues.Angles.Visible;
-    case FormeDialogue::SeuilsAffichage: return dialogues.SeuilsAffichageVisible;
-    case FormeDialogue::AspectVisuelNoeuds: return dialogues.AspectVisuelNoeuds.Visible;
-    case FormeDialogue::AspectVisuelArcs: return dialogues.AspectVisuelArcs.Visible;
-    case FormeDialogue::ParamAffichage: return dialogues.ParamAffichage.Visible;
-    case FormeDialogue::OptionsRedess: return Fv.OptionsRedess.Visible;
-    case FormeDialogue::TraceArcs: return Fv.TraceArcs.Visible;
+    case FormeDialogue::Angles: return K.Formes.Angles.Visible;
+    case FormeDialogue::SeuilsAffichage: return K.Formes.SeuilsAffichage.Visible;
+    case FormeDialogue::AspectVisuelNoeuds: return K.Formes.AspectVisuelNoeuds.Visible;
+    case FormeDialogue::AspectVisuelArcs: return K.Formes.AspectVisuelArcs.Visible;
+    case FormeDialogue::ParamAffichage: return K.Formes.ParamAffichage.Visible;
+    case FormeDialogue::OptionsRedess: return K.Formes.OptionsRedess.Visible;
+    case FormeDialogue::TraceArcs: return K.Formes.TraceArcs.Visible;
     default: return autre;
     }
 }
@@ -57,12 +49,6 @@ QString entreeListe(const Liste& l, int index)
 }
 
 } // namespace
-
-DialoguesAffichage& DA()
-{
-    (void)enregistre;
-    return dialogues;
-}
 
 void MontreForme(FormeDialogue f, bool modal)
 {
@@ -150,15 +136,15 @@ QString FormatDieses2(double valeur)
 
 // ---------------------------------------------------------------- Angles
 
-void Angles_Texte3_Change() { dialogues.Angles.Option1 = true; }
+void Angles_Texte3_Change() { K.Formes.Angles.Option1 = true; }
 
-void Angles_DefinitTexte1(const QString& texte) { dialogues.Angles.Texte1 = texte; }
+void Angles_DefinitTexte1(const QString& texte) { K.Formes.Angles.Texte1 = texte; }
 
 void Angles_DefinitTexte3(const QString& texte)
 {
-    if (dialogues.Angles.Texte3 == texte)
+    if (K.Formes.Angles.Texte3 == texte)
         return;
-    dialogues.Angles.Texte3 = texte;
+    K.Formes.Angles.Texte3 = texte;
     Angles_Texte3_Change();
 }
 
@@ -167,12 +153,12 @@ void Angles_DefinitListIndex(int index)
     Liste& l = K.Formes.Angles.ListeModifiable1;
     l.ListIndex = index >= 0 && index < l.Entrees.size() ? index : -1;
     if (l.ListIndex >= 0)
-        dialogues.Angles.TexteListeModifiable1 = l.Entrees[l.ListIndex];
+        K.Formes.Angles.TexteListeModifiable1 = l.Entrees[l.ListIndex];
 }
 
 void Kelmo_menAngles_Click()
 {
-    ModeleAngles& a = dialogues.Angles;
+    ModeleAngles& a = K.Formes.Angles;
     double h = DegresEntiers(K.AngleHorizontal);
     if (h < -180 || h > 180)
         h = 0;
@@ -186,7 +172,7 @@ void Kelmo_menAngles_Click()
 
 void Angles_Commande1_Click()
 {
-    ModeleAngles& a = dialogues.Angles;
+    ModeleAngles& a = K.Formes.Angles;
     K.Annule = false;
     CacheForme(FormeDialogue::Angles);
     K.AngleVerticalDeg = ValeurNombre(a.Texte1);
@@ -217,41 +203,41 @@ void Angles_Commande2_Click()
 // arrow did not race; the arrows' own repeat delay does that here.
 void Angles_Spin1_SpinDown()
 {
-    double v = ValeurNombre(dialogues.Angles.Texte1);
+    double v = ValeurNombre(K.Formes.Angles.Texte1);
     if (v > 0) {
         v -= 1;
         Angles_DefinitTexte1(texteDegres(v));
-        dialogues.Angles.Gauge1 = borne(v, 0, Gauge1AnglesMax);
+        K.Formes.Angles.Gauge1 = borne(v, 0, Gauge1AnglesMax);
     }
 }
 
 void Angles_Spin1_SpinUp()
 {
-    double v = ValeurNombre(dialogues.Angles.Texte1);
+    double v = ValeurNombre(K.Formes.Angles.Texte1);
     if (v < 180) {
         v += 1;
         Angles_DefinitTexte1(texteDegres(v));
-        dialogues.Angles.Gauge1 = borne(v, 0, Gauge1AnglesMax);
+        K.Formes.Angles.Gauge1 = borne(v, 0, Gauge1AnglesMax);
     }
 }
 
 void Angles_Spin3_SpinDown()
 {
-    double v = ValeurNombre(dialogues.Angles.Texte3);
+    double v = ValeurNombre(K.Formes.Angles.Texte3);
     if (v > -180) {
         v -= 1;
         Angles_DefinitTexte3(texteDegres(v));
-        dialogues.Angles.Gauge3 = borne(v + 180, 0, Gauge3AnglesMax);
+        K.Formes.Angles.Gauge3 = borne(v + 180, 0, Gauge3AnglesMax);
     }
 }
 
 void Angles_Spin3_SpinUp()
 {
-    double v = ValeurNombre(dialogues.Angles.Texte3);
+    double v = ValeurNombre(K.Formes.Angles.Texte3);
     if (v < 179) {
         v += 1;
         Angles_DefinitTexte3(texteDegres(v));
-        dialogues.Angles.Gauge3 = borne(v + 180, 0, Gauge3AnglesMax);
+        K.Formes.Angles.Gauge3 = borne(v + 180, 0, Gauge3AnglesMax);
     }
 }
 
@@ -295,8 +281,8 @@ void SeuilsAffichage_DefinitMaskedEdit2(const QString& texte)
 
 void SeuilsAffichage_DefinitTexteListe(const QString& texte)
 {
-    dialogues.SeuilsTexteListeModifiable1 = texte;
-    dialogues.SeuilsTexteInitialise = true;
+    K.Formes.SeuilsAffichage.TexteListeModifiable1 = texte;
+    K.Formes.SeuilsAffichage.TexteInitialise = true;
 }
 
 void SeuilsAffichage_ListeModifiable1_Click(int index)
@@ -310,7 +296,7 @@ void SeuilsAffichage_ListeModifiable1_Click(int index)
 namespace {
 void initialiseTexteListeSeuils()
 {
-    if (!dialogues.SeuilsTexteInitialise)
+    if (!K.Formes.SeuilsAffichage.TexteInitialise)
         SeuilsAffichage_DefinitTexteListe(TexteGeneral(K.NombreLettresNoms));
 }
 } // namespace
@@ -333,7 +319,7 @@ bool SeuilsAffichage_EnregistreValeurs()
     K.SeuilSuperieurNoms = superieur;
     K.SeuilInferieurNoms = static_cast<int32_t>(inferieur);
     initialiseTexteListeSeuils();
-    K.NombreLettresNoms = ValeurNombre(dialogues.SeuilsTexteListeModifiable1);
+    K.NombreLettresNoms = ValeurNombre(K.Formes.SeuilsAffichage.TexteListeModifiable1);
     return true;
 }
 
@@ -434,7 +420,7 @@ void SeuilsAffichage_Spin2_SpinUp()
 
 void DessineApercuNoeud()
 {
-    ModeleAspectVisuelNoeudsVue& n = dialogues.AspectVisuelNoeuds;
+    ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
     ApercuNoeud& a = n.Apercu;
     a.X = static_cast<float>(n.LargeurApercu / 2);
     a.Y = static_cast<float>(n.HauteurApercu / 2);
@@ -447,7 +433,7 @@ void DessineApercuNoeud()
 
 void AspectVisuelNoeuds_DefinitTexteCombo1(const QString& texte)
 {
-    ModeleAspectVisuelNoeudsVue& n = dialogues.AspectVisuelNoeuds;
+    ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
     if (n.Charge && n.TexteCombo1 == texte)
         return;
     n.TexteCombo1 = texte;
@@ -459,7 +445,7 @@ void AspectVisuelNoeuds_DefinitTexteCombo1(const QString& texte)
 
 void AspectVisuelNoeuds_DefinitTexteCombo2(const QString& texte)
 {
-    ModeleAspectVisuelNoeudsVue& n = dialogues.AspectVisuelNoeuds;
+    ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
     if (n.Charge && n.TexteCombo2 == texte)
         return;
     n.TexteCombo2 = texte;
@@ -471,7 +457,7 @@ void AspectVisuelNoeuds_DefinitTexteCombo2(const QString& texte)
 
 void AspectVisuelNoeuds_Charge()
 {
-    ModeleAspectVisuelNoeudsVue& n = dialogues.AspectVisuelNoeuds;
+    ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
     if (n.Charge)
         return;
     for (int i = 1; i <= 60; ++i) {
@@ -488,7 +474,7 @@ void AspectVisuelNoeuds_Charge()
 void AspectVisuelNoeuds_Combo1_Click(int index)
 {
     AspectVisuelNoeuds_Charge();
-    ModeleAspectVisuelNoeudsVue& n = dialogues.AspectVisuelNoeuds;
+    ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
     n.Combo1.ListIndex = index;
     n.TexteCombo1 = entreeListe(n.Combo1, index);
     K.RayonNoeuds = std::max(0.0, ValeurNombre(n.TexteCombo1));
@@ -498,7 +484,7 @@ void AspectVisuelNoeuds_Combo1_Click(int index)
 void AspectVisuelNoeuds_Combo2_Click(int index)
 {
     AspectVisuelNoeuds_Charge();
-    ModeleAspectVisuelNoeudsVue& n = dialogues.AspectVisuelNoeuds;
+    ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
     n.Combo2.ListIndex = index;
     n.TexteCombo2 = entreeListe(n.Combo2, index);
     K.EpaisseurNoeuds = std::max(1.0, ValeurNombre(n.TexteCombo2));
@@ -528,14 +514,14 @@ bool choisitCouleur(Couleur& courante, Couleur& cible)
 void AspectVisuelNoeuds_Command3D1_Click()
 {
     AspectVisuelNoeuds_Charge();
-    if (choisitCouleur(dialogues.AspectVisuelNoeuds.CouleurDialogue, K.CouleurInterieurNoeuds))
+    if (choisitCouleur(K.Formes.AspectVisuelNoeuds.CouleurDialogue, K.CouleurInterieurNoeuds))
         DessineApercuNoeud();
 }
 
 void AspectVisuelNoeuds_Command3D2_Click()
 {
     AspectVisuelNoeuds_Charge();
-    if (choisitCouleur(dialogues.AspectVisuelNoeuds.CouleurDialogue, K.CouleurBordNoeuds))
+    if (choisitCouleur(K.Formes.AspectVisuelNoeuds.CouleurDialogue, K.CouleurBordNoeuds))
         DessineApercuNoeud();
 }
 
@@ -571,7 +557,7 @@ namespace {
 
 void lisLargeursApercu()
 {
-    const ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    const ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     // The preview draws nothing thinner than one unit nor wider than the spins go.
     K.EpaisseurTraitArcs = std::clamp(ValeurNombre(a.Text2), 0.0, static_cast<double>(EpaisseurArcsMax));
     K.EpaisseurBlancArcs = static_cast<int16_t>(borne(ValeurNombre(a.Text1), EpaisseurArcsMin, EpaisseurArcsMax));
@@ -581,7 +567,7 @@ void lisLargeursApercu()
 
 void DessineApercuArc(double x1, double y1, double x2, double y2)
 {
-    ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     a.CouleurApercu = a.Image1;
     SegmentApercu fond{x1, y1, x2, y2, std::max<int>(1, K.EpaisseurBlancArcs), QBColor(7)};
     a.Apercu.push_back(fond);
@@ -594,7 +580,7 @@ void DessineApercuArc(double x1, double y1, double x2, double y2)
 
 void DessineFigureApercuArcs()
 {
-    ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     a.Apercu.clear();
     const double w = a.LargeurApercu, h = a.HauteurApercu;
     DessineApercuArc(0, 0, w, h);
@@ -604,7 +590,7 @@ void DessineFigureApercuArcs()
 
 void AspectVisuelArcs_DefinitText1(const QString& texte)
 {
-    ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     if (a.Text1 == texte)
         return;
     a.Text1 = texte;
@@ -614,7 +600,7 @@ void AspectVisuelArcs_DefinitText1(const QString& texte)
 
 void AspectVisuelArcs_DefinitText2(const QString& texte)
 {
-    ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     if (a.Text2 == texte)
         return;
     a.Text2 = texte;
@@ -624,7 +610,7 @@ void AspectVisuelArcs_DefinitText2(const QString& texte)
 
 void AspectVisuelArcs_DefinitText3(const QString& texte)
 {
-    ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     if (a.Text3 == texte)
         return;
     a.Text3 = texte;
@@ -635,7 +621,7 @@ void AspectVisuelArcs_DefinitText3(const QString& texte)
 
 void AspectVisuelArcs_Charge()
 {
-    ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     if (a.Charge)
         return;
     a.Charge = true;
@@ -646,7 +632,7 @@ void AspectVisuelArcs_Charge()
 
 void AfficheAspectArcCourant()
 {
-    ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     const TypeArc& t = K.TypeArcChoisi;
     a.TypeAffiche = true;
     a.CodeAffiche = t.Code;
@@ -672,7 +658,7 @@ void AfficheAspectArcCourant()
 
 void EnregistreAspectMode(int16_t code, const QString& genre)
 {
-    ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     if (ValeurNombre(a.Text2) == 0)
         AspectVisuelArcs_DefinitText2(QStringLiteral("1"));
     const int i = IndiceTypeArcParCode(code);
@@ -705,7 +691,7 @@ void EnregistreAspectMode(int16_t code, const QString& genre)
 
 void ValideAspectArc()
 {
-    const ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    const ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     // Nothing has been shown yet: the boxes hold no link type's values.
     if (!a.TypeAffiche)
         return;
@@ -722,7 +708,7 @@ void ValideAspectArc()
 void AspectVisuelArcs_ListeDesModes_Click()
 {
     AspectVisuelArcs_Charge();
-    ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     const Liste& l = K.Formes.AspectVisuelArcs.ListeDesModes;
     ValideAspectArc();
     TypeArcParNom(entreeListe(l, l.ListIndex), K.TypeArcChoisi);
@@ -741,7 +727,7 @@ void AspectVisuelArcs_DefinitListIndex(int index)
 void MontreAspectVisuelArcs()
 {
     AspectVisuelArcs_Charge();
-    if (!dialogues.AspectVisuelArcs.TypeAffiche)
+    if (!K.Formes.AspectVisuelArcs.TypeAffiche)
         AspectVisuelArcs_ListeDesModes_Click();
     MontreForme(FormeDialogue::AspectVisuelArcs, false);
 }
@@ -750,7 +736,7 @@ namespace {
 
 void pasLargeur(int numero, int pas)
 {
-    ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     QString& texte = numero == 1 ? a.Text1 : a.Text2;
     double n = arrondi(texte);
     // A value typed outside the range moves one step towards it.
@@ -780,7 +766,7 @@ void AspectVisuelArcs_Spin2_SpinUp() { pasLargeur(2, +1); }
 
 void AspectVisuelArcs_Commande2_Click()
 {
-    ModeleAspectVisuelArcsVue& a = dialogues.AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     Couleur choisie = 0;
     if (!choisitCouleur(a.CouleurDialogue, choisie))
         return;
@@ -794,13 +780,13 @@ void AspectVisuelArcs_Commande2_Click()
 
 void AspectVisuelArcs_Flèches_Click(bool coche)
 {
-    dialogues.AspectVisuelArcs.Flèches = coche;
+    K.Formes.AspectVisuelArcs.Flèches = coche;
     K.TraceFleches = coche ? 1 : 0;
 }
 
 void AspectVisuelArcs_Combo1_Change(const QString& texte)
 {
-    dialogues.AspectVisuelArcs.Combo1 = texte;
+    K.Formes.AspectVisuelArcs.Combo1 = texte;
     DessineFigureApercuArcs();
 }
 
@@ -831,7 +817,7 @@ bool ChercheEspace(const QString& nom, Espace& espace)
 
 void ParamAffichage_ListeDesEspaces_Click()
 {
-    ModeleParamAffichageVue& p = dialogues.ParamAffichage;
+    ModeleParamAffichage& p = K.Formes.ParamAffichage;
     ChercheEspace(p.TexteListeDesEspaces, p.EspaceTrouve);
     const Espace& e = p.EspaceTrouve;
     p.CoefficientZoom = TexteRegional(e.CoefficientZoom, true);
@@ -846,7 +832,7 @@ void ParamAffichage_DefinitListIndex(int index)
     Liste& l = K.Formes.ParamAffichage.ListeDesEspaces;
     l.ListIndex = index >= 0 && index < l.Entrees.size() ? index : -1;
     if (l.ListIndex >= 0)
-        dialogues.ParamAffichage.TexteListeDesEspaces = l.Entrees[l.ListIndex];
+        K.Formes.ParamAffichage.TexteListeDesEspaces = l.Entrees[l.ListIndex];
     ParamAffichage_ListeDesEspaces_Click();
 }
 
@@ -864,7 +850,7 @@ void ParamAffichage_Command3D1_Click()
 
 void Kelmo_menParamAffichage_Click()
 {
-    ModeleParamAffichageVue& p = dialogues.ParamAffichage;
+    ModeleParamAffichage& p = K.Formes.ParamAffichage;
     LiensDialogues& l = Liens();
     const TailleImages taille = l.TailleIma();
     p.CoefficientZoom = TexteRegional(K.Echelle);

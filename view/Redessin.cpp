@@ -1,15 +1,14 @@
 #include "view/Redessin.h"
 #include "core/ComparaisonArcs.h"
+#include "core/Images.h"
+#include "core/MetaFichier.h"
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
-#include "dxf/CrochetsDessinCarte.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "view/CrochetsDessinCarte.h"
 #include "view/DessinArcs.h"
 #include "view/DessinNoeuds.h"
-#include "view/Images.h"
-#include "view/MetaFichier.h"
-#include "view/ModelesFormesVue.h"
 
 #include <exception>
 #include <stdexcept>
@@ -32,7 +31,7 @@ void enregistre(F&& dessin)
 
 void ecritDXFSiCoche()
 {
-    if (Fv.TraceArcs.DXFCouleurNoeuds == 1 && EcritArcsCouleursNoeudsDXF)
+    if (K.Formes.TraceArcs.DXFCouleurNoeuds == 1 && EcritArcsCouleursNoeudsDXF)
         EcritArcsCouleursNoeudsDXF();
 }
 
@@ -54,7 +53,7 @@ void dessineModePresent(int i)
 void RedessineCarte()
 {
     RegroupeErreursTrace regroupement;
-    const ModeleOptionsRedess& o = Fv.OptionsRedess;
+    const ModeleOptionsRedess& o = K.Formes.OptionsRedess;
     K.NbSegmentsDXF = 0;
     if (o.EffaceImage.Value) {
         Ima().Cls();
@@ -104,7 +103,7 @@ void Kelmo_menRedessine_Click()
 void TraceArcsChoisis()
 {
     RegroupeErreursTrace regroupement;
-    const ModeleTraceArcsChoix& t = Fv.TraceArcs;
+    const ModeleTraceArcs& t = K.Formes.TraceArcs;
     switch (t.Choix) {
     case ChoixTraceArcs::TousModesRoute:
         DessineArcsRoutiers();
@@ -143,8 +142,8 @@ void Kelmo_menTraceTrajets_Click(const std::function<void()>& montreTraceArcs)
 {
     K.NbSegmentsDXF = 0;
     K.Annule = false;
-    Fv.TraceArcs.Choix = ChoixTraceArcs::ModesPrésents;
-    Fv.TraceArcs.Visible = true;
+    K.Formes.TraceArcs.Choix = ChoixTraceArcs::ModesPrésents;
+    K.Formes.TraceArcs.Visible = true;
     if (montreTraceArcs)
         montreTraceArcs();
     if (K.Annule) {
@@ -157,16 +156,16 @@ void Kelmo_menTraceTrajets_Click(const std::function<void()>& montreTraceArcs)
 
 void TraceArcs_Command3D2_Click()
 {
-    if (Fv.TraceArcs.DXFCouleurNoeuds == 1)
+    if (K.Formes.TraceArcs.DXFCouleurNoeuds == 1)
         K.Menu(QStringLiteral("menCouleursNoeuds")).Checked = true;
     K.Annule = false;
-    Fv.TraceArcs.Visible = false;
+    K.Formes.TraceArcs.Visible = false;
 }
 
 void TraceArcs_Command3D1_Click()
 {
     K.Annule = true;
-    Fv.TraceArcs.Visible = false;
+    K.Formes.TraceArcs.Visible = false;
 }
 
 void TraceArcs_DXFCouleurNoeuds_Click()
@@ -178,7 +177,7 @@ void TraceArcs_DXFCouleurNoeuds_Click()
 
 void OptionsRedess_ModesPrésents_Click(bool coche)
 {
-    ModeleOptionsRedess& o = Fv.OptionsRedess;
+    ModeleOptionsRedess& o = K.Formes.OptionsRedess;
     for (CaseACocher* c : {&o.TousModesRoute, &o.TousModesUrbains, &o.ModesCollectifsUrbains,
                            &o.TousModesFerroviaires, &o.TGVSeulement, &o.Autoroute}) {
         if (coche)
@@ -187,7 +186,7 @@ void OptionsRedess_ModesPrésents_Click(bool coche)
     }
 }
 
-void OptionsRedess_Command3D1_Click() { Fv.OptionsRedess.Visible = false; }
+void OptionsRedess_Command3D1_Click() { K.Formes.OptionsRedess.Visible = false; }
 
 void Kelmo_menCouleursNoeuds_Click()
 {

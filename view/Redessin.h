@@ -2,7 +2,7 @@
 // The full redraw of the map by link-type groups, and the commands of the
 // arc selection dialog "Arcs" and of "Options pour redessiner". The dialogs'
 // windows call these handlers; they work on the control models of
-// view/ModelesFormesVue.h.
+// core/modeles/ModeleOptionsRedess.h and core/modeles/ModeleTraceArcs.h.
 #include <functional>
 
 namespace kelmo {

@@ -3,9 +3,9 @@
 #include "OutilsApp.h"
 #include "app/CommandesKelmo.h"
 #include "core/Commandes.h"
+#include "core/Images.h"
+#include "core/Projection.h"
 #include "platform/RepondeurScripte.h"
-#include "view/GeometrieVue.h"
-#include "view/Images.h"
 
 #include <gtest/gtest.h>
 

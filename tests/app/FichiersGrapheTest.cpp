@@ -2,9 +2,9 @@
 // sequence, what is read, and what is left when something fails.
 #include "OutilsApp.h"
 #include "app/CommandesKelmo.h"
+#include "core/Images.h"
 #include "core/Modele.h"
 #include "platform/RepondeurScripte.h"
-#include "view/Images.h"
 
 #include <QFile>
 #include <QTemporaryDir>

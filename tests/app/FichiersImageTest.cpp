@@ -2,10 +2,10 @@
 // with the digitising question, and the clear.
 #include "OutilsApp.h"
 #include "app/CommandesKelmo.h"
+#include "core/Images.h"
+#include "core/MetaFichier.h"
 #include "platform/RepondeurScripte.h"
 #include "platform/Wmf.h"
-#include "view/Images.h"
-#include "view/MetaFichier.h"
 
 #include <QDir>
 #include <QFile>

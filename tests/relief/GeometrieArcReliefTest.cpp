@@ -20,11 +20,6 @@ protected:
         K.VitesseReference = 220;
         K.Echelle = 1;
     }
-    void TearDown() override
-    {
-        CrochetHauteurCoût = nullptr;
-        CrochetHauteurBaséSurArcVal = nullptr;
-    }
     // A horizontal arc of half chord c picture units (no tilt to undo).
     double hauteur(int mode, double c, bool* ok = nullptr)
     {

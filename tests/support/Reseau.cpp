@@ -1,5 +1,5 @@
-#include "support/Reseau.h"
 #include "core/TypesArcs.h"
+#include "support/Reseau.h"
 
 #include <QFile>
 
@@ -25,6 +25,16 @@ void Noeud_(const QString& nom, int32_t code, int32_t population, float x, float
     K.NbNoeuds++;
     K.IndexNoeuds.resize(static_cast<std::size_t>(K.NbNoeuds) + 1, 0);
     K.IndexNoeuds[K.NbNoeuds] = static_cast<int16_t>(K.NbNoeuds);
+}
+
+int32_t NoeudAEcran(const QString& nom, int32_t population, float x, float y, float z)
+{
+    Noeud_(nom, static_cast<int32_t>(K.Noeuds.size()) * 10, population, x, y, z);
+    Noeud& n = K.Noeuds[K.NbNoeuds];
+    n.XEcran = x;
+    n.YEcran = y;
+    n.ZEcran = z;
+    return K.NbNoeuds;
 }
 
 void Arc_(int32_t origine, int32_t destination, int16_t mode, float longueur, float duree, int16_t depart,

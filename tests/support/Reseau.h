@@ -17,6 +17,10 @@ void Noeud_(const QString& nom, int32_t code, int32_t population = 0, float x = 
 void Arc_(int32_t origine, int32_t destination, int16_t mode, float longueur = 10, float duree = 10,
           int16_t depart = 0, int16_t arrivee = 0);
 
+// Appends a node numbered 10 times its index whose picture coordinates are
+// its map coordinates (a view of scale 1, origin 0); returns its index.
+int32_t NoeudAEcran(const QString& nom, int32_t population, float x, float y, float z = 0);
+
 // Writes bytes to a file; returns its path.
 QString EcritFichier(const QTemporaryDir& dir, const QString& nom, const std::string& contenu);
 std::string LitOctets(const QString& chemin);

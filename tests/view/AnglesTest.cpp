@@ -1,11 +1,11 @@
 // The angles dialog: what it shows, its spin limits, what OK stores and redraws.
 #include "DialoguesAffichageSupport.h"
 
+#include "core/Images.h"
 #include "core/ListesNoeuds.h"
 #include "platform/Nombres.h"
 #include "platform/formes/BoutonRotatif.h"
 #include "platform/formes/Jauge.h"
-#include "view/Images.h"
 #include "view/formes/Angles.h"
 
 #include <QCheckBox>
@@ -27,16 +27,16 @@ TEST_F(AnglesTest, EveryWholeAngleStoredByOkComesBackTheSameAtTheNextOpening)
 {
     for (int h = -180; h <= 179; ++h) {
         const int v = (h + 180) / 2; // 0 .. 179
-        DA().Angles.Texte1 = QStringLiteral(" %1 deg").arg(v);
-        DA().Angles.Texte3 = QStringLiteral(" %1 deg").arg(h);
+        K.Formes.Angles.Texte1 = QStringLiteral(" %1 deg").arg(v);
+        K.Formes.Angles.Texte3 = QStringLiteral(" %1 deg").arg(h);
         Angles_Commande1_Click();
         Kelmo_menAngles_Click();
-        ASSERT_EQ(ValeurNombre(DA().Angles.Texte1), v) << v;
-        ASSERT_EQ(ValeurNombre(DA().Angles.Texte3), h) << h;
+        ASSERT_EQ(ValeurNombre(K.Formes.Angles.Texte1), v) << v;
+        ASSERT_EQ(ValeurNombre(K.Formes.Angles.Texte3), h) << h;
     }
     K.AngleVertical = 37 * k;
     Kelmo_menAngles_Click();
-    EXPECT_EQ(DA().Angles.Texte1, QStringLiteral(" 37 deg"));
+    EXPECT_EQ(K.Formes.Angles.Texte1, QStringLiteral(" 37 deg"));
 }
 
 TEST_F(AnglesTest, OpeningShowsTheStoredAnglesModelessAndUnticksTheSort)
@@ -44,7 +44,7 @@ TEST_F(AnglesTest, OpeningShowsTheStoredAnglesModelessAndUnticksTheSort)
     K.AngleVertical = 30 * k;
     K.AngleHorizontal = -90 * k;
     Kelmo_menAngles_Click();
-    const ModeleAngles& a = DA().Angles;
+    const ModeleAngles& a = K.Formes.Angles;
     EXPECT_EQ(a.Texte1, QStringLiteral(" 30 deg"));
     EXPECT_EQ(a.Texte3, QStringLiteral("-90 deg"));
     EXPECT_EQ(a.Gauge1, 30);
@@ -63,11 +63,11 @@ TEST_F(AnglesTest, AHorizontalAngleOutsideTheRangeShowsZeroAndCancelKeepsIt)
 {
     K.AngleHorizontal = 200 * k;
     Kelmo_menAngles_Click();
-    EXPECT_EQ(DA().Angles.Texte3, QStringLiteral(" 0 deg"));
-    EXPECT_EQ(DA().Angles.Gauge3, 180);
+    EXPECT_EQ(K.Formes.Angles.Texte3, QStringLiteral(" 0 deg"));
+    EXPECT_EQ(K.Formes.Angles.Gauge3, 180);
     Angles_Commande2_Click();
     EXPECT_TRUE(K.Annule);
-    EXPECT_FALSE(DA().Angles.Visible);
+    EXPECT_FALSE(K.Formes.Angles.Visible);
     EXPECT_DOUBLE_EQ(K.AngleHorizontal, 200 * k);
     EXPECT_TRUE(appels.filter(QStringLiteral("Calcule")).isEmpty());
 }
@@ -76,10 +76,10 @@ TEST_F(AnglesTest, GaugesTakeOutOfRangeAnglesAtTheirEnds)
 {
     K.AngleVertical = 250 * k;
     Kelmo_menAngles_Click();
-    EXPECT_EQ(DA().Angles.Gauge1, 180);
+    EXPECT_EQ(K.Formes.Angles.Gauge1, 180);
     K.AngleVertical = -20 * k;
     Kelmo_menAngles_Click();
-    EXPECT_EQ(DA().Angles.Gauge1, 0);
+    EXPECT_EQ(K.Formes.Angles.Gauge1, 0);
     EXPECT_EQ(Jauge::Borne(1e300, 0, 360), 360);
     EXPECT_EQ(Jauge::Borne(-5, 0, 360), 0);
     EXPECT_EQ(Jauge::Borne(std::nan(""), 0, 360), 0);
@@ -105,7 +105,7 @@ TEST_F(AnglesTest, SpinButtonsStepOneDegreeAndTestTheLimitBeforeTheStep)
         {" 178 deg", Angles_Spin3_SpinUp, false, " 179 deg", 359},
     };
     for (const Cas& c : cas) {
-        ModeleAngles& a = DA().Angles;
+        ModeleAngles& a = K.Formes.Angles;
         a.Gauge1 = a.Gauge3 = -1;
         (c.vertical ? a.Texte1 : a.Texte3) = QString::fromUtf8(c.texte);
         a.Option1 = false;
@@ -131,7 +131,7 @@ TEST_F(AnglesTest, OkStoresTheTypedAnglesUncheckedAndRedrawsTheNodesInOrder)
     appels.clear();
     Angles_Commande1_Click();
     EXPECT_FALSE(K.Annule);
-    EXPECT_FALSE(DA().Angles.Visible);
+    EXPECT_FALSE(K.Formes.Angles.Visible);
     EXPECT_DOUBLE_EQ(K.AngleVerticalDeg, 200);
     EXPECT_DOUBLE_EQ(K.AngleVertical, 200 * k);
     EXPECT_DOUBLE_EQ(K.AngleHorizontal, -90 * k);
@@ -145,9 +145,9 @@ TEST_F(AnglesTest, OkStoresTheTypedAnglesUncheckedAndRedrawsTheNodesInOrder)
 
 TEST_F(AnglesTest, DataOnlyTiltLeavesTheMapFlatAndDrawsNothing)
 {
-    DA().Angles.Coche1 = true;
-    DA().Angles.Texte1 = QStringLiteral(" 30 deg");
-    DA().Angles.Texte3 = QStringLiteral(" 15 deg");
+    K.Formes.Angles.Coche1 = true;
+    K.Formes.Angles.Texte1 = QStringLiteral(" 30 deg");
+    K.Formes.Angles.Texte3 = QStringLiteral(" 15 deg");
     Angles_Commande1_Click();
     EXPECT_EQ(K.AngleVertical, 0);
     EXPECT_FLOAT_EQ(K.AngleVerticalDonnees, static_cast<float>(30 * k));
@@ -167,8 +167,8 @@ TEST_F(AnglesTest, OkClearsAndRedrawsTheRealPicture)
     K.Noeuds.push_back(n);
     K.NbNoeuds = 1;
     K.IndexNoeuds.push_back(1);
-    DA().Angles.Texte1 = QStringLiteral(" 0 deg");
-    DA().Angles.Texte3 = QStringLiteral(" 0 deg");
+    K.Formes.Angles.Texte1 = QStringLiteral(" 0 deg");
+    K.Formes.Angles.Texte3 = QStringLiteral(" 0 deg");
     Angles_Commande1_Click();
     ASSERT_FALSE(images.ima.Appels.empty());
     EXPECT_EQ(images.ima.Appels.front().genre, AppelZoneImage::Genre::Efface);
@@ -202,7 +202,7 @@ TEST_F(AnglesTest, TheWindowShowsTheModelAndItsControlsRunTheHandlers)
     Kelmo_menAngles_Click();
     w->close();
     EXPECT_TRUE(K.Annule);
-    EXPECT_FALSE(DA().Angles.Visible);
+    EXPECT_FALSE(K.Formes.Angles.Visible);
 }
 
 } // namespace

@@ -28,7 +28,7 @@ bool memeAspect(const TypeArc& a, const TypeArc& b)
 
 class AspectVisuelArcsTest : public DialogueTest {
 protected:
-    ModeleAspectVisuelArcsVue& a = DA().AspectVisuelArcs;
+    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     void ouvre() { Kelmo_menArcsTrajets_Click(MontreAspectVisuelArcs); }
     // Selects the list entry of that link type, as a click does.
     void choisit(const QString& nom)

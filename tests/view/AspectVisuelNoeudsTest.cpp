@@ -2,8 +2,7 @@
 // both pictures, bad widths and radii are kept drawable.
 #include "DialoguesAffichageSupport.h"
 
-#include "view/Images.h"
-#include "view/ModelesFormesVue.h"
+#include "core/Images.h"
 #include "view/formes/AspectVisuelNoeuds.h"
 
 #include <QCheckBox>
@@ -17,7 +16,7 @@ namespace {
 
 class AspectVisuelNoeudsTest : public DialogueTest {
 protected:
-    ModeleAspectVisuelNoeudsVue& n = DA().AspectVisuelNoeuds;
+    ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
 };
 
 TEST_F(AspectVisuelNoeudsTest, LoadingFillsTheListsOnceAndShowsTheCurrentValues)
@@ -115,10 +114,10 @@ TEST_F(AspectVisuelNoeudsTest, TheWindowWritesAtOnceAndOpensTheThresholds)
     EXPECT_EQ(w->Combo1->currentText(), QStringLiteral(" 2"));
     w->Combo1->setEditText(QStringLiteral("9"));
     EXPECT_EQ(K.RayonNoeuds, 9);
-    w->Minuscules->setChecked(!Fv.AspectVisuelNoeuds.Minuscules);
-    EXPECT_EQ(Fv.AspectVisuelNoeuds.Minuscules, w->Minuscules->isChecked());
+    w->Minuscules->setChecked(!K.Formes.AspectVisuelNoeuds.Minuscules);
+    EXPECT_EQ(K.Formes.AspectVisuelNoeuds.Minuscules, w->Minuscules->isChecked());
     w->Seuils->click();
-    EXPECT_TRUE(DA().SeuilsAffichageVisible);
+    EXPECT_TRUE(K.Formes.SeuilsAffichage.Visible);
     EXPECT_TRUE(FenetreAffichage(FormeDialogue::SeuilsAffichage)->isVisible());
     w->Command3D4->click();
     EXPECT_FALSE(w->isVisible());

@@ -1,7 +1,6 @@
 // Tents, arrows, comparison colours and the failures of the arc drawing.
 #include "ReseauVue.h"
-#include "dxf/CrochetsDessinCarte.h"
-#include "values/CrochetsDessinCarte.h"
+#include "view/CrochetsDessinCarte.h"
 #include "view/DessinArcs.h"
 
 #include <cmath>
@@ -11,15 +10,7 @@ using kelmo::testvue::VueTest;
 
 namespace {
 
-class DessinArcsTest : public VueTest {
-protected:
-    void TearDown() override
-    {
-        DessineArcDegrade = nullptr;
-        TraceArcCouleursNoeuds = nullptr;
-        VueTest::TearDown();
-    }
-};
+class DessinArcsTest : public VueTest {};
 
 TEST_F(DessinArcsTest, TentApexIsRaisedByTheReliefHeight)
 {
@@ -127,7 +118,7 @@ TEST_F(DessinArcsTest, ComparisonColoursAndArcsWithoutAComparisonValue)
     for (int i = 0; i < 4; ++i)
         arc(1, 2, TypeTrain().Code);
     K.ComparaisonArcs = {0, 1.0f, -1.0f, 0.0f}; // nothing for arc 4
-    Fv.TraceArcs.Check3D1 = true;
+    K.Formes.TraceArcs.Check3D1 = true;
     DessineArcsType(TypeTrain());
     ASSERT_EQ(traits().size(), 8u);
     const TypeArc& t = TypeTrain();
@@ -137,7 +128,7 @@ TEST_F(DessinArcsTest, ComparisonColoursAndArcsWithoutAComparisonValue)
     EXPECT_EQ(traits()[6].ForeColor, t.CouleurCommun);
 
     images->ima.Appels.clear();
-    Fv.TraceArcs.Check3D1 = false;
+    K.Formes.TraceArcs.Check3D1 = false;
     DessineArcsType(TypeTrain());
     for (const AppelZoneImage& a : traits())
         EXPECT_EQ(a.ForeColor, t.CouleurCommun);
@@ -186,13 +177,13 @@ TEST_F(DessinArcsTest, NodeColourMenuHandsTheArcsOverAndDrawsNothingItself)
     EXPECT_TRUE(traits().empty());
     EXPECT_EQ(kelmo::testvue::LignesEnregistrees(), 0);
 
-    Fv.TraceArcs.DXFCouleurNoeuds = 1;
+    K.Formes.TraceArcs.DXFCouleurNoeuds = 1;
     DessineArcsType(TypeTrain());
     EXPECT_EQ(dxf, (std::vector<std::pair<int, int>>{{1, 2}, {2, 1}}));
 
     // with nothing installed the arcs are simply not drawn
     DessineArcDegrade = nullptr;
-    Fv.TraceArcs.DXFCouleurNoeuds = 0;
+    K.Formes.TraceArcs.DXFCouleurNoeuds = 0;
     DessineArcsType(TypeTrain());
     EXPECT_TRUE(repondeur->messages().empty());
 }

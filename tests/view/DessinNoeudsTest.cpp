@@ -53,7 +53,7 @@ TEST_F(DessinNoeudsTest, NamesAreWrittenBetweenTheThresholdsBothIncluded)
 TEST_F(DessinNoeudsTest, NameTextPositionColourAndLetterCount)
 {
     noeud(QStringLiteral("AIX-EN-PROVENCE"), 50000, 100, 200);
-    Fv.AspectVisuelNoeuds.Minuscules = false;
+    K.Formes.AspectVisuelNoeuds.Minuscules = false;
     K.NombreLettresNoms = 0;
     DessineNoeuds(true, true);
     EXPECT_EQ(K.NombreLettresNoms, 20);
@@ -81,7 +81,7 @@ TEST_F(DessinNoeudsTest, NameTextPositionColourAndLetterCount)
 
     images->ima.Appels.clear();
     K.NombreLettresNoms = 20;
-    Fv.AspectVisuelNoeuds.Minuscules = true;
+    K.Formes.AspectVisuelNoeuds.Minuscules = true;
     DessineNoeuds(false, true);
     ASSERT_EQ(textes().size(), 1u);
     EXPECT_EQ(textes()[0].texte.trimmed(), QStringLiteral("Aix-En-Provence"));
@@ -116,7 +116,7 @@ TEST_F(DessinNoeudsTest, ColoursOfTheTwoNodeColoursOrOfTheModes)
 {
     noeud(QStringLiteral("A"), 0, 50, 60);
     K.Noeuds[1].Modes = QStringLiteral("000-FER-ROU-AUT-000");
-    Fv.AspectVisuelNoeuds.CouleursModes = false;
+    K.Formes.AspectVisuelNoeuds.CouleursModes = false;
     DessineNoeuds(true, false);
     ASSERT_EQ(cercles().size(), 1u);
     EXPECT_EQ(cercles()[0].FillColor, QBColor(4));
@@ -124,7 +124,7 @@ TEST_F(DessinNoeudsTest, ColoursOfTheTwoNodeColoursOrOfTheModes)
     EXPECT_EQ(cercles()[0].FillStyle, 0);
 
     images->ima.Appels.clear();
-    Fv.AspectVisuelNoeuds.CouleursModes = true;
+    K.Formes.AspectVisuelNoeuds.CouleursModes = true;
     K.Formes.OptionsRelief.Autoroute = true;
     DessineNoeuds(true, false);
     ASSERT_EQ(cercles().size(), 1u);
@@ -179,6 +179,6 @@ TEST_F(DessinNoeudsTest, AFreshRunDrawsNamesInProperCaseAndNodesInTheirModesColo
 {
     // Both boxes of the node appearance window are ticked when it is made.
     ReinitialiseDonnees();
-    EXPECT_TRUE(Fv.AspectVisuelNoeuds.Minuscules);
-    EXPECT_TRUE(Fv.AspectVisuelNoeuds.CouleursModes);
+    EXPECT_TRUE(K.Formes.AspectVisuelNoeuds.Minuscules);
+    EXPECT_TRUE(K.Formes.AspectVisuelNoeuds.CouleursModes);
 }

@@ -2,7 +2,6 @@
 // "Modes présents" locking the groups, and closing without a cancel.
 #include "DialoguesAffichageSupport.h"
 
-#include "view/ModelesFormesVue.h"
 #include "view/formes/OptionsRedess.h"
 
 #include <QCheckBox>
@@ -46,7 +45,7 @@ TEST_F(OptionsRedessTest, ModesPresentsUnticksAndLocksTheGroupsAndOkKeepsTheTick
     });
     Kelmo_menOptionsRedessine_Click();
     EXPECT_FALSE(fenetre()->isVisible());
-    const ModeleOptionsRedess& o = Fv.OptionsRedess;
+    const ModeleOptionsRedess& o = K.Formes.OptionsRedess;
     EXPECT_FALSE(o.Visible);
     EXPECT_FALSE(o.TousModesRoute.Value);
     EXPECT_FALSE(o.TGVSeulement.Value);
@@ -65,8 +64,8 @@ TEST_F(OptionsRedessTest, TheCloseBoxLeavesTheBoxesAsTheyAre)
         fenetre()->close();
     });
     Kelmo_menOptionsRedessine_Click();
-    EXPECT_TRUE(Fv.OptionsRedess.Autoroute.Value);
-    EXPECT_FALSE(Fv.OptionsRedess.Visible);
+    EXPECT_TRUE(K.Formes.OptionsRedess.Autoroute.Value);
+    EXPECT_FALSE(K.Formes.OptionsRedess.Visible);
     EXPECT_FALSE(K.Annule); // this dialog has no cancel flag
 }
 

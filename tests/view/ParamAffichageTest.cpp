@@ -3,7 +3,7 @@
 #include "DialoguesAffichageSupport.h"
 
 #include "core/Defauts.h"
-#include "view/Images.h"
+#include "core/Images.h"
 #include "view/formes/ParamAffichage.h"
 
 #include <QCheckBox>
@@ -39,7 +39,7 @@ protected:
                 return i;
         return -1;
     }
-    ModeleParamAffichageVue& p = DA().ParamAffichage;
+    ModeleParamAffichage& p = K.Formes.ParamAffichage;
     std::unique_ptr<ImagesDeTest> images;
 };
 

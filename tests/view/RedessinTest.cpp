@@ -2,7 +2,7 @@
 // metafile mode, and the handlers of "Arcs" and "Options pour redessiner".
 #include "ReseauVue.h"
 #include "core/DonneesDerivees.h"
-#include "dxf/CrochetsDessinCarte.h"
+#include "view/CrochetsDessinCarte.h"
 #include "view/Redessin.h"
 
 using namespace kelmo;
@@ -24,14 +24,9 @@ protected:
             arc(1, 2, K.TypesArcs[i].Code);
         }
         RemplitListesTypes();
-        ModeleOptionsRedess& o = Fv.OptionsRedess;
+        ModeleOptionsRedess& o = K.Formes.OptionsRedess;
         for (CaseACocher* c : {&o.EffaceImage, &o.TousModesRoute, &o.AfficheNoeuds, &o.AfficheNomsNoeuds})
             c->Value = false;
-    }
-    void TearDown() override
-    {
-        EcritArcsCouleursNoeudsDXF = nullptr;
-        VueTest::TearDown();
     }
     // Link-type names in the order their arcs were drawn.
     std::vector<QString> ordre() const
@@ -83,19 +78,19 @@ TEST_F(RedessinTest, EachTickDrawsItsLinkTypesInItsOrder)
     };
     for (const Cas& c : cas) {
         images->ima.Appels.clear();
-        Fv.OptionsRedess = ModeleOptionsRedess{};
-        Fv.OptionsRedess.EffaceImage.Value = false;
-        Fv.OptionsRedess.TousModesRoute.Value = false;
-        Fv.OptionsRedess.AfficheNoeuds.Value = false;
-        Fv.OptionsRedess.AfficheNomsNoeuds.Value = false;
-        (Fv.OptionsRedess.*c.caseRedess).Value = true;
+        K.Formes.OptionsRedess = ModeleOptionsRedess{};
+        K.Formes.OptionsRedess.EffaceImage.Value = false;
+        K.Formes.OptionsRedess.TousModesRoute.Value = false;
+        K.Formes.OptionsRedess.AfficheNoeuds.Value = false;
+        K.Formes.OptionsRedess.AfficheNomsNoeuds.Value = false;
+        (K.Formes.OptionsRedess.*c.caseRedess).Value = true;
         RedessineCarte();
         EXPECT_EQ(ordre(), c.attendu) << c.attendu.front().toStdString();
     }
 
     // every box at once: the steps in their fixed order, nodes last
     images->ima.Appels.clear();
-    ModeleOptionsRedess& o = Fv.OptionsRedess;
+    ModeleOptionsRedess& o = K.Formes.OptionsRedess;
     for (CaseACocher* k : {&o.EffaceImage, &o.TousModesRoute, &o.TousModesUrbains, &o.TousModesFerroviaires,
                            &o.TGVSeulement, &o.Autoroute, &o.ModesCollectifsUrbains, &o.ModesPrésents,
                            &o.AfficheNoeuds, &o.AfficheNomsNoeuds})
@@ -144,7 +139,7 @@ TEST_F(RedessinTest, EveryCombinationOfTheArcBoxesKeepsTheFixedStepOrder)
             std::vector<QString> attendu;
             int lignes = 0;
             for (int b = 0; b < 7; ++b) {
-                (Fv.OptionsRedess.*cases[b]).Value = (masque >> b) & 1;
+                (K.Formes.OptionsRedess.*cases[b]).Value = (masque >> b) & 1;
                 if ((masque >> b) & 1) {
                     for (const QString& n : etapes[b]) {
                         // two steps in a row may draw the same type: the lines merge in the order
@@ -175,7 +170,7 @@ TEST_F(RedessinTest, NothingTickedOnlyResetsTheDXFCount)
 TEST_F(RedessinTest, InMetafileModeEveryStepIsInTheSavedMetafile)
 {
     vectoriel(true);
-    ModeleOptionsRedess& o = Fv.OptionsRedess;
+    ModeleOptionsRedess& o = K.Formes.OptionsRedess;
     for (CaseACocher* k : {&o.TousModesFerroviaires, &o.TGVSeulement, &o.Autoroute, &o.ModesCollectifsUrbains})
         k->Value = true;
     RedessineCarte();
@@ -196,8 +191,8 @@ TEST_F(RedessinTest, PresentModesWriteOneDXFFilePerLinkTypeWhenTicked)
 {
     int fichiers = 0;
     EcritArcsCouleursNoeudsDXF = [&] { ++fichiers; };
-    Fv.OptionsRedess.ModesPrésents.Value = true;
-    Fv.TraceArcs.DXFCouleurNoeuds = 1;
+    K.Formes.OptionsRedess.ModesPrésents.Value = true;
+    K.Formes.TraceArcs.DXFCouleurNoeuds = 1;
     RedessineCarte();
     EXPECT_EQ(fichiers, 23);
     Kelmo_menRedessine_Click();
@@ -206,7 +201,7 @@ TEST_F(RedessinTest, PresentModesWriteOneDXFFilePerLinkTypeWhenTicked)
 
 TEST_F(RedessinTest, TickingPresentModesUnticksAndDisablesTheSixGroupBoxes)
 {
-    ModeleOptionsRedess& o = Fv.OptionsRedess;
+    ModeleOptionsRedess& o = K.Formes.OptionsRedess;
     o.TousModesRoute.Value = o.TGVSeulement.Value = o.AfficheNoeuds.Value = true;
     OptionsRedess_ModesPrésents_Click(true);
     for (CaseACocher* k : {&o.TousModesRoute, &o.TousModesUrbains, &o.ModesCollectifsUrbains,
@@ -238,9 +233,9 @@ TEST_F(RedessinTest, ArcSelectionCases)
     for (const Cas& c : cas) {
         images->ima.Appels.clear();
         Kelmo_menTraceTrajets_Click([&] {
-            EXPECT_EQ(Fv.TraceArcs.Choix, ChoixTraceArcs::ModesPrésents);
-            Fv.TraceArcs.Choix = c.choix;
-            Fv.TraceArcs.Option3DModeChoisi = c.element;
+            EXPECT_EQ(K.Formes.TraceArcs.Choix, ChoixTraceArcs::ModesPrésents);
+            K.Formes.TraceArcs.Choix = c.choix;
+            K.Formes.TraceArcs.Option3DModeChoisi = c.element;
             TraceArcs_Command3D2_Click();
         });
         EXPECT_EQ(ordre(), c.attendu);
@@ -258,7 +253,7 @@ TEST_F(RedessinTest, ArcSelectionCases)
     images->ima.Appels.clear();
     K.NomFichierArcsReference = QStringLiteral("/nonexistent/reference.dat");
     Kelmo_menTraceTrajets_Click([] {
-        Fv.TraceArcs.Check3D1 = true;
+        K.Formes.TraceArcs.Check3D1 = true;
         TraceArcs_Command3D2_Click();
     });
     EXPECT_TRUE(traits().empty());
@@ -277,13 +272,13 @@ TEST_F(RedessinTest, VectorModeRecordsOncePerPresentLinkType)
 
 TEST_F(RedessinTest, TraceArcsButtonsAndTheDXFWidth)
 {
-    Fv.TraceArcs.DXFCouleurNoeuds = 0;
+    K.Formes.TraceArcs.DXFCouleurNoeuds = 0;
     TraceArcs_Command3D2_Click();
     EXPECT_FALSE(K.Menu(QStringLiteral("menCouleursNoeuds")).Checked);
-    Fv.TraceArcs.DXFCouleurNoeuds = 1;
+    K.Formes.TraceArcs.DXFCouleurNoeuds = 1;
     TraceArcs_Command3D2_Click();
     EXPECT_TRUE(K.Menu(QStringLiteral("menCouleursNoeuds")).Checked);
-    Fv.TraceArcs.DXFCouleurNoeuds = 0;
+    K.Formes.TraceArcs.DXFCouleurNoeuds = 0;
     TraceArcs_Command3D2_Click(); // an unticked box leaves the menu as it is
     EXPECT_TRUE(K.Menu(QStringLiteral("menCouleursNoeuds")).Checked);
     Kelmo_menCouleursNoeuds_Click();

@@ -2,13 +2,12 @@
 // A small network on two recording pictures, with the start-up appearance
 // settings that the drawing reads.
 #include "core/Defauts.h"
+#include "core/Images.h"
+#include "core/MetaFichier.h"
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
 #include "platform/RepondeurScripte.h"
 #include "platform/Wmf.h"
-#include "view/Images.h"
-#include "view/MetaFichier.h"
-#include "view/ModelesFormesVue.h"
 #include "support/Reseau.h"
 
 #include <gtest/gtest.h>
@@ -39,15 +38,10 @@ protected:
         images.reset();
     }
 
+    // Picture and map coordinates coincide in these tests.
     int32_t noeud(const QString& nom, int32_t population, float x, float y, float z = 0)
     {
-        // Picture and map coordinates coincide in these tests.
-        test::Noeud_(nom, static_cast<int32_t>(K.Noeuds.size()) * 10, population, x, y, z);
-        Noeud& n = K.Noeuds[K.NbNoeuds];
-        n.XEcran = x;
-        n.YEcran = y;
-        n.ZEcran = z;
-        return K.NbNoeuds;
+        return test::NoeudAEcran(nom, population, x, y, z);
     }
 
     int32_t arc(int io, int id, int16_t mode, bool oriente = false)

@@ -45,12 +45,12 @@ TEST_F(SeuilsAffichageTest, StartUpContentsAndModelessOpening)
     EXPECT_EQ(s.ListeModifiable1.Entrees.front(), QStringLiteral("1"));
     Kelmo_menOptionsAffichageNoms_Click();
     EXPECT_EQ(appels, QStringList{QStringLiteral("Montre")});
-    EXPECT_TRUE(DA().SeuilsAffichageVisible);
+    EXPECT_TRUE(K.Formes.SeuilsAffichage.Visible);
     // OK with no letter count chosen keeps the count in force.
     SeuilsAffichage_Command3D1_Click();
     EXPECT_EQ(K.NombreLettresNoms, 20);
     EXPECT_FALSE(K.Annule);
-    EXPECT_FALSE(DA().SeuilsAffichageVisible);
+    EXPECT_FALSE(K.Formes.SeuilsAffichage.Visible);
 }
 
 TEST_F(SeuilsAffichageTest, EachBoxMirrorsItsMaskedBoxOnce)
@@ -142,7 +142,7 @@ TEST_F(SeuilsAffichageTest, LowerThresholdRoundsHalvesToEvenAndOutOfRangeIsRefus
     EXPECT_EQ(K.SeuilInferieurNoms, 10002);
     EXPECT_EQ(K.SeuilSuperieurNoms, 12000000);
     EXPECT_EQ(K.NombreLettresNoms, 20);
-    EXPECT_TRUE(DA().SeuilsAffichageVisible);
+    EXPECT_TRUE(K.Formes.SeuilsAffichage.Visible);
     SeuilsAffichage_Command3D3_Click();
     EXPECT_EQ(repondeur->messages().size(), 2u);
     EXPECT_FALSE(appels.contains(QStringLiteral("Efface")));
@@ -170,7 +170,7 @@ TEST_F(SeuilsAffichageTest, DisplayTestStoresClearsAndDrawsNodesWithNames)
     EXPECT_EQ(K.SeuilInferieurNoms, 5000);
     EXPECT_EQ(K.NombreLettresNoms, 10);
     EXPECT_EQ(appels, (QStringList{QStringLiteral("Efface"), QStringLiteral("Noeuds 1 1")}));
-    EXPECT_TRUE(DA().SeuilsAffichageVisible);
+    EXPECT_TRUE(K.Formes.SeuilsAffichage.Visible);
 }
 
 TEST_F(SeuilsAffichageTest, TheWindowGroupsThousandsAndItsSpinsAndButtonsWork)

@@ -3,9 +3,8 @@
 #include "DialoguesAffichageSupport.h"
 
 #include "core/DonneesDerivees.h"
+#include "core/Images.h"
 #include "support/Reseau.h"
-#include "view/Images.h"
-#include "view/ModelesFormesVue.h"
 #include "view/Redessin.h"
 #include "view/formes/TraceArcs.h"
 
@@ -57,7 +56,7 @@ TEST_F(TraceArcsTest, TheWindowListsThePresentTypesAndOkDrawsThemOverThePicture)
     RetablitLiensDialogues();
     InstalleDialoguesAffichage(nullptr);
     ImagesDeTest images;
-    Fv.TraceArcs.Choix = ChoixTraceArcs::TousModesRoute;
+    K.Formes.TraceArcs.Choix = ChoixTraceArcs::TousModesRoute;
     QTimer::singleShot(0, [this] {
         TraceArcs* w = fenetre();
         EXPECT_TRUE(w->isModal());
@@ -71,12 +70,12 @@ TEST_F(TraceArcsTest, TheWindowListsThePresentTypesAndOkDrawsThemOverThePicture)
         EXPECT_EQ(w->Inertes.back()->text(), QStringLiteral("T G V"));
         repondeur->RepondTexte(QStringLiteral("3"));
         w->DXFCouleurNoeuds->click();
-        EXPECT_EQ(Fv.TraceArcs.DXFCouleurNoeuds, 1);
+        EXPECT_EQ(K.Formes.TraceArcs.DXFCouleurNoeuds, 1);
         w->DXFCouleurNoeuds->click(); // unticking asks nothing
         EXPECT_EQ(repondeur->appels().size(), 1u);
         w->Option3DMode[2]->click();
-        EXPECT_EQ(Fv.TraceArcs.Choix, ChoixTraceArcs::Option3DMode);
-        EXPECT_EQ(Fv.TraceArcs.Option3DModeChoisi, 2);
+        EXPECT_EQ(K.Formes.TraceArcs.Choix, ChoixTraceArcs::Option3DMode);
+        EXPECT_EQ(K.Formes.TraceArcs.Option3DModeChoisi, 2);
         w->Command3D2->click();
     });
     Kelmo_menTraceTrajets_Click(MontreTraceArcs);

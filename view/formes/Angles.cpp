@@ -129,12 +129,12 @@ Angles::Angles(QWidget* parent) : FenetreDialogue(FormeDialogue::Angles, parent)
     connect(Spin1, &BoutonRotatif::SpinUp, this, [this] { agit(Angles_Spin1_SpinUp); });
     connect(Spin3, &BoutonRotatif::SpinDown, this, [this] { agit(Angles_Spin3_SpinDown); });
     connect(Spin3, &BoutonRotatif::SpinUp, this, [this] { agit(Angles_Spin3_SpinUp); });
-    connect(Coche1, &QCheckBox::toggled, this, [this](bool c) { agit([c] { DA().Angles.Coche1 = c; }); });
-    connect(Option1, &QCheckBox::toggled, this, [this](bool c) { agit([c] { DA().Angles.Option1 = c; }); });
+    connect(Coche1, &QCheckBox::toggled, this, [this](bool c) { agit([c] { K.Formes.Angles.Coche1 = c; }); });
+    connect(Option1, &QCheckBox::toggled, this, [this](bool c) { agit([c] { K.Formes.Angles.Option1 = c; }); });
     connect(ListeModifiable1, qOverload<int>(&QComboBox::activated), this,
             [this](int i) { agit([i] { Angles_DefinitListIndex(i); }); });
     connect(ListeModifiable1, &QComboBox::editTextChanged, this,
-            [this](const QString& t) { agit([&] { DA().Angles.TexteListeModifiable1 = t; }); });
+            [this](const QString& t) { agit([&] { K.Formes.Angles.TexteListeModifiable1 = t; }); });
     connect(Commande1, &QPushButton::clicked, this, [this] { agit(Angles_Commande1_Click); });
     connect(Commande2, &QPushButton::clicked, this, [this] { agit(Angles_Commande2_Click); });
     Rafraichit();
@@ -144,7 +144,7 @@ void Angles::Ferme() { Angles_Commande2_Click(); }
 
 void Angles::Rafraichit()
 {
-    const ModeleAngles& a = DA().Angles;
+    const ModeleAngles& a = K.Formes.Angles;
     montreTexte(Texte1, a.Texte1);
     montreTexte(Texte3, a.Texte3);
     Gauge1->definitValeur(a.Gauge1);

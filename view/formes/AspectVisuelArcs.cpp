@@ -30,7 +30,7 @@ AspectVisuelArcs::AspectVisuelArcs(QWidget* parent) : FenetreDialogue(FormeDialo
     AspectVisuelArcs_Charge();
     setObjectName(QStringLiteral("AspectVisuelArcs"));
     setWindowTitle(QStringLiteral("Aspect visuel des arcs"));
-    const ModeleAspectVisuelArcsVue& a = DA().AspectVisuelArcs;
+    const ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
 
     ListeDesModes = new QComboBox(this);
     Fleches = new QCheckBox(QStringLiteral("Traces des flèches sur les arcs orientés"), this);
@@ -119,7 +119,7 @@ AspectVisuelArcs::AspectVisuelArcs(QWidget* parent) : FenetreDialogue(FormeDialo
     l->addLayout(boutons);
 
     Picture1->Dessin = [](QPainter& p) {
-        for (const SegmentApercu& s : DA().AspectVisuelArcs.Apercu) {
+        for (const SegmentApercu& s : K.Formes.AspectVisuelArcs.Apercu) {
             p.setPen(QPen(VersQColor(s.Couleur_), s.Epaisseur, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(s.X1, s.Y1), QPointF(s.X2, s.Y2));
         }
@@ -140,7 +140,7 @@ AspectVisuelArcs::AspectVisuelArcs(QWidget* parent) : FenetreDialogue(FormeDialo
     const auto genre = [this](int g) {
         return [this, g](bool coche) {
             if (coche)
-                agit([g] { DA().AspectVisuelArcs.GenreChoisi = g; });
+                agit([g] { K.Formes.AspectVisuelArcs.GenreChoisi = g; });
         };
     };
     connect(Option3D6, &QRadioButton::toggled, this, genre(6));
@@ -155,7 +155,7 @@ void AspectVisuelArcs::Ferme() { AspectVisuelArcs_Commande1_Click(); }
 
 void AspectVisuelArcs::Rafraichit()
 {
-    const ModeleAspectVisuelArcsVue& a = DA().AspectVisuelArcs;
+    const ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     const Liste& l = K.Formes.AspectVisuelArcs.ListeDesModes;
     montreListe(ListeDesModes, l.Entrees, l.ListIndex);
     montreCoche(Fleches, a.Flèches);

@@ -1,7 +1,6 @@
 #include "view/formes/AspectVisuelNoeuds.h"
 
 #include "view/ModelesDialogues.h"
-#include "view/ModelesFormesVue.h"
 #include "view/formes/ApercuDessin.h"
 
 #include <QCheckBox>
@@ -21,7 +20,7 @@ AspectVisuelNoeuds::AspectVisuelNoeuds(QWidget* parent) : FenetreDialogue(FormeD
     AspectVisuelNoeuds_Charge();
     setObjectName(QStringLiteral("AspectVisuelNoeuds"));
     setWindowTitle(QStringLiteral("Paramétres d'affichage des noeuds"));
-    const ModeleAspectVisuelNoeudsVue& n = DA().AspectVisuelNoeuds;
+    const ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
 
     Combo1 = new QComboBox(this);
     Combo2 = new QComboBox(this);
@@ -78,7 +77,7 @@ AspectVisuelNoeuds::AspectVisuelNoeuds(QWidget* parent) : FenetreDialogue(FormeD
     g->addLayout(boutons, 5, 0, 1, 3);
 
     Picture1->Dessin = [](QPainter& p) {
-        const ApercuNoeud& a = DA().AspectVisuelNoeuds.Apercu;
+        const ApercuNoeud& a = K.Formes.AspectVisuelNoeuds.Apercu;
         if (!a.Dessine)
             return;
         p.setPen(QPen(VersQColor(a.Bord), a.Epaisseur));
@@ -100,8 +99,8 @@ AspectVisuelNoeuds::AspectVisuelNoeuds(QWidget* parent) : FenetreDialogue(FormeD
     connect(Seuils, &QPushButton::clicked, this, [this] { agit(AspectVisuelNoeuds_Seuils_Click); });
     connect(Command3D4, &QPushButton::clicked, this, [this] { agit(AspectVisuelNoeuds_Command3D4_Click); });
     connect(Command3D3, &QPushButton::clicked, this, [this] { agit(AspectVisuelNoeuds_Command3D3_Click); });
-    connect(CouleursModes, &QCheckBox::toggled, this, [this](bool c) { agit([c] { Fv.AspectVisuelNoeuds.CouleursModes = c; }); });
-    connect(Minuscules, &QCheckBox::toggled, this, [this](bool c) { agit([c] { Fv.AspectVisuelNoeuds.Minuscules = c; }); });
+    connect(CouleursModes, &QCheckBox::toggled, this, [this](bool c) { agit([c] { K.Formes.AspectVisuelNoeuds.CouleursModes = c; }); });
+    connect(Minuscules, &QCheckBox::toggled, this, [this](bool c) { agit([c] { K.Formes.AspectVisuelNoeuds.Minuscules = c; }); });
     Rafraichit();
 }
 
@@ -109,13 +108,13 @@ void AspectVisuelNoeuds::Ferme() { AspectVisuelNoeuds_Command3D3_Click(); }
 
 void AspectVisuelNoeuds::Rafraichit()
 {
-    const ModeleAspectVisuelNoeudsVue& n = DA().AspectVisuelNoeuds;
+    const ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
     montreListe(Combo1, n.Combo1.Entrees, n.Combo1.ListIndex);
     montreListe(Combo2, n.Combo2.Entrees, n.Combo2.ListIndex);
     montreTexte(Combo1, n.TexteCombo1);
     montreTexte(Combo2, n.TexteCombo2);
-    montreCoche(CouleursModes, Fv.AspectVisuelNoeuds.CouleursModes);
-    montreCoche(Minuscules, Fv.AspectVisuelNoeuds.Minuscules);
+    montreCoche(CouleursModes, K.Formes.AspectVisuelNoeuds.CouleursModes);
+    montreCoche(Minuscules, K.Formes.AspectVisuelNoeuds.Minuscules);
     Picture1->update();
 }
 

@@ -1,7 +1,6 @@
 #include "view/formes/OptionsRedess.h"
 
 #include "view/ModelesDialogues.h"
-#include "view/ModelesFormesVue.h"
 #include "view/Redessin.h"
 
 #include <QCheckBox>
@@ -16,7 +15,7 @@ OptionsRedess::OptionsRedess(QWidget* parent) : FenetreDialogue(FormeDialogue::O
 {
     setObjectName(QStringLiteral("OptionsRedess"));
     setWindowTitle(QStringLiteral("Options pour redessiner"));
-    ModeleOptionsRedess& o = Fv.OptionsRedess;
+    ModeleOptionsRedess& o = K.Formes.OptionsRedess;
 
     Frame3D2 = new QGroupBox(QStringLiteral("L'image"), this);
     Modes = new QGroupBox(QStringLiteral("Les arcs"), this);

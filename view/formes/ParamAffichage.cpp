@@ -82,21 +82,21 @@ ParamAffichage::ParamAffichage(QWidget* parent) : FenetreDialogue(FormeDialogue:
     l->addLayout(milieu);
     l->addLayout(boutons);
 
-    ModeleParamAffichageVue& p = DA().ParamAffichage;
-    const auto lie = [this](QLineEdit* e, QString ModeleParamAffichageVue::*champ) {
-        connect(e, &QLineEdit::textEdited, this, [this, champ](const QString& t) { agit([&] { DA().ParamAffichage.*champ = t; }); });
+    ModeleParamAffichage& p = K.Formes.ParamAffichage;
+    const auto lie = [this](QLineEdit* e, QString ModeleParamAffichage::*champ) {
+        connect(e, &QLineEdit::textEdited, this, [this, champ](const QString& t) { agit([&] { K.Formes.ParamAffichage.*champ = t; }); });
     };
     (void)p;
-    lie(CoefficientZoom, &ModeleParamAffichageVue::CoefficientZoom);
-    lie(xZoom, &ModeleParamAffichageVue::xZoom);
-    lie(yZoom, &ModeleParamAffichageVue::yZoom);
-    lie(HauteurImage, &ModeleParamAffichageVue::HauteurImage);
-    lie(LargeurImage, &ModeleParamAffichageVue::LargeurImage);
+    lie(CoefficientZoom, &ModeleParamAffichage::CoefficientZoom);
+    lie(xZoom, &ModeleParamAffichage::xZoom);
+    lie(yZoom, &ModeleParamAffichage::yZoom);
+    lie(HauteurImage, &ModeleParamAffichage::HauteurImage);
+    lie(LargeurImage, &ModeleParamAffichage::LargeurImage);
     connect(ListeDesEspaces, qOverload<int>(&QComboBox::activated), this,
             [this](int i) { agit([i] { ParamAffichage_DefinitListIndex(i); }); });
     connect(ListeDesEspaces, &QComboBox::editTextChanged, this,
-            [this](const QString& t) { agit([&] { DA().ParamAffichage.TexteListeDesEspaces = t; }); });
-    connect(PasDeRecalcul, &QCheckBox::toggled, this, [this](bool c) { agit([c] { DA().ParamAffichage.PasDeRecalcul = c; }); });
+            [this](const QString& t) { agit([&] { K.Formes.ParamAffichage.TexteListeDesEspaces = t; }); });
+    connect(PasDeRecalcul, &QCheckBox::toggled, this, [this](bool c) { agit([c] { K.Formes.ParamAffichage.PasDeRecalcul = c; }); });
     connect(Command3D2, &QPushButton::clicked, this, [this] { agit(ParamAffichage_Command3D2_Click); });
     connect(Command3D1, &QPushButton::clicked, this, [this] { agit(ParamAffichage_Command3D1_Click); });
     Rafraichit();
@@ -106,7 +106,7 @@ void ParamAffichage::Ferme() { ParamAffichage_Command3D1_Click(); }
 
 void ParamAffichage::Rafraichit()
 {
-    const ModeleParamAffichageVue& p = DA().ParamAffichage;
+    const ModeleParamAffichage& p = K.Formes.ParamAffichage;
     const Liste& l = K.Formes.ParamAffichage.ListeDesEspaces;
     montreListe(ListeDesEspaces, l.Entrees, l.ListIndex);
     montreTexte(ListeDesEspaces, p.TexteListeDesEspaces);

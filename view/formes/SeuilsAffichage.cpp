@@ -93,7 +93,7 @@ void SeuilsAffichage::Rafraichit()
     const ModeleSeuilsAffichage& s = K.Formes.SeuilsAffichage;
     const Liste& l = s.ListeModifiable1;
     montreListe(ListeModifiable1, l.Entrees, l.ListIndex);
-    montreTexte(ListeModifiable1, DA().SeuilsTexteListeModifiable1);
+    montreTexte(ListeModifiable1, K.Formes.SeuilsAffichage.TexteListeModifiable1);
     if (MaskedEdit1->texte() != s.MaskedEdit1)
         MaskedEdit1->definitTexte(s.MaskedEdit1);
     if (MaskedEdit2->texte() != s.MaskedEdit2)

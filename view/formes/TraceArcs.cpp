@@ -1,7 +1,6 @@
 #include "view/formes/TraceArcs.h"
 
 #include "view/ModelesDialogues.h"
-#include "view/ModelesFormesVue.h"
 #include "view/Redessin.h"
 
 #include <QButtonGroup>
@@ -102,14 +101,14 @@ TraceArcs::TraceArcs(QWidget* parent) : FenetreDialogue(FormeDialogue::TraceArcs
         const ChoixTraceArcs c = choix;
         connect(b, &QRadioButton::toggled, this, [this, c](bool coche) {
             if (coche)
-                agit([c] { Fv.TraceArcs.Choix = c; });
+                agit([c] { K.Formes.TraceArcs.Choix = c; });
         });
     }
-    connect(Check3D1, &QCheckBox::toggled, this, [this](bool c) { agit([c] { Fv.TraceArcs.Check3D1 = c; }); });
+    connect(Check3D1, &QCheckBox::toggled, this, [this](bool c) { agit([c] { K.Formes.TraceArcs.Check3D1 = c; }); });
     connect(DXFCouleurNoeuds, &QCheckBox::toggled, this, [this](bool c) {
         agit([c] {
-            Fv.TraceArcs.DXFCouleurNoeuds = c ? 1 : 0;
-            TraceArcs_DXFCouleurNoeuds_Change(Fv.TraceArcs.DXFCouleurNoeuds);
+            K.Formes.TraceArcs.DXFCouleurNoeuds = c ? 1 : 0;
+            TraceArcs_DXFCouleurNoeuds_Change(K.Formes.TraceArcs.DXFCouleurNoeuds);
         });
     });
     connect(Command3D2, &QPushButton::clicked, this, [this] {
@@ -156,8 +155,8 @@ void TraceArcs::construitModes()
         connect(b, &QRadioButton::toggled, this, [this, n](bool coche) {
             if (coche)
                 agit([n] {
-                    Fv.TraceArcs.Choix = ChoixTraceArcs::Option3DMode;
-                    Fv.TraceArcs.Option3DModeChoisi = n;
+                    K.Formes.TraceArcs.Choix = ChoixTraceArcs::Option3DMode;
+                    K.Formes.TraceArcs.Option3DModeChoisi = n;
                 });
         });
     }
@@ -166,7 +165,7 @@ void TraceArcs::construitModes()
 void TraceArcs::Rafraichit()
 {
     construitModes();
-    const ModeleTraceArcsChoix& t = Fv.TraceArcs;
+    const ModeleTraceArcs& t = K.Formes.TraceArcs;
     for (auto [b, choix] : fixes_)
         if (choix == t.Choix)
             montreCoche(b, true);

@@ -1,11 +1,11 @@
-#include "view/MetaFichier.h"
+#include "core/MetaFichier.h"
+#include "core/Images.h"
 #include "core/Modele.h"
 #include "platform/CodePageAnsi.h"
 #include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
 #include "platform/Fichiers.h"
 #include "platform/Nombres.h"
-#include "view/Images.h"
 
 #include <algorithm>
 #include <cmath>

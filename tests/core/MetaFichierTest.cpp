@@ -1,7 +1,7 @@
-#include "view/MetaFichier.h"
+#include "core/Images.h"
+#include "core/MetaFichier.h"
 #include "core/Modele.h"
 #include "platform/RepondeurScripte.h"
-#include "view/Images.h"
 
 #include <QDir>
 #include <QFile>

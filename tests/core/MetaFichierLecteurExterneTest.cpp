@@ -1,11 +1,11 @@
 // The saved metafile read by an independent program (wmf2svg of libwmf):
 // a file it rejects would be rejected by the drawing programs the map is
 // taken into.
-#include "view/MetaFichier.h"
+#include "core/Images.h"
+#include "core/MetaFichier.h"
 #include "core/Modele.h"
 #include "platform/Nombres.h"
 #include "platform/RepondeurScripte.h"
-#include "view/Images.h"
 
 #include <QFile>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "view/Images.h"
+#include "core/Images.h"
 
 namespace kelmo {
 

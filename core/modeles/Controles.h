@@ -1,0 +1,23 @@
+#pragma once
+// The plain values of the controls that the window models are made of, so
+// that computations read and fill a window's controls without the window.
+#include <QString>
+#include <QStringList>
+
+namespace kelmo {
+
+// A list or combo box: its entries and the selected one (-1: none).
+struct Liste {
+    QStringList Entrees;
+    int ListIndex = -1;
+    void Clear() { Entrees.clear(); ListIndex = -1; }
+    void AddItem(const QString& s) { Entrees.push_back(s); }
+};
+
+// A check box, with whether it can be changed.
+struct CaseACocher {
+    bool Value = false;
+    bool Enabled = true;
+};
+
+} // namespace kelmo

@@ -1,0 +1,85 @@
+// One reset puts back every piece of state a test can change: the model, each
+// window's controls, the hooks the later subsystems install into the drawing
+// and the relief, the link type being drawn and the metafile recorder.
+#include "core/MetaFichier.h"
+#include "core/Modele.h"
+#include "relief/GeometrieArcRelief.h"
+#include "view/CrochetsDessinCarte.h"
+#include "view/DessinArcs.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelmo;
+
+namespace {
+
+TEST(Reinitialisation, NoHookOrGlobalSurvivesIntoTheNextTest)
+{
+    ReinitialiseDonnees();
+    DessineArcDegrade = [](int32_t) {};
+    TraceArcCouleursNoeuds = [](int, int) {};
+    EcritArcsCouleursNoeudsDXF = [] {};
+    const auto hauteur = [](double&, double, double&, int, double, double, double, double, int32_t, int, int) {
+        return true;
+    };
+    CrochetHauteurCoût = hauteur;
+    CrochetHauteurBaséSurArcVal = hauteur;
+    TypeArcTrace.Code = 42;
+    TypeArcTrace.Nom = QStringLiteral("TGV");
+    DebutMetaFichier();
+    PointsPolygone[1] = QPoint(3, 4);
+    NbFormesMetaFichier = 7;
+    FinMetaFichier();
+    ASSERT_TRUE(MetaFichier.has_value());
+
+    ReinitialiseDonnees();
+
+    EXPECT_FALSE(DessineArcDegrade);
+    EXPECT_FALSE(TraceArcCouleursNoeuds);
+    EXPECT_FALSE(EcritArcsCouleursNoeudsDXF);
+    EXPECT_FALSE(CrochetHauteurCoût);
+    EXPECT_FALSE(CrochetHauteurBaséSurArcVal);
+    EXPECT_EQ(TypeArcTrace.Code, 0);
+    EXPECT_TRUE(TypeArcTrace.Nom.isEmpty());
+    EXPECT_FALSE(MetaFichier.has_value());
+    EXPECT_EQ(PointsPolygone[1], QPoint());
+    EXPECT_EQ(NbFormesMetaFichier, 0);
+    EXPECT_EQ(DCMeta(), ContexteMeta::Aucun);
+}
+
+TEST(Reinitialisation, EveryWindowsControlsGoBackToTheirFirstState)
+{
+    ReinitialiseDonnees();
+    FormesKelmo& f = K.Formes;
+    f.Angles.Texte1 = QStringLiteral(" 30 deg");
+    f.Angles.Visible = true;
+    f.SeuilsAffichage.TexteListeModifiable1 = QStringLiteral("12");
+    f.SeuilsAffichage.TexteInitialise = true;
+    f.AspectVisuelNoeuds.Minuscules = false;
+    f.AspectVisuelNoeuds.Charge = true;
+    f.AspectVisuelArcs.TypeAffiche = true;
+    f.AspectVisuelArcs.ListeDesModes.AddItem(QStringLiteral("TGV"));
+    f.ParamAffichage.TexteListeDesEspaces = QStringLiteral("France");
+    f.OptionsRedess.EffaceImage.Value = false;
+    f.TraceArcs.Choix = ChoixTraceArcs::TGVSiteClassique;
+    f.TraceArcs.Option3DMode.push_back(QStringLiteral("TGV"));
+    f.frmAnamorphose.ListeModifiable1.AddItem(QStringLiteral("PARIS"));
+
+    ReinitialiseDonnees();
+
+    EXPECT_TRUE(f.Angles.Texte1.isEmpty());
+    EXPECT_FALSE(f.Angles.Visible);
+    EXPECT_TRUE(f.SeuilsAffichage.TexteListeModifiable1.isEmpty());
+    EXPECT_FALSE(f.SeuilsAffichage.TexteInitialise);
+    EXPECT_TRUE(f.AspectVisuelNoeuds.Minuscules);
+    EXPECT_FALSE(f.AspectVisuelNoeuds.Charge);
+    EXPECT_FALSE(f.AspectVisuelArcs.TypeAffiche);
+    EXPECT_TRUE(f.AspectVisuelArcs.ListeDesModes.Entrees.isEmpty());
+    EXPECT_EQ(f.ParamAffichage.TexteListeDesEspaces, QStringLiteral("Espace"));
+    EXPECT_TRUE(f.OptionsRedess.EffaceImage.Value);
+    EXPECT_EQ(f.TraceArcs.Choix, ChoixTraceArcs::ModesPrésents);
+    EXPECT_EQ(f.TraceArcs.Option3DMode.size(), 1u);
+    EXPECT_TRUE(f.frmAnamorphose.ListeModifiable1.Entrees.isEmpty());
+}
+
+} // namespace
