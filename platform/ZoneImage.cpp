@@ -1,4 +1,5 @@
 #include "platform/ZoneImage.h"
+#include "platform/SegmentsDirects.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -200,94 +201,19 @@ void ZoneImageBitmap::Polyline(const QPoint* points, int nombre)
     p.drawPolyline(points, nombre);
 }
 
-namespace {
-
-// Liang-Barsky: the part of the segment inside [0, l) x [0, h), false when
-// nothing of it is.
-bool coupe(double& x1, double& y1, double& x2, double& y2, double l, double h)
-{
-    double t0 = 0, t1 = 1;
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1, l - 1 - x1, y1, h - 1 - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-        } else {
-            const double t = q[i] / p[i];
-            if (p[i] < 0)
-                t0 = std::max(t0, t);
-            else
-                t1 = std::min(t1, t);
-            if (t0 > t1)
-                return false;
-        }
-    }
-    const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
-    x2 = x1 + t1 * dx;
-    y2 = y1 + t1 * dy;
-    x1 = ax;
-    y1 = ay;
-    return true;
-}
-
-} // namespace
-
-// Solid lines in copy mode, written straight into the image: the map redraw
-// sends a hundred thousand short segments per link type, and the painter's
-// stroker for wide pens costs far more than the pixels. A line w pixels wide
-// is w one-pixel lines side by side across its main direction.
+// Solid copy-mode segments go straight into the image (SegmentsDirects.h).
 void ZoneImageBitmap::SegmentsDirects(const QLine* segments, int nombre)
 {
     FermePeintre();
-    const int l = image_.width(), h = image_.height();
-    uchar* bits = image_.bits();
-    const qsizetype ligne = image_.bytesPerLine();
     const QColor q = EnQColor(ForeColor);
-    const QRgb couleur = qRgb(q.red(), q.green(), q.blue());
-    const int largeur = std::max(1, DrawWidth);
-    const int premier = -(largeur - 1) / 2;
-    auto point = [&](int x, int y) {
-        if (x >= 0 && y >= 0 && x < l && y < h)
-            reinterpret_cast<QRgb*>(bits + y * ligne)[x] = couleur;
-    };
-    for (int i = 0; i < nombre; ++i) {
-        const QLine& s = segments[i];
-        const bool horizontale = std::abs(s.dx()) >= std::abs(s.dy());
-        for (int k = premier; k < premier + largeur; ++k) {
-            double x1 = s.x1() + (horizontale ? 0 : k), y1 = s.y1() + (horizontale ? k : 0);
-            double x2 = s.x2() + (horizontale ? 0 : k), y2 = s.y2() + (horizontale ? k : 0);
-            if (!coupe(x1, y1, x2, y2, l, h))
-                continue;
-            int ax = static_cast<int>(std::lround(x1)), ay = static_cast<int>(std::lround(y1));
-            const int bx = static_cast<int>(std::lround(x2)), by = static_cast<int>(std::lround(y2));
-            const int dx = std::abs(bx - ax), dy = -std::abs(by - ay);
-            const int sx = ax < bx ? 1 : -1, sy = ay < by ? 1 : -1;
-            int err = dx + dy;
-            for (;;) {
-                point(ax, ay);
-                if (ax == bx && ay == by)
-                    break;
-                const int e2 = 2 * err;
-                if (e2 >= dy) {
-                    err += dy;
-                    ax += sx;
-                }
-                if (e2 <= dx) {
-                    err += dx;
-                    ay += sy;
-                }
-            }
-        }
-    }
+    TraceSegmentsDirects(image_, segments, nombre, qRgb(q.red(), q.green(), q.blue()), DrawWidth);
 }
 
 void ZoneImageBitmap::Segments(const QLine* segments, int nombre)
 {
     if (!segments || nombre <= 0)
         return;
-    if (DrawMode != 6 && DrawMode != 7 && DrawStyle == 0 && image_.depth() == 32) {
+    if (DrawMode != 6 && DrawMode != 7 && DrawStyle == 0 && AccepteSegmentsDirects(image_)) {
         SegmentsDirects(segments, nombre);
         return;
     }

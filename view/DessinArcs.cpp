@@ -6,6 +6,7 @@
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
 #include "relief/GeometrieArcRelief.h"
+#include "view/ArcsParType.h"
 #include "view/CrochetsDessinCarte.h"
 
 #include <algorithm>
@@ -140,10 +141,8 @@ void DessineArcsType(const TypeArc& type)
         lot.clear();
     };
 
-    for (int32_t i = 1; i <= nbArcs; ++i) {
+    for (const int32_t i : ArcsDuType(type.Code, nbArcs)) {
         const Arc& a = K.Arcs[i];
-        if (a.Mode != type.Code)
-            continue;
         AfficheProgression(nbArcs, i, message);
         try {
             if (!noeudValide(a.IndiceOrigine, nbNoeuds) || !noeudValide(a.IndiceDestination, nbNoeuds))
@@ -238,6 +237,7 @@ void DessineArcsType(const TypeArc& type)
 
 void DessineTypesParNom(std::initializer_list<const char16_t*> noms)
 {
+    const RassembleArcsParType rassemblement;
     for (const char16_t* nom : noms) {
         TypeArc t;
         if (!TypeArcParNom(QString::fromUtf16(nom), t))

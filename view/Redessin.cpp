@@ -6,6 +6,7 @@
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "view/ArcsParType.h"
 #include "view/CrochetsDessinCarte.h"
 #include "view/DessinArcs.h"
 #include "view/DessinNoeuds.h"
@@ -53,6 +54,7 @@ void dessineModePresent(int i)
 void RedessineCarte()
 {
     RegroupeErreursTrace regroupement;
+    const RassembleArcsParType rassemblement;
     const ModeleOptionsRedess& o = K.Formes.OptionsRedess;
     K.NbSegmentsDXF = 0;
     if (o.EffaceImage.Value) {
@@ -103,6 +105,7 @@ void Kelmo_menRedessine_Click()
 void TraceArcsChoisis()
 {
     RegroupeErreursTrace regroupement;
+    const RassembleArcsParType rassemblement;
     const ModeleTraceArcs& t = K.Formes.TraceArcs;
     switch (t.Choix) {
     case ChoixTraceArcs::TousModesRoute:
