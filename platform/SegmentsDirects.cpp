@@ -61,6 +61,55 @@ void bresenham(int ax, int ay, int bx, int by, Point&& point)
     }
 }
 
+// Bresenham's walk of a segment that lies inside the image with its whole
+// width, painting `largeur` pixels across at each step (W: the width known
+// at compile time, 0 when it is not). The same pixels as bresenham() on
+// each one-pixel line: along the main direction that walk steps at every
+// pixel, and across it exactly when the error term says so.
+template <int W>
+void marche(QRgb* pixels, qsizetype pas, const QLine& s, QRgb couleur, int largeur, int premier)
+{
+    const int n = W > 0 ? W : largeur;
+    const int dx = std::abs(s.x2() - s.x1()), dy = -std::abs(s.y2() - s.y1());
+    const qsizetype sx = s.x1() < s.x2() ? 1 : -1, sy = s.y1() < s.y2() ? pas : -pas;
+    const bool horizontale = dx >= -dy;
+    const qsizetype travers = horizontale ? pas : 1;
+    QRgb* p = pixels + s.y1() * pas + s.x1() + premier * travers;
+    auto peint = [&] {
+        QRgb* q = p;
+        for (int k = 0; k < n; ++k, q += travers)
+            *q = couleur;
+    };
+    int err = dx + dy;
+    if (horizontale) {
+        for (int reste = dx;; --reste) {
+            peint();
+            if (reste == 0)
+                break;
+            const int e2 = 2 * err;
+            err += dy;
+            p += sx;
+            if (e2 <= dx) {
+                err += dx;
+                p += sy;
+            }
+        }
+    } else {
+        for (int reste = -dy;; --reste) {
+            peint();
+            if (reste == 0)
+                break;
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                p += sx;
+            }
+            err += dx;
+            p += sy;
+        }
+    }
+}
+
 } // namespace
 
 bool AccepteSegmentsDirects(const QImage& image)
@@ -95,12 +144,13 @@ void TraceSegmentsDirects(QImage& image, const QLine* segments, int nombre, QRgb
         if (xMin >= 0 && yMin >= 0 && xMax < l && yMax < h) {
             // Wholly inside: no one-pixel line is cut, and each is the first
             // one moved across, so one walk paints the whole width.
-            const qsizetype travers = horizontale ? pas : 1;
-            bresenham(s.x1(), s.y1(), s.x2(), s.y2(), [&](int x, int y) {
-                QRgb* p = pixels + y * pas + x + premier * travers;
-                for (int k = 0; k < largeur; ++k, p += travers)
-                    *p = couleur;
-            });
+            switch (largeur) {
+            case 1: marche<1>(pixels, pas, s, couleur, 1, premier); break;
+            case 2: marche<2>(pixels, pas, s, couleur, 2, premier); break;
+            case 3: marche<3>(pixels, pas, s, couleur, 3, premier); break;
+            case 4: marche<4>(pixels, pas, s, couleur, 4, premier); break;
+            default: marche<0>(pixels, pas, s, couleur, largeur, premier); break;
+            }
             continue;
         }
         for (int k = premier; k <= dernier; ++k) {

@@ -359,3 +359,45 @@ TEST(MetaFichierFormat, UnMetafichierValideAbimeOctetParOctetNePlanteJamais)
     ASSERT_TRUE(entier);
     EXPECT_EQ(entier->meta.Mots(), m.Mots());
 }
+
+TEST(MetaFichierFormat, UnTexteSousUneFenetreTresInegaleSeDessineSansPlanter)
+{
+    // Window extents far from the picture's shape stretch the glyphs
+    // thousands of times more one way than the other; such text once made
+    // the font rasteriser crash. Every case draws, and a stretched but still
+    // readable text leaves its pixels.
+    struct Cas { int16_t boiteL, boiteH, extL, extH, hauteurPolice; bool visible; } cas[] = {
+        {1, 1, 7, 32767, 32767, false},
+        {1000, 1000, 1, 32767, -11, false},
+        {1000, 1000, 32767, 1, -11, false},
+        {32767, 32767, 1, 32767, -32767, false},
+        {32767, 32767, 32767, 1, 32767, false},
+        {1, 32767, 0, 0, -2000, false},
+        {32767, 1, 0, 0, -2000, false},
+        {1440, 1440, 100, 1000, -200, true}, // ten times taller than wide
+        {1440, 1440, 1000, 100, -20, true},  // ten times wider than tall
+    };
+    for (const Cas& c : cas) {
+        Metafichier m;
+        if (c.extL != 0 || c.extH != 0) {
+            m.SetMapMode(MM_ANISOTROPIC);
+            m.SetWindowExt(c.extL, c.extH);
+        }
+        Police p;
+        p.hauteur = c.hauteurPolice;
+        m.Selectionne(m.CreePolice(p));
+        m.SetBkMode(TRANSPARENT);
+        m.SetTextColor(0x0000FF);
+        m.TextOut(0, 0, "Bonjour le monde");
+        const auto f = LitFichierWmf(OctetsEnTetePlacable(0, 0, c.boiteL, c.boiteH, 1440) + m.Octets(1));
+        ASSERT_TRUE(f);
+        const QImage im = ImageDepuisWmf(*f);
+        if (c.visible) {
+            int rouges = 0;
+            for (int y = 0; y < im.height(); ++y)
+                for (int x = 0; x < im.width(); ++x)
+                    rouges += PixelDe(im, x, y) == 0x0000FF;
+            EXPECT_GT(rouges, 20) << c.extL << " x " << c.extH;
+        }
+    }
+}
