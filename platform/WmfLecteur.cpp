@@ -86,6 +86,9 @@ struct Lecteur::Etat {
     QRectF cible;
     QRect fenetreInitiale;
     bool avecCible = false;
+    QFont policeQt;     // the Qt font of policeQtDe
+    Police policeQtDe;
+    bool policeQtPrete = false;
 };
 
 Lecteur::Lecteur() : etat_(std::make_shared<Etat>()) {}
@@ -325,11 +328,13 @@ QString Seance::Texte(std::size_t debutMot, std::size_t longueur) const
     return DecodeAnsi(s);
 }
 
-void Seance::Ecrit(double x, double y, const QString& t)
+// The Qt font of the selected font object, made again only when another
+// is selected: a map names thousands of towns in one font.
+const QFont& PoliceQt(Lecteur::Etat& e)
 {
-    if (t.isEmpty())
-        return;
-    const Police& pol = e_.police;
+    if (e.policeQtPrete && e.policeQtDe == e.police)
+        return e.policeQt;
+    const Police& pol = e.police;
     QFont police(pol.nom.isEmpty() ? QStringLiteral("Arial") : pol.nom);
     const int h = std::abs(static_cast<int>(pol.hauteur));
     police.setPixelSize(std::max(1, h == 0 ? 16 : (pol.hauteur > 0 ? h * 4 / 5 : h)));
@@ -337,10 +342,23 @@ void Seance::Ecrit(double x, double y, const QString& t)
     police.setItalic(pol.italique != 0);
     police.setUnderline(pol.souligne != 0);
     police.setStrikeOut(pol.barre != 0);
+    e.policeQt = police;
+    e.policeQtDe = pol;
+    e.policeQtPrete = true;
+    return e.policeQt;
+}
+
+void Seance::Ecrit(double x, double y, const QString& t)
+{
+    if (t.isEmpty())
+        return;
+    const QFont& police = PoliceQt(e_);
     p_.setFont(police);
     const QFontMetricsF m(police);
-    const double largeur = m.horizontalAdvance(t);
     const bool majPosition = e_.alignement & 1;
+    // The advance costs a shaping of the text: measured only when used.
+    const bool avecLargeur = majPosition || (e_.alignement & 6) != 0 || e_.modeFond == OPAQUE;
+    const double largeur = avecLargeur ? m.horizontalAdvance(t) : 0;
     if (majPosition) {
         x = e_.position.x();
         y = e_.position.y();
@@ -359,8 +377,8 @@ void Seance::Ecrit(double x, double y, const QString& t)
     }
     p_.save();
     p_.translate(x, y);
-    if (pol.echappement != 0)
-        p_.rotate(-pol.echappement / 10.0);
+    if (e_.police.echappement != 0)
+        p_.rotate(-e_.police.echappement / 10.0);
     if (e_.modeFond == OPAQUE)
         p_.fillRect(QRectF(dx, dy - m.ascent(), largeur, m.height()), EnQColor(e_.couleurFond));
     if (Distorsion(p_.worldTransform()) <= DistorsionMaxTexte) {

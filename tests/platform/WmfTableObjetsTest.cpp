@@ -69,9 +69,9 @@ TEST(WmfTableObjets, ChaqueCreationPrendLeMemeIndiceQueLeParcoursDepuisZero)
         unsigned graine;
     } cas[] = {
         {"petite table agitee", 0, 4000, 50, 40, 1},
-        {"croissance avec trous", 0, 20000, 70, 5000, 2},
-        {"suppressions pres du haut", 0, 20000, 60, 200, 3},
-        {"presque pleine puis pleine", static_cast<int>(NbMaxObjets) - 40, 3000, 60, static_cast<int>(NbMaxObjets) + 5, 4},
+        {"croissance avec trous", 0, 8000, 70, 3000, 2},
+        {"suppressions pres du haut", 0, 8000, 60, 200, 3},
+        {"presque pleine puis pleine", static_cast<int>(NbMaxObjets) - 40, 400, 60, static_cast<int>(NbMaxObjets) + 5, 4},
     };
     for (const Cas& c : cas) {
         std::mt19937 alea(c.graine);
