@@ -76,6 +76,35 @@ struct Classe {
     float Epaisseur = 0;
 };
 
+// A node value: the records of the node-value files (code, values of files
+// 1 and 2) and the value shown per node (node number, value, secondary value).
+struct ValeurNoeud {
+    int16_t IndiceNoeud = 0;
+    int32_t Code = 0;
+    float Valeur = 0;
+    float Valeur1 = 0;
+    float Valeur2 = 0;
+    float ValeurSecondaire = 0;
+    int16_t Marque = 0;
+};
+
+// A record of an arc-value file: one origin-destination pair and its value,
+// with the width and colour the last map of the pairs drew it in.
+struct ArcValeur {
+    int32_t CodeOrigine = 0;
+    int16_t IndiceOrigine = 0;
+    int32_t CodeDestination = 0;
+    int16_t IndiceDestination = 0;
+    float Valeur = 0;
+    bool Apparie = false;
+    float Largeur = 0;
+    ::kelmo::Couleur Couleur = 0;
+};
+
+// Table limits of the value files.
+constexpr int NbMaxValeursNoeuds = 6000;
+constexpr int NbMaxArcsValeurs = 18000;
+
 // A menu command's state, which the drawing code reads as program state.
 struct EtatMenu {
     bool Enabled = true;
@@ -181,6 +210,26 @@ struct DonneesKelmo {
     std::vector<Classe> Classes = std::vector<Classe>(1);
     int16_t NbClasses = 0;
     double RefRondsValeur1 = 0, EchelleRonds = 0;
+    // Node-value files: record k (1 to NbValeursNoeuds) is line k of file 1.
+    std::vector<ValeurNoeud> ValeursFichiersNoeuds = std::vector<ValeurNoeud>(NbMaxValeursNoeuds + 1);
+    int32_t NbValeursNoeuds = 0;
+    // The value shown per node, 1 to NbNoeuds, sorted by decreasing magnitude;
+    // TailleSymboles(i) is the symbol size of ValeursNoeuds(i). The sizes
+    // table never holds fewer than 6000 entries and grows with NbNoeuds.
+    std::vector<ValeurNoeud> ValeursNoeuds = std::vector<ValeurNoeud>(1);
+    std::vector<float> TailleSymboles = std::vector<float>(NbMaxValeursNoeuds + 1);
+    double RefRonds = 0;
+    double RefRondsValeur2 = 0;
+    float RefRondsDiffRel = 0;
+    // Arc-value files 1 and 2, positions 1 to 18000; a reading overwrites the
+    // positions it uses only.
+    std::vector<ArcValeur> Arcs1 = std::vector<ArcValeur>(NbMaxArcsValeurs + 1);
+    std::vector<ArcValeur> Arcs2 = std::vector<ArcValeur>(NbMaxArcsValeurs + 1);
+    int32_t NombreArcs1 = 0, NombreArcs2 = 0;
+    double ValeurMaxArcs1 = 0;
+    // The records of Arcs1 that gave their value to a road arc of the relief
+    // valued by arc values (positions 0 to 18000).
+    std::vector<bool> Arcs1Utilises = std::vector<bool>(NbMaxArcsValeurs + 1);
     Couleur CouleurAfflux1 = 0, CouleurAfflux2 = 0;
     double SeuilAttractions = 0;
     QString NomValeurAffichee;
