@@ -1,4 +1,5 @@
 #include "core/Couleurs.h"
+#include "platform/Dialogues.h"
 
 namespace kelmo {
 
@@ -11,6 +12,16 @@ Couleur QBColor(int n)
         RGB(255, 0, 0),   RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255),
     };
     return palette[n & 15];
+}
+
+bool ChoisitCouleur(Couleur& courante, Couleur& cible)
+{
+    const std::optional<QColor> c = Ui().Couleur(VersQColor(courante));
+    if (!c || !c->isValid())
+        return false;
+    courante = DepuisQColor(*c);
+    cible = courante;
+    return true;
 }
 
 } // namespace kelmo

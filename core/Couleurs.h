@@ -16,4 +16,9 @@ Couleur QBColor(int n);
 inline QColor VersQColor(Couleur c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 inline Couleur DepuisQColor(const QColor& q) { return RGB(q.red(), q.green(), q.blue()); }
 
+// The colour dialog opened on courante: the colour picked becomes courante
+// (where the dialog opens next time) and cible. False, nothing changed, when
+// the dialog is cancelled.
+bool ChoisitCouleur(Couleur& courante, Couleur& cible);
+
 } // namespace kelmo

@@ -1,6 +1,7 @@
 #include "core/Menus.h"
 #include "core/Modele.h"
 
+#include <QtGlobal>
 
 namespace kelmo {
 
@@ -126,6 +127,16 @@ void InitialiseEtatsMenus()
         e.Enabled = d.actif;
         e.Visible = true;
     }
+}
+
+EtatMenu& DonneesKelmo::Menu(const QString& nom)
+{
+    const auto it = Menus.find(nom);
+    if (it != Menus.end())
+        return it->second;
+    if (!DefinitionMenuParNom(nom))
+        qFatal("K.Menu: no item \"%s\" in the menu table", qUtf8Printable(nom));
+    return Menus[nom];
 }
 
 } // namespace kelmo

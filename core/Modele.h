@@ -246,7 +246,10 @@ struct DonneesKelmo {
     std::map<QString, EtatMenu> Menus;
     BarreEtat StatusBar;
 
-    EtatMenu& Menu(const QString& nom) { return Menus[nom]; }
+    // The state of the menu item of that name in the menu table
+    // (core/Menus.cpp); a name that is not there stops the program at once,
+    // so that a misspelt name cannot read or set a state nobody shows.
+    EtatMenu& Menu(const QString& nom);
 };
 
 extern DonneesKelmo K;

@@ -1,6 +1,7 @@
 #include "platform/Nombres.h"
 #include "platform/Erreurs.h"
 
+#include <QRegularExpression>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -332,6 +333,85 @@ QString TexteAvecSigne(double valeur, bool simplePrecision)
 QString TexteGeneral(double valeur, QChar separateur, bool simplePrecision)
 {
     return texteCourt(valeur, simplePrecision, separateur, true);
+}
+
+double DegresEntiers(double radians)
+{
+    const double d = radians * 180 / Pi;
+    const double proche = std::nearbyint(d);
+    if (std::fabs(d - proche) < 1e-9)
+        return proche;
+    return std::floor(d);
+}
+
+int EntierBorne(double valeur, int minimum, int maximum)
+{
+    if (std::isnan(valeur) || valeur <= minimum)
+        return minimum;
+    if (valeur >= maximum)
+        return maximum;
+    return static_cast<int>(ArrondiBanquier(valeur));
+}
+
+double ValeurSeuil(const QString& texte)
+{
+    QString t = texte;
+    // Whatever grouping the masked box showed: blanks of every width,
+    // commas and apostrophes never belong to a whole number of people.
+    static const QRegularExpression groupes(QStringLiteral("[,'\u00A0\u202F\u2009\u2019]"));
+    t.remove(groupes);
+    // Dots group thousands only where every dot is followed by three digits
+    // and there is more than one (a single dot stays a decimal point).
+    static const QRegularExpression points(QStringLiteral("^\\s*-?\\d{1,3}(\\.\\d{3}){2,}\\s*$"));
+    if (points.match(t).hasMatch())
+        t.remove(QLatin1Char('.'));
+    return ValeurNombre(t);
+}
+
+QString TexteRegional(double valeur, char separateur, bool simplePrecision)
+{
+    return TexteGeneral(valeur, QLatin1Char(separateur), simplePrecision);
+}
+
+bool NombreRegional(const QString& texte, char separateur, double& valeur)
+{
+    QString t = texte.trimmed();
+    t.replace(QLatin1Char(separateur), QLatin1Char('.'));
+    if (t.endsWith(QLatin1Char('.')))
+        t.chop(1);
+    const QByteArray a = t.toLatin1();
+    if (t.isEmpty() || t.contains(QLatin1Char(',')) || !TexteEstNombre(std::string_view(a.constData(), a.size())))
+        return false;
+    valeur = ValeurNombre(t);
+    return std::isfinite(valeur);
+}
+
+double ValeurTeteRegionale(const QString& texte, char separateur)
+{
+    QString t = texte;
+    t.replace(QLatin1Char(separateur), QLatin1Char('.'));
+    return ValeurNombre(t);
+}
+
+QString FormatDieses2(double valeur, char separateur)
+{
+    // Two decimals, halves away from zero, then the empty places dropped.
+    const double r = std::round(std::fabs(valeur) * 100) / 100;
+    double entier = std::floor(r);
+    int centiemes = static_cast<int>(std::lround((r - entier) * 100));
+    if (centiemes >= 100) {
+        entier += 1;
+        centiemes -= 100;
+    }
+    QString t = entier > 0 ? QString::number(entier, 'f', 0) : QString();
+    t += QLatin1Char(separateur);
+    if (centiemes > 0) {
+        QString d = QStringLiteral("%1").arg(centiemes, 2, 10, QLatin1Char('0'));
+        while (d.endsWith(QLatin1Char('0')))
+            d.chop(1);
+        t += d;
+    }
+    return (valeur < 0 && r > 0 ? QStringLiteral("-") : QString()) + t;
 }
 
 } // namespace kelmo

@@ -49,4 +49,34 @@ QString TexteAvecSigne(double valeur, bool simplePrecision = false);
 // General format: no leading blank, given decimal separator.
 QString TexteGeneral(double valeur, QChar separateur = QLatin1Char('.'), bool simplePrecision = false);
 
+// The program's pi: angles typed in degrees and the relief's half-turn have
+// always been converted with this factor, so a stored angle reads back as the
+// same whole degrees. Only code that needs exact pi uses std::numbers::pi.
+constexpr double Pi = 3.141593;
+
+// Whole degrees of an angle in radians, by the factor 180 / Pi: the largest
+// whole number not above, except that a value within 1e-9 of a whole number
+// is that number (so 37 degrees stored and read back stay 37).
+double DegresEntiers(double radians);
+
+// The nearest whole number (halves to even) within [minimum, maximum]; a
+// value that is not a number gives minimum.
+int EntierBorne(double valeur, int minimum, int maximum);
+
+// A threshold typed in a masked box: the grouping characters of thousands
+// are removed before the leading number is read.
+double ValeurSeuil(const QString& texte);
+
+// The text of a number in the regional format (regional decimal separator,
+// no leading blank).
+QString TexteRegional(double valeur, char separateur, bool simplePrecision = false);
+// The regional number of a text: the whole text must be a finite number (the
+// regional separator or "." as decimal point, a final separator allowed).
+bool NombreRegional(const QString& texte, char separateur, double& valeur);
+// Leading number with the regional separator taken as decimal point too.
+double ValeurTeteRegionale(const QString& texte, char separateur);
+// Format "####.##": no leading zeros, two decimals at most, the separator
+// always written ("20." for 20).
+QString FormatDieses2(double valeur, char separateur);
+
 } // namespace kelmo

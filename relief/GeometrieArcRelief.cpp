@@ -2,6 +2,7 @@
 #include "core/Modele.h"
 #include "core/TableTypes.h"
 #include "core/TypesArcs.h"
+#include "platform/Nombres.h"
 
 #include <cmath>
 
@@ -19,8 +20,8 @@ const bool enregistre = (EnregistreReinitialisation([] {
                          true);
 
 // The tents turn over once the view is tilted past the vertical; the limit is
-// half of the single-precision 3.141593, as the relief has always used.
-const double DemiTourSimple = static_cast<double>(3.141593f) / 2.0;
+// half of the program's pi in single precision, as the relief has always used.
+const double DemiTourSimple = static_cast<double>(static_cast<float>(Pi)) / 2.0;
 
 const TypeArc* typeDe(const ParametresRelief& p, int mode)
 {

@@ -1,4 +1,5 @@
 #include "view/CrochetsDessinCarte.h"
+
 #include "core/Modele.h"
 
 namespace kelmo {

@@ -1,4 +1,5 @@
 #include "view/DessinArcs.h"
+
 #include "core/Images.h"
 #include "core/MetaFichier.h"
 #include "core/Progression.h"

@@ -1,4 +1,5 @@
 #include "view/DessinNoeuds.h"
+
 #include "core/Images.h"
 #include "core/MetaFichier.h"
 #include "core/Modele.h"

@@ -1,4 +1,5 @@
 #include "view/GeometrieVue.h"
+
 #include "core/Images.h"
 #include "core/Modele.h"
 #include "core/Projection.h"

@@ -55,6 +55,22 @@ LiensDialogues liensParDefaut()
     return l;
 }
 
+bool& visible(FormeDialogue f)
+{
+    FormesKelmo& m = K.Formes;
+    switch (f) {
+    case FormeDialogue::Angles: return m.Angles.Visible;
+    case FormeDialogue::SeuilsAffichage: return m.SeuilsAffichage.Visible;
+    case FormeDialogue::AspectVisuelNoeuds: return m.AspectVisuelNoeuds.Visible;
+    case FormeDialogue::AspectVisuelArcs: return m.AspectVisuelArcs.Visible;
+    case FormeDialogue::ParamAffichage: return m.ParamAffichage.Visible;
+    case FormeDialogue::OptionsRedess: return m.OptionsRedess.Visible;
+    case FormeDialogue::TraceArcs: return m.TraceArcs.Visible;
+    }
+    static bool autre = false;
+    return autre;
+}
+
 LiensDialogues& liens()
 {
     static LiensDialogues l = liensParDefaut();
@@ -66,5 +82,17 @@ LiensDialogues& liens()
 LiensDialogues& Liens() { return liens(); }
 
 void RetablitLiensDialogues() { liens() = liensParDefaut(); }
+
+void MontreForme(FormeDialogue f, bool modal)
+{
+    visible(f) = true;
+    Liens().Montre(f, modal);
+}
+
+void CacheForme(FormeDialogue f)
+{
+    visible(f) = false;
+    Liens().Cache(f);
+}
 
 } // namespace kelmo

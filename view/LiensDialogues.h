@@ -43,6 +43,10 @@ struct LiensDialogues {
 };
 
 LiensDialogues& Liens();
+
+// Shows or hides a dialog through the links, keeping its model's Visible.
+void MontreForme(FormeDialogue f, bool modal);
+void CacheForme(FormeDialogue f);
 // Every link back to its default (the tests start from here).
 void RetablitLiensDialogues();
 

@@ -1,4 +1,5 @@
 #include "view/Redessin.h"
+
 #include "core/ComparaisonArcs.h"
 #include "core/Images.h"
 #include "core/MetaFichier.h"

@@ -12,6 +12,10 @@ struct Liste {
     int ListIndex = -1;
     void Clear() { Entrees.clear(); ListIndex = -1; }
     void AddItem(const QString& s) { Entrees.push_back(s); }
+    // Selects entry index, or nothing when there is no such entry.
+    void Choisit(int index) { ListIndex = index >= 0 && index < Entrees.size() ? index : -1; }
+    // The text of entry index; empty when there is no such entry.
+    QString Entree(int index) const { return index >= 0 && index < Entrees.size() ? Entrees[index] : QString(); }
 };
 
 // A check box, with whether it can be changed.

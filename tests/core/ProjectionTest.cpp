@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 #include <cmath>
+#include <numbers>
 
 using namespace kelmo;
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
 
 class ProjectionTest : public ::testing::Test {
 protected:
@@ -47,7 +47,7 @@ TEST_F(ProjectionTest, RotationTurnsClockwiseAboutTheNamedNodeOrTheCorner)
     noeud(QStringLiteral("LYON"), 0, 100, 100);
     noeud(QStringLiteral("PARIS"), 0, 200, 100);
     // "PARI" is the four first letters of PARIS: the centre is node 2
-    TourneAutourNoeud(Pi / 2, QStringLiteral("PARI"));
+    TourneAutourNoeud(std::numbers::pi / 2, QStringLiteral("PARI"));
     EXPECT_NEAR(K.Noeuds[1].XEcran, 200, 1e-4);
     EXPECT_NEAR(K.Noeuds[1].YEcran, 0, 1e-4);
     EXPECT_NEAR(K.Noeuds[2].XEcran, 200, 1e-4);
@@ -55,13 +55,13 @@ TEST_F(ProjectionTest, RotationTurnsClockwiseAboutTheNamedNodeOrTheCorner)
 
     // a five-letter name never matches: about the picture's corner
     K.Noeuds[1].XEcran = 100, K.Noeuds[1].YEcran = 0;
-    TourneAutourNoeud(Pi / 2, QStringLiteral("PARIS"));
+    TourneAutourNoeud(std::numbers::pi / 2, QStringLiteral("PARIS"));
     EXPECT_NEAR(K.Noeuds[1].XEcran, 0, 1e-4);
     EXPECT_NEAR(K.Noeuds[1].YEcran, 100, 1e-4);
 
     // a short name does not match a longer node name either
     K.Noeuds[1].XEcran = 100, K.Noeuds[1].YEcran = 0;
-    TourneAutourNoeud(Pi, QStringLiteral("LYO"));
+    TourneAutourNoeud(std::numbers::pi, QStringLiteral("LYO"));
     EXPECT_NEAR(K.Noeuds[1].XEcran, -100, 1e-4);
 
     K.Noeuds[1].XEcran = 12.5f, K.Noeuds[1].YEcran = -7.25f;
@@ -75,8 +75,8 @@ TEST_F(ProjectionTest, TiltShortensTowardsTheTopAndLiftsByHeight)
     noeud(QStringLiteral("A"), 0, 10, 200, 50);
     InclineNoeuds(0);
     EXPECT_EQ(K.Noeuds[1].YEcran, 200);
-    InclineNoeuds(Pi / 3);
-    EXPECT_NEAR(K.Noeuds[1].YEcran, 200 * 0.5 - 50 * std::sin(Pi / 3), 1e-4);
+    InclineNoeuds(std::numbers::pi / 3);
+    EXPECT_NEAR(K.Noeuds[1].YEcran, 200 * 0.5 - 50 * std::sin(std::numbers::pi / 3), 1e-4);
     EXPECT_EQ(K.Noeuds[1].XEcran, 10);
     K.Noeuds[1].YEcran = 200;
     InclineNoeuds(1.5708);

@@ -19,7 +19,7 @@ using kelmo::testdialogues::DialogueTest;
 
 namespace {
 
-constexpr double k = 3.141593 / 180;
+constexpr double k = Pi / 180; // the program's degree factor
 
 class AnglesTest : public DialogueTest {};
 

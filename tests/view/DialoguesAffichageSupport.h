@@ -7,7 +7,12 @@
 #include "core/TypesArcs.h"
 #include "platform/RepondeurScripte.h"
 #include "view/LiensDialogues.h"
-#include "view/ModelesDialogues.h"
+#include "view/Angles.h"
+#include "view/AspectVisuelArcs.h"
+#include "view/AspectVisuelNoeuds.h"
+#include "view/ParamAffichage.h"
+#include "view/SaisiesAffichage.h"
+#include "view/SeuilsAffichage.h"
 #include "view/formes/FenetresDialogues.h"
 
 #include <QStringList>

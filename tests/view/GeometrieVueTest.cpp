@@ -4,13 +4,13 @@
 #include "view/GeometrieVue.h"
 
 #include <cmath>
+#include <numbers>
 
 using namespace kelmo;
 using kelmo::testvue::VueTest;
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846;
 
 class GeometrieVueTest : public VueTest {};
 
@@ -55,8 +55,8 @@ TEST_F(GeometrieVueTest, CentringReachesTheCentreWhateverTheRotationAndTilt)
         K.OrigineY = 1100;
         noeud(QStringLiteral("LYON"), 0, 800, 400, 20);
         const int32_t k = noeud(QStringLiteral("NICE"), 0, 1500, -300, 60);
-        K.AngleHorizontal = c.rotationDeg * Pi / 180;
-        K.AngleVertical = c.inclinaisonDeg * Pi / 180;
+        K.AngleHorizontal = c.rotationDeg * std::numbers::pi / 180;
+        K.AngleVertical = c.inclinaisonDeg * std::numbers::pi / 180;
         K.VilleCentreRotation = QString::fromLatin1(c.centre);
         CentreVueSurNoeud(K.Noeuds[k].Code);
         const double xc = Ima().ScaleWidth() / 2, yc = Ima().ScaleHeight() / 2;

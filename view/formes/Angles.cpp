@@ -1,8 +1,9 @@
 #include "view/formes/Angles.h"
 
+#include "core/Modele.h"
 #include "platform/formes/BoutonRotatif.h"
 #include "platform/formes/Jauge.h"
-#include "view/ModelesDialogues.h"
+#include "view/Angles.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,8 @@
 #include "view/formes/AspectVisuelArcs.h"
 
+#include "core/Modele.h"
 #include "platform/formes/BoutonRotatif.h"
-#include "view/ModelesDialogues.h"
+#include "view/AspectVisuelArcs.h"
 #include "view/formes/ApercuDessin.h"
 
 #include <QButtonGroup>

@@ -1,6 +1,7 @@
 #include "view/formes/AspectVisuelNoeuds.h"
 
-#include "view/ModelesDialogues.h"
+#include "core/Modele.h"
+#include "view/AspectVisuelNoeuds.h"
 #include "view/formes/ApercuDessin.h"
 
 #include <QCheckBox>

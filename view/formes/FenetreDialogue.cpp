@@ -1,9 +1,8 @@
 #include "view/formes/FenetreDialogue.h"
 
-#include <QLabel>
-
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 

@@ -1,6 +1,6 @@
 #pragma once
 // What the windows of the display option dialogs share: each shows its
-// plain model (view/ModelesDialogues.h) and calls the model's handlers; after
+// plain model (K.Formes.<window>) and calls its handlers (view/<window>.h); after
 // every handler it shows the model again. Closing a window by its close box
 // or Escape runs the dialog's own cancel handler.
 #include "view/LiensDialogues.h"

@@ -1,6 +1,6 @@
 #include "view/formes/OptionsRedess.h"
 
-#include "view/ModelesDialogues.h"
+#include "core/Modele.h"
 #include "view/Redessin.h"
 
 #include <QCheckBox>

@@ -1,6 +1,7 @@
 #include "view/formes/ParamAffichage.h"
 
-#include "view/ModelesDialogues.h"
+#include "core/Modele.h"
+#include "view/ParamAffichage.h"
 
 #include <QCheckBox>
 #include <QComboBox>

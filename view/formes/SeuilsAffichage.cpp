@@ -1,9 +1,10 @@
 #include "view/formes/SeuilsAffichage.h"
 
+#include "core/Modele.h"
 #include "platform/formes/BoutonRotatif.h"
 #include "platform/formes/Jauge.h"
 #include "platform/formes/SaisieMasquee.h"
-#include "view/ModelesDialogues.h"
+#include "view/SeuilsAffichage.h"
 
 #include <QComboBox>
 #include <QGridLayout>

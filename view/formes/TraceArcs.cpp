@@ -1,7 +1,8 @@
 #include "view/formes/TraceArcs.h"
 
-#include "view/ModelesDialogues.h"
+#include "core/Modele.h"
 #include "view/Redessin.h"
+#include "view/SaisiesAffichage.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
