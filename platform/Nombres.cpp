@@ -382,8 +382,16 @@ bool NombreRegional(const QString& texte, char separateur, double& valeur)
     const QByteArray a = t.toLatin1();
     if (t.isEmpty() || t.contains(QLatin1Char(',')) || !TexteEstNombre(std::string_view(a.constData(), a.size())))
         return false;
-    valeur = ValeurNombre(t);
-    return std::isfinite(valeur);
+    double v = 0;
+    try {
+        v = ValeurNombre(t);
+    } catch (const ErreurExecution&) {
+        return false; // beyond the range of a number
+    }
+    if (!std::isfinite(v))
+        return false;
+    valeur = v;
+    return true;
 }
 
 double ValeurTeteRegionale(const QString& texte, char separateur)

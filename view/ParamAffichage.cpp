@@ -2,12 +2,36 @@
 
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
+#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 #include "view/LiensDialogues.h"
 
 #include <cmath>
 
 namespace kelmo {
+
+namespace {
+
+// The view's scale and origin are often single values (a display space, a
+// typed coefficient): shown as such, "0.695" rather than its double digits.
+QString texteVue(double v)
+{
+    const bool simple = std::isfinite(v) && static_cast<double>(static_cast<float>(v)) == v;
+    return TexteRegional(v, K.SeparateurDecimal, simple);
+}
+
+// The leading number of an origin box; false when it lies beyond any number.
+bool origine(const QString& texte, double& valeur)
+{
+    try {
+        valeur = ValeurTeteRegionale(texte, K.SeparateurDecimal);
+    } catch (const ErreurExecution&) {
+        return false;
+    }
+    return std::isfinite(valeur);
+}
+
+} // namespace
 
 bool ChercheEspace(const QString& nom, Espace& espace)
 {
@@ -22,7 +46,10 @@ bool ChercheEspace(const QString& nom, Espace& espace)
 void ParamAffichage_ListeDesEspaces_Click()
 {
     ModeleParamAffichage& p = K.Formes.ParamAffichage;
-    ChercheEspace(p.TexteListeDesEspaces, p.EspaceTrouve);
+    // A name that is no display space (the list's own caption "Espace", a
+    // name being typed) leaves the boxes as they are.
+    if (!ChercheEspace(p.TexteListeDesEspaces, p.EspaceTrouve))
+        return;
     const Espace& e = p.EspaceTrouve;
     p.CoefficientZoom = TexteRegional(e.CoefficientZoom, K.SeparateurDecimal, true);
     p.xZoom = TexteRegional(e.XZoom, K.SeparateurDecimal, true);
@@ -57,9 +84,9 @@ void Kelmo_menParamAffichage_Click()
     ModeleParamAffichage& p = K.Formes.ParamAffichage;
     LiensDialogues& l = Liens();
     const TailleImages taille = l.TailleIma();
-    p.CoefficientZoom = TexteRegional(K.Echelle, K.SeparateurDecimal);
-    p.xZoom = TexteRegional(K.OrigineX, K.SeparateurDecimal);
-    p.yZoom = TexteRegional(K.OrigineY, K.SeparateurDecimal);
+    p.CoefficientZoom = texteVue(K.Echelle);
+    p.xZoom = texteVue(K.OrigineX);
+    p.yZoom = texteVue(K.OrigineY);
     p.HauteurImage = FormatDieses2(taille.Hauteur / 10, K.SeparateurDecimal);
     p.LargeurImage = FormatDieses2(taille.Largeur / 10, K.SeparateurDecimal);
 
@@ -70,27 +97,43 @@ void Kelmo_menParamAffichage_Click()
     if (K.Annule)
         return;
 
+    // Everything is read and checked before anything is applied.
     double coefficient = 0;
     if (!NombreRegional(p.CoefficientZoom, K.SeparateurDecimal, coefficient)) {
         MessageErreur(QStringLiteral("Le coefficient de zoom doit être un nombre."));
         return;
     }
+    // "##.#####": five decimals at most, halves away from zero.
+    const double echelle = static_cast<float>(std::round(coefficient * 100000) / 100000);
+    if (echelle == 0) {
+        MessageErreur(QStringLiteral("Le coefficient de zoom ne peut pas être nul."));
+        return;
+    }
+    double x = 0, y = 0;
+    if (!origine(p.xZoom, x) || !origine(p.yZoom, y)) {
+        MessageErreur(QStringLiteral("L'abscisse et l'ordonnée du zoom doivent être des nombres."));
+        return;
+    }
     double hauteur = 0, largeur = 0;
-    if (!NombreRegional(p.HauteurImage, K.SeparateurDecimal, hauteur) || !NombreRegional(p.LargeurImage, K.SeparateurDecimal, largeur)) {
+    if (!NombreRegional(p.HauteurImage, K.SeparateurDecimal, hauteur) ||
+        !NombreRegional(p.LargeurImage, K.SeparateurDecimal, largeur)) {
         MessageErreur(QStringLiteral("La hauteur et la largeur de l'image doivent être des nombres."));
         return;
     }
     const double hauteurMm = ArrondiBanquier(hauteur * 10), largeurMm = ArrondiBanquier(largeur * 10);
-    const auto tient16 = [](double v) { return v >= -32768 && v <= 32767; };
-    if (!tient16(hauteurMm) || !tient16(largeurMm)) {
+    if (hauteurMm > 32767 || largeurMm > 32767) {
         MessageErreur(QStringLiteral("La hauteur et la largeur de l'image ne peuvent pas dépasser 3276,7 cm."));
         return;
     }
+    // A picture needs at least one millimetre each way.
+    if (hauteurMm < 1 || largeurMm < 1) {
+        MessageErreur(QStringLiteral("La hauteur et la largeur de l'image doivent être supérieures à 0."));
+        return;
+    }
 
-    // "##.#####": five decimals at most, halves away from zero.
-    K.Echelle = static_cast<float>(std::round(coefficient * 100000) / 100000);
-    K.OrigineX = ValeurTeteRegionale(p.xZoom, K.SeparateurDecimal);
-    K.OrigineY = ValeurTeteRegionale(p.yZoom, K.SeparateurDecimal);
+    K.Echelle = echelle;
+    K.OrigineX = x;
+    K.OrigineY = y;
     l.DefinitTailleImages(TailleImages{hauteurMm, largeurMm});
     l.Kelmo_Form_Resize();
 

@@ -108,3 +108,72 @@ TEST(TextesNombres, LeadingBlankAndGeneralFormats)
     EXPECT_EQ(TexteGeneral(0.25), QStringLiteral("0.25"));
     EXPECT_EQ(TexteGeneral(1e16), QStringLiteral("1E+16"));
 }
+
+TEST(NombresDialogues, WholeDegreesFloorExceptWithinABillionthOfAWholeNumber)
+{
+    struct Cas {
+        double radians, degres;
+    } cas[] = {{37 * Pi / 180, 37}, {0.5, 28}, {-0.5, -29}, {0, 0}, {Pi, 180}, {-Pi / 2, -90}, {36.9999 * Pi / 180, 36}};
+    for (const Cas& c : cas)
+        EXPECT_EQ(DegresEntiers(c.radians), c.degres) << c.radians;
+}
+
+TEST(NombresDialogues, BoundedWholeNumbersRoundHalvesToEvenAndTakeNaNAsTheMinimum)
+{
+    struct Cas {
+        double v;
+        int attendu;
+    } cas[] = {{2.5, 2}, {3.5, 4}, {-5, 0}, {0, 0}, {1e300, 180}, {180.4, 180}, {std::nan(""), 0}, {179.5, 180}};
+    for (const Cas& c : cas)
+        EXPECT_EQ(EntierBorne(c.v, 0, 180), c.attendu) << c.v;
+}
+
+TEST(NombresDialogues, ThresholdsDropEveryThousandsGrouping)
+{
+    struct Cas {
+        const char16_t* texte;
+        double attendu;
+    } cas[] = {{u"1 000 000", 1e6},         {u"1\u202F000\u202F000", 1e6}, {u"1\u00A0250", 1250},
+               {u"1,234,567", 1234567},     {u"1.234.567", 1234567},       {u"1.5", 1.5},
+               {u"1'000", 1000},            {u"12.345", 12.345},           {u"", 0}};
+    for (const Cas& c : cas)
+        EXPECT_EQ(ValeurSeuil(QString::fromUtf16(c.texte)), c.attendu) << QString::fromUtf16(c.texte).toStdString();
+}
+
+TEST(NombresDialogues, RegionalNumbersUseTheRegionalSeparatorBothWays)
+{
+    EXPECT_EQ(TexteRegional(static_cast<float>(0.695), ',', true), QStringLiteral("0,695"));
+    EXPECT_EQ(TexteRegional(-35.7821, ','), QStringLiteral("-35,7821"));
+    EXPECT_EQ(TexteRegional(1100, '.'), QStringLiteral("1100"));
+    EXPECT_EQ(ValeurTeteRegionale(QStringLiteral("12,5 cm"), ','), 12.5);
+    EXPECT_EQ(ValeurTeteRegionale(QStringLiteral("12,5"), '.'), 12);
+
+    struct Cas {
+        const char* texte;
+        char separateur;
+        bool nombre;
+        double valeur;
+    } cas[] = {{"12,5", ',', true, 12.5}, {"12.5", ',', true, 12.5}, {"25,", ',', true, 25},  {" -3 ", '.', true, -3},
+               {"abc", '.', false, 0},    {"", '.', false, 0},       {"1,5", '.', false, 0},  {"1e400", '.', false, 0},
+               {"2 cm", '.', false, 0},   {"1.5.", '.', true, 1.5}};
+    for (const Cas& c : cas) {
+        double v = -1;
+        EXPECT_EQ(NombreRegional(QString::fromUtf8(c.texte), c.separateur, v), c.nombre) << c.texte;
+        if (c.nombre)
+            EXPECT_EQ(v, c.valeur) << c.texte;
+        else
+            EXPECT_EQ(v, -1) << c.texte << ": a refused text leaves the value alone";
+    }
+}
+
+TEST(NombresDialogues, TwoDecimalPlacesFormatDropsZerosAndKeepsTheSeparator)
+{
+    struct Cas {
+        double v;
+        char sep;
+        const char* attendu;
+    } cas[] = {{25, '.', "25."},   {0.5, '.', ".5"},   {19.5, ',', "19,5"}, {-3.456, '.', "-3.46"},
+               {0.004, '.', "."},   {99.999, '.', "100."}, {12.05, '.', "12.05"}, {-0.001, '.', "."}};
+    for (const Cas& c : cas)
+        EXPECT_EQ(FormatDieses2(c.v, c.sep), QString::fromUtf8(c.attendu)) << c.v;
+}

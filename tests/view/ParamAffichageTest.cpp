@@ -6,8 +6,10 @@
 #include "core/Images.h"
 #include "view/formes/ParamAffichage.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -133,12 +135,21 @@ TEST_F(ParamAffichageTest, BadNumbersGiveAMessageAndChangeNothing)
     struct Cas {
         const char* coefficient;
         const char* hauteur;
+        const char* x;
         const char* message;
     } cas[] = {
-        {"", "25", "Le coefficient de zoom doit être un nombre."},
-        {"abc", "25", "Le coefficient de zoom doit être un nombre."},
-        {"2", "grand", "La hauteur et la largeur de l'image doivent être des nombres."},
-        {"2", "4000", "La hauteur et la largeur de l'image ne peuvent pas dépasser 3276,7 cm."},
+        {"", "25", "99", "Le coefficient de zoom doit être un nombre."},
+        {"abc", "25", "99", "Le coefficient de zoom doit être un nombre."},
+        {"1e400", "25", "99", "Le coefficient de zoom doit être un nombre."},
+        {"2", "grand", "99", "La hauteur et la largeur de l'image doivent être des nombres."},
+        {"2", "4000", "99", "La hauteur et la largeur de l'image ne peuvent pas dépasser 3276,7 cm."},
+        // A scale or a picture side of 0 would leave nothing to see.
+        {"0", "25", "99", "Le coefficient de zoom ne peut pas être nul."},
+        {"0.000004", "25", "99", "Le coefficient de zoom ne peut pas être nul."},
+        {"2", "0", "99", "La hauteur et la largeur de l'image doivent être supérieures à 0."},
+        {"2", "-5", "99", "La hauteur et la largeur de l'image doivent être supérieures à 0."},
+        {"2", "0.04", "99", "La hauteur et la largeur de l'image doivent être supérieures à 0."},
+        {"2", "25", "1e400", "L'abscisse et l'ordonnée du zoom doivent être des nombres."},
     };
     for (const Cas& c : cas) {
         repondeur->efface();
@@ -146,7 +157,7 @@ TEST_F(ParamAffichageTest, BadNumbersGiveAMessageAndChangeNothing)
         reponse = [&] {
             p.CoefficientZoom = QString::fromUtf8(c.coefficient);
             p.HauteurImage = QString::fromUtf8(c.hauteur);
-            p.xZoom = QStringLiteral("99");
+            p.xZoom = QString::fromUtf8(c.x);
             ParamAffichage_Command3D2_Click();
         };
         Kelmo_menParamAffichage_Click();
@@ -160,6 +171,20 @@ TEST_F(ParamAffichageTest, BadNumbersGiveAMessageAndChangeNothing)
     }
 }
 
+TEST_F(ParamAffichageTest, SingleValuesOfTheViewShowAsSingleValues)
+{
+    K.Echelle = 0.695f;
+    K.OrigineX = -176.3f;
+    K.OrigineY = 2.1; // a double value keeps its digits
+    reponse = [this] {
+        EXPECT_EQ(p.CoefficientZoom, QStringLiteral("0.695"));
+        EXPECT_EQ(p.xZoom, QStringLiteral("-176.3"));
+        EXPECT_EQ(p.yZoom, QStringLiteral("2.1"));
+        ParamAffichage_Command3D1_Click();
+    };
+    Kelmo_menParamAffichage_Click();
+}
+
 TEST_F(ParamAffichageTest, ChercheEspaceMatchesTheFullPaddedNameOnly)
 {
     Espace e;
@@ -168,15 +193,45 @@ TEST_F(ParamAffichageTest, ChercheEspaceMatchesTheFullPaddedNameOnly)
     ASSERT_TRUE(ChercheEspace(QStringLiteral("Europe").leftJustified(25), e));
     EXPECT_FLOAT_EQ(e.CoefficientZoom, 0.695f);
     EXPECT_EQ(e.HauteurImage, 250);
-    // An unknown name fills the boxes from the last space found.
-    p.TexteListeDesEspaces = QStringLiteral("Ailleurs");
-    ParamAffichage_ListeDesEspaces_Click();
-    EXPECT_EQ(p.CoefficientZoom, QStringLiteral("0"));
+    // A name that is no display space, the list's own caption "Espace"
+    // included, changes no box.
+    p.CoefficientZoom = QStringLiteral("3");
+    for (const char* nom : {"Ailleurs", "Espace", ""}) {
+        p.TexteListeDesEspaces = QString::fromUtf8(nom);
+        ParamAffichage_ListeDesEspaces_Click();
+        EXPECT_EQ(p.CoefficientZoom, QStringLiteral("3")) << nom;
+    }
     ParamAffichage_DefinitListIndex(indexEspace(QStringLiteral("Dune 2000")));
     p.TexteListeDesEspaces = QStringLiteral("Ailleurs");
     ParamAffichage_ListeDesEspaces_Click();
     EXPECT_EQ(p.xZoom, QStringLiteral("-176"));
     EXPECT_EQ(p.LargeurImage, QStringLiteral("27.5"));
+}
+
+TEST_F(ParamAffichageTest, EnterInTheSpaceListAddsNoEntryAndAppliesNoEmptyPicture)
+{
+    InstalleDialoguesAffichage(nullptr);
+    K.Echelle = 0.695f;
+    QTimer::singleShot(0, [this] {
+        auto* w = static_cast<ParamAffichage*>(FenetreAffichage(FormeDialogue::ParamAffichage));
+        ASSERT_EQ(w->ListeDesEspaces->currentText(), QStringLiteral("Espace"));
+        QLineEdit* saisie = w->ListeDesEspaces->lineEdit();
+        saisie->setFocus();
+        QKeyEvent appui(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QKeyEvent relache(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(saisie, &appui);
+        QApplication::sendEvent(saisie, &relache);
+        EXPECT_EQ(w->ListeDesEspaces->count(), 10);
+        EXPECT_EQ(p.CoefficientZoom, QStringLiteral("0.695"));
+        EXPECT_EQ(p.HauteurImage, QStringLiteral("25."));
+        if (w->isVisible())
+            w->Command3D2->click();
+    });
+    Kelmo_menParamAffichage_Click();
+    EXPECT_TRUE(repondeur->messages().empty());
+    EXPECT_FLOAT_EQ(static_cast<float>(K.Echelle), 0.695f);
+    EXPECT_EQ(Ima().Height(), 250);
+    EXPECT_EQ(Ima().Width(), 350);
 }
 
 TEST_F(ParamAffichageTest, TheModalWindowAppliesOnOkAndItsCloseBoxCancels)
