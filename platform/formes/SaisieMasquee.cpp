@@ -54,10 +54,15 @@ void SaisieMasquee::focusOutEvent(QFocusEvent* e)
     affiche();
 }
 
-void SaisieMasquee::affiche()
+QChar SaisieMasquee::SeparateurMilliers()
 {
-    QString groupe = QLocale().groupSeparator();
-    setText(Groupe(texte_, groupe.isEmpty() ? QChar(u' ') : groupe.front()));
+    // The program speaks French whatever the system's language: thousands
+    // are grouped as in France (a narrow no-break space), never by a comma
+    // that would read as a decimal separator there.
+    static const QString groupe = QLocale(QLocale::French, QLocale::France).groupSeparator();
+    return groupe.size() == 1 ? groupe.front() : QChar(u' ');
 }
+
+void SaisieMasquee::affiche() { setText(Groupe(texte_, SeparateurMilliers())); }
 
 } // namespace kelmo

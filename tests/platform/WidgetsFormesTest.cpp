@@ -4,6 +4,7 @@
 #include "platform/formes/BoutonRotatif.h"
 #include "platform/formes/DialoguePolice.h"
 #include "platform/formes/Jauge.h"
+#include "platform/Nombres.h"
 #include "platform/formes/SaisieMasquee.h"
 
 #include <QApplication>
@@ -51,7 +52,7 @@ TEST(WidgetsFormesTest, MaskedBoxShowsGroupedDigitsButKeepsItsText)
     QObject::connect(&s, &SaisieMasquee::Change, [&](const QString& t) { recu = t; });
     s.definitTexte(QStringLiteral(" 12000000"));
     EXPECT_EQ(s.texte(), QStringLiteral(" 12000000"));
-    EXPECT_EQ(s.text(), SaisieMasquee::Groupe(QStringLiteral("12000000"), QLocale().groupSeparator().front()));
+    EXPECT_EQ(s.text(), QString::fromUtf16(u"12\u202F000\u202F000"));
     EXPECT_TRUE(recu.isEmpty()); // the program's own text is not a user change
     EXPECT_EQ(s.placeholderText(), QStringLiteral("_"));
     s.setText(QStringLiteral("450"));
@@ -61,6 +62,21 @@ TEST(WidgetsFormesTest, MaskedBoxShowsGroupedDigitsButKeepsItsText)
     EXPECT_EQ(SaisieMasquee::Groupe(QStringLiteral("999"), QChar(u' ')), QStringLiteral("999"));
     EXPECT_EQ(SaisieMasquee::Groupe(QStringLiteral("1000"), QChar(u' ')), QStringLiteral("1 000"));
     EXPECT_EQ(SaisieMasquee::Groupe(QStringLiteral("10.5"), QChar(u' ')), QStringLiteral("10.5"));
+}
+
+TEST(WidgetsFormesTest, MaskedBoxGroupsThousandsTheFrenchWayWhateverTheSystemLocale)
+{
+    const QLocale avant;
+    for (const QLocale& systeme : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German),
+                                   QLocale(QLocale::French, QLocale::France), QLocale::c()}) {
+        QLocale::setDefault(systeme);
+        SaisieMasquee s;
+        s.definitTexte(QStringLiteral(" 1234567"));
+        EXPECT_EQ(s.text(), QString::fromUtf16(u"1\u202F234\u202F567")) << systeme.name().toStdString();
+        // What the box shows reads back as the same threshold.
+        EXPECT_EQ(ValeurSeuil(s.text()), 1234567) << systeme.name().toStdString();
+    }
+    QLocale::setDefault(avant);
 }
 
 TEST(WidgetsFormesTest, FontChooserReturnsTheFontAndTheColourOrNothingWhenCancelled)

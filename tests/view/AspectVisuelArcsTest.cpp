@@ -8,12 +8,14 @@
 #include "view/formes/AspectVisuelArcs.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <array>
+#include <cmath>
 
 using namespace kelmo;
 using kelmo::testdialogues::DialogueTest;
@@ -237,6 +239,29 @@ TEST_F(AspectVisuelArcsTest, TheWindowEditsTheShownTypeOnly)
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(TypeTGV().EpaisseurBlanc, ValeurNombre(avant) + 1);
     EXPECT_TRUE(memeAspect(ferry, TypeFerry()));
+}
+
+TEST_F(AspectVisuelArcsTest, TheColourNumberCanBeReadOnItsOwnColour)
+{
+    InstalleDialoguesAffichage(nullptr);
+    ouvre();
+    auto* w = static_cast<AspectVisuelArcs*>(FenetreAffichage(FormeDialogue::AspectVisuelArcs));
+    const auto luminance = [](QRgb p) { return 0.299 * qRed(p) + 0.587 * qGreen(p) + 0.114 * qBlue(p); };
+    for (const QColor& c : {QColor(0, 0, 0), QColor(0, 0, 128), QColor(128, 128, 128), QColor(255, 255, 0),
+                            QColor(255, 255, 255), QColor(200, 0, 0)}) {
+        repondeur->RepondCouleur(c);
+        w->Commande2->click();
+        ASSERT_EQ(w->Text3->text(), QString::number(DepuisQColor(c)));
+        const QImage image = w->Text3->grab().toImage();
+        // The digits are the pixels that stand out from the box's colour by
+        // at least 100 of 255 in brightness.
+        int lisibles = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (std::abs(luminance(image.pixel(x, y)) - luminance(c.rgb())) >= 100)
+                    ++lisibles;
+        EXPECT_GT(lisibles, 15) << c.name().toStdString();
+    }
 }
 
 } // namespace

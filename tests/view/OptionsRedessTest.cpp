@@ -2,9 +2,11 @@
 // "Modes présents" locking the groups, and closing without a cancel.
 #include "DialoguesAffichageSupport.h"
 
+#include "view/formes/FenetreDialogue.h"
 #include "view/formes/OptionsRedess.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QTimer>
 
@@ -67,6 +69,24 @@ TEST_F(OptionsRedessTest, TheCloseBoxLeavesTheBoxesAsTheyAre)
     EXPECT_TRUE(K.Formes.OptionsRedess.Autoroute.Value);
     EXPECT_FALSE(K.Formes.OptionsRedess.Visible);
     EXPECT_FALSE(K.Annule); // this dialog has no cancel flag
+}
+
+TEST_F(OptionsRedessTest, EveryDisplayDialogIsWideEnoughForItsWholeTitle)
+{
+    InstalleDialoguesAffichage(nullptr);
+    for (FormeDialogue f : {FormeDialogue::OptionsRedess, FormeDialogue::Angles, FormeDialogue::SeuilsAffichage,
+                            FormeDialogue::AspectVisuelNoeuds, FormeDialogue::AspectVisuelArcs,
+                            FormeDialogue::ParamAffichage, FormeDialogue::TraceArcs}) {
+        FenetreDialogue* w = FenetreAffichage(f);
+        w->show();
+        QFont gras = w->font();
+        gras.setBold(true);
+        // The bold title and at least the icon and three buttons of a title bar.
+        const int titre = QFontMetrics(gras).horizontalAdvance(w->windowTitle()) + 4 * 28;
+        EXPECT_GE(w->width(), titre) << w->windowTitle().toStdString();
+        EXPECT_GE(w->minimumWidth(), titre) << w->windowTitle().toStdString();
+        w->hide();
+    }
 }
 
 } // namespace

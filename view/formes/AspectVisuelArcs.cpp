@@ -21,8 +21,17 @@
 namespace kelmo {
 namespace {
 
-
 QString styleFond(Couleur c) { return QStringLiteral("background-color: %1;").arg(VersQColor(c).name()); }
+
+// The colour number stands on its own colour: written in black or white,
+// whichever stands out more, so that it can be read on any colour.
+QString styleNombreCouleur(Couleur c)
+{
+    const QColor q = VersQColor(c);
+    const double luminance = 0.299 * q.red() + 0.587 * q.green() + 0.114 * q.blue();
+    return styleFond(c) + QStringLiteral(" color: %1;").arg(luminance < 128 ? QStringLiteral("#ffffff")
+                                                                              : QStringLiteral("#000000"));
+}
 
 } // namespace
 
@@ -166,7 +175,7 @@ void AspectVisuelArcs::Rafraichit()
     montreTexte(Combo1, a.Combo1);
     Image1->setStyleSheet(styleFond(a.Image1));
     if (a.Text3 == QString::number(a.Image1))
-        Text3->setStyleSheet(styleFond(a.Image1));
+        Text3->setStyleSheet(styleNombreCouleur(a.Image1));
     montreCoche(Option3D6, a.GenreChoisi == 6);
     montreCoche(Option3D7, a.GenreChoisi == 7);
     montreCoche(Option3D8, a.GenreChoisi == 8);

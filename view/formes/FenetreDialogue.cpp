@@ -2,9 +2,12 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace kelmo {
 
@@ -18,6 +21,26 @@ void FenetreDialogue::reject()
     Ferme();
     if (isVisible())
         QDialog::reject();
+}
+
+int FenetreDialogue::LargeurTitre(const QString& titre, const QFont& police)
+{
+    // Title bars write in bold, most of them at the interface's size; room
+    // is left for the icon and three buttons of about two lines' height.
+    QFont gras = police;
+    gras.setBold(true);
+    const QFontMetrics fm(gras);
+    return fm.horizontalAdvance(titre) + 4 * std::max(28, 2 * fm.height());
+}
+
+void FenetreDialogue::showEvent(QShowEvent* e)
+{
+    const int largeur = LargeurTitre(windowTitle(), font());
+    if (minimumWidth() < largeur)
+        setMinimumWidth(largeur);
+    if (width() < largeur)
+        resize(largeur, height());
+    QDialog::showEvent(e);
 }
 
 void FenetreDialogue::agit(const std::function<void()>& handler)

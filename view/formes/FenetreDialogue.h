@@ -27,7 +27,13 @@ public:
 
     void reject() override;
 
+    // The width a window needs for its whole title in a title bar of that
+    // font, the bar's buttons and icon included.
+    static int LargeurTitre(const QString& titre, const QFont& police);
+
 protected:
+    // Widens the window, if need be, so that its title is not cut.
+    void showEvent(QShowEvent* e) override;
     // The handler run by the close box and Escape.
     virtual void Ferme() = 0;
     // Runs a handler, then shows the model again.
