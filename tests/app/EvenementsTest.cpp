@@ -49,11 +49,13 @@ TEST_F(Evenements, ToolbarPansMoveTheOriginByTwoHundredthsOfThePicture)
         const double x0 = K.OrigineX, y0 = K.OrigineY;
         images.ima.Appels.clear();
         ActionBarreOutils(c.index);
+        // Tolerance: double rounding only.
         EXPECT_NEAR(K.OrigineX - x0, c.dx, 1e-9) << c.index;
         EXPECT_NEAR(K.OrigineY - y0, c.dy, 1e-9) << c.index;
         // Cleared, then the nodes drawn again at their new place.
         EXPECT_EQ(images.ima.AppelsDeGenre(AppelZoneImage::Genre::Efface).size(), 1u);
         EXPECT_EQ(symboles(), 3u);
+        // Tolerance: XEcran is single precision.
         EXPECT_NEAR(K.Noeuds[1].XEcran, 600 / 3.0 + K.OrigineX, 1e-3);
     }
     EXPECT_FALSE(r.sablierActif());
@@ -63,8 +65,10 @@ TEST_F(Evenements, ToolbarZoomsChangeTheScaleAroundTheNearestNode)
 {
     const double e0 = K.Echelle;
     ActionBarreOutils(1);
+    // Tolerance: double rounding only.
     EXPECT_NEAR(K.Echelle, e0 * 1.05, 1e-9);
     ActionBarreOutils(2);
+    // Tolerance: double rounding only.
     EXPECT_NEAR(K.Echelle, e0 * 1.05 * 0.95, 1e-9);
 }
 

@@ -79,6 +79,7 @@ TEST_F(FichiersGraphe, AsksForTheNodeThenTheArcFileReadsBothAndDrawsTheNodes)
     // At the projected position of the first node (470 / 3 + 0, 1100 - 1000 / 3).
     const AppelZoneImage e = images.ima.AppelsDeGenre(AppelZoneImage::Genre::Ellipse).front();
     const QPoint centre = (e.points[0] + e.points[1]) / 2;
+    // Tolerance: one pixel: the circle's corners are whole pixels.
     EXPECT_NEAR(centre.x(), K.Noeuds[K.IndexNoeuds[1]].XEcran, 1.0);
     EXPECT_NEAR(centre.y(), K.Noeuds[K.IndexNoeuds[1]].YEcran, 1.0);
 }

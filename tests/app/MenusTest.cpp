@@ -157,6 +157,7 @@ TEST_F(Menus, TheToolbarHasItsSevenButtonsWithTheirTips)
     k.ImaZone().DefinitHauteur(250);
     const double y0 = K.OrigineY;
     k.BarreDOutils()->actions()[3]->trigger();
+    // Tolerance: double rounding only.
     EXPECT_NEAR(K.OrigineY - y0, 0.02 * k.ImaZone().ScaleHeight(), 1e-9);
 }
 

@@ -265,6 +265,7 @@ TEST_F(Demarrage, TheRunStartsFromTheDefaultsOfEveryGroup)
     EXPECT_EQ(K.CouleurInterieurNoeuds, RGB(128, 0, 0));
     EXPECT_EQ(K.VitesseReference, 220);
     EXPECT_FLOAT_EQ(K.NormeVecteurLumiere, 144.56833f);
+    // Tolerance: the light vector is divided by a single-precision norm.
     EXPECT_NEAR(K.VecteurLumiere[0], 0.6917144, 1e-6);
     EXPECT_NEAR(K.VecteurLumiere[2], -0.2075143, 1e-6);
     EXPECT_EQ(K.TypeValuationRelief, "Temps");

@@ -101,5 +101,6 @@ TEST(MetaFichierLecteurExterne, UnLecteurIndependantRetrouveLesLignesLesCerclesE
     const double rx = std::abs(ValeurNombre(premier.captured(1)));
     const double ry = std::abs(ValeurNombre(premier.captured(2)));
     EXPECT_GT(rx, 2.0);
+    // Tolerance: the reader scales x and y apart, within a tenth.
     EXPECT_NEAR(rx, ry, 0.1 * rx);
 }

@@ -48,6 +48,7 @@ TEST_F(ProjectionTest, RotationTurnsClockwiseAboutTheNamedNodeOrTheCorner)
     noeud(QStringLiteral("PARIS"), 0, 200, 100);
     // "PARI" is the four first letters of PARIS: the centre is node 2
     TourneAutourNoeud(std::numbers::pi / 2, QStringLiteral("PARI"));
+    // Tolerance: single-precision screen coordinates.
     EXPECT_NEAR(K.Noeuds[1].XEcran, 200, 1e-4);
     EXPECT_NEAR(K.Noeuds[1].YEcran, 0, 1e-4);
     EXPECT_NEAR(K.Noeuds[2].XEcran, 200, 1e-4);
@@ -56,12 +57,14 @@ TEST_F(ProjectionTest, RotationTurnsClockwiseAboutTheNamedNodeOrTheCorner)
     // a five-letter name never matches: about the picture's corner
     K.Noeuds[1].XEcran = 100, K.Noeuds[1].YEcran = 0;
     TourneAutourNoeud(std::numbers::pi / 2, QStringLiteral("PARIS"));
+    // Tolerance: single-precision screen coordinates.
     EXPECT_NEAR(K.Noeuds[1].XEcran, 0, 1e-4);
     EXPECT_NEAR(K.Noeuds[1].YEcran, 100, 1e-4);
 
     // a short name does not match a longer node name either
     K.Noeuds[1].XEcran = 100, K.Noeuds[1].YEcran = 0;
     TourneAutourNoeud(std::numbers::pi, QStringLiteral("LYO"));
+    // Tolerance: single-precision screen coordinates.
     EXPECT_NEAR(K.Noeuds[1].XEcran, -100, 1e-4);
 
     K.Noeuds[1].XEcran = 12.5f, K.Noeuds[1].YEcran = -7.25f;
@@ -76,10 +79,12 @@ TEST_F(ProjectionTest, TiltShortensTowardsTheTopAndLiftsByHeight)
     InclineNoeuds(0);
     EXPECT_EQ(K.Noeuds[1].YEcran, 200);
     InclineNoeuds(std::numbers::pi / 3);
+    // Tolerance: single-precision screen coordinates.
     EXPECT_NEAR(K.Noeuds[1].YEcran, 200 * 0.5 - 50 * std::sin(std::numbers::pi / 3), 1e-4);
     EXPECT_EQ(K.Noeuds[1].XEcran, 10);
     K.Noeuds[1].YEcran = 200;
     InclineNoeuds(1.5708);
+    // Tolerance: 1.5708 is not quite a right angle: 200 cos a is under 0.001.
     EXPECT_NEAR(K.Noeuds[1].YEcran, -50, 0.01);
 }
 

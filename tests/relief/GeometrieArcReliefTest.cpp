@@ -50,6 +50,7 @@ TEST_F(GeometrieArcReliefTest, TempsFoldsSlowArcsUpAndFastArcsDownByTheSineOfThe
         double h = 0, corde = 0;
         const double k = std::cos(0.5);
         ASSERT_TRUE(GeometrieArcRelief(h, 10, corde, code, 0, 0, 0, 20 * k, 1, 1, 2));
+        // Tolerance: double rounding only.
         EXPECT_NEAR(corde, 10, 1e-9);
         EXPECT_NEAR(h, c.attendu * s, 1e-9) << c.vitesse;
     }
@@ -61,12 +62,14 @@ TEST_F(GeometrieArcReliefTest, TempsWithoutTiltIsFlatButStillWritesTheHalfChord)
     ASSERT_TRUE(GeometrieArcRelief(h, 10, corde, TypeTrain().Code, 0, 0, 6, 8, 1, 1, 2));
     EXPECT_EQ(h, 0);
     EXPECT_FALSE(std::signbit(h));
+    // Tolerance: double rounding only.
     EXPECT_NEAR(corde, 5, 1e-12);
 }
 
 TEST_F(GeometrieArcReliefTest, FichierRelief3DHasNoSineFactor)
 {
     K.TypeValuationRelief = QStringLiteral("FichierRelief3D");
+    // Tolerance: double rounding only.
     EXPECT_NEAR(hauteur(codeDeVitesse(110), 10), -std::sqrt(300.0), 1e-9);
     EXPECT_NEAR(hauteur(codeDeVitesse(440), 10), std::sqrt(75.0), 1e-9);
 }
@@ -78,6 +81,7 @@ TEST_F(GeometrieArcReliefTest, GainVirtuelReplacesEverySpeedButTheTGVs)
     K.VitesseGainVirtuel = 110;
     const double s = std::sin(1.0);
     // the half chord is taken with the tilt undone, so keep the arc horizontal
+    // Tolerance: double rounding only.
     EXPECT_NEAR(hauteur(TypeTGV().Code, 10), 0.0, 1e-9);                      // 220 = reference
     EXPECT_NEAR(hauteur(TypeRoute70().Code, 10), -std::sqrt(300.0) * s, 1e-9); // 110, not 70
 }
@@ -94,6 +98,7 @@ TEST_F(GeometrieArcReliefTest, AnamorphoseUsesMapDistanceAgainstTheSlowestSpeed)
     K.NbArcs = 1;
     K.Arcs[1].Mode = TypeRoute70().Code;
     K.Arcs[1].Longueur = 20; // L = 20 * 35 / 70 = 10
+    // Tolerance: double rounding only.
     EXPECT_NEAR(hauteur(TypeRoute70().Code, 3), -std::sqrt(25.0 - 9.0) * std::sin(1.0), 1e-9);
     K.Noeuds[2].X = 12; // longer than L: flat
     EXPECT_EQ(hauteur(TypeRoute70().Code, 3), 0);
@@ -107,6 +112,7 @@ TEST_F(GeometrieArcReliefTest, ReliefThematiqueTakesTheMeanNodeHeight)
     K.NbNoeuds = 2;
     K.Noeuds[1].ZEcran = 10;
     K.Noeuds[2].ZEcran = 30;
+    // Tolerance: heights from single-precision node heights.
     EXPECT_NEAR(hauteur(TypeTrain().Code, 10), -20 * std::sin(0.3), 1e-6);
 }
 
@@ -116,6 +122,7 @@ TEST_F(GeometrieArcReliefTest, PastTheVerticalEveryHeightTurnsOverButFlatStaysZe
     const double s = std::sin(1.6), k = std::cos(1.6);
     double h = 0, corde = 0;
     ASSERT_TRUE(GeometrieArcRelief(h, 10, corde, codeDeVitesse(110), 0, 0, 0, 20 * k, 1, 1, 2));
+    // Tolerance: double rounding of the turn-over, far below a pixel.
     EXPECT_NEAR(h, std::sqrt(300.0) * s, 1e-6);
     K.TypeValuationRelief = QStringLiteral("PasDeValuation");
     h = 7;

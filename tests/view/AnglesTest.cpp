@@ -85,38 +85,6 @@ TEST_F(AnglesTest, GaugesTakeOutOfRangeAnglesAtTheirEnds)
     EXPECT_EQ(Jauge::Borne(std::nan(""), 0, 360), 0);
 }
 
-TEST_F(AnglesTest, SpinButtonsStepOneDegreeAndTestTheLimitBeforeTheStep)
-{
-    struct Cas {
-        const char* texte;
-        void (*spin)();
-        bool vertical;
-        const char* attendu;
-        int jauge;
-    } cas[] = {
-        {" 180 deg", Angles_Spin1_SpinUp, true, " 180 deg", -1},
-        {" 179.5 deg", Angles_Spin1_SpinUp, true, " 180.5 deg", 180},
-        {" 0 deg", Angles_Spin1_SpinDown, true, " 0 deg", -1},
-        {" 10 deg", Angles_Spin1_SpinDown, true, " 9 deg", 9},
-        {"abc", Angles_Spin1_SpinUp, true, " 1 deg", 1},
-        {"-180 deg", Angles_Spin3_SpinDown, false, "-180 deg", -1},
-        {"-179 deg", Angles_Spin3_SpinDown, false, "-180 deg", 0},
-        {" 179 deg", Angles_Spin3_SpinUp, false, " 179 deg", -1},
-        {" 178 deg", Angles_Spin3_SpinUp, false, " 179 deg", 359},
-    };
-    for (const Cas& c : cas) {
-        ModeleAngles& a = K.Formes.Angles;
-        a.Gauge1 = a.Gauge3 = -1;
-        (c.vertical ? a.Texte1 : a.Texte3) = QString::fromUtf8(c.texte);
-        a.Option1 = false;
-        c.spin();
-        EXPECT_EQ(c.vertical ? a.Texte1 : a.Texte3, QString::fromUtf8(c.attendu)) << c.texte;
-        EXPECT_EQ(c.vertical ? a.Gauge1 : a.Gauge3, c.jauge) << c.texte;
-        // Only a written horizontal text ticks "Trie les villes".
-        EXPECT_EQ(a.Option1, !c.vertical && c.jauge >= 0) << c.texte;
-    }
-}
-
 TEST_F(AnglesTest, OkStoresTheTypedAnglesUncheckedAndRedrawsTheNodesInOrder)
 {
     Noeud n;

@@ -164,32 +164,6 @@ TEST_F(AspectVisuelArcsTest, StoredWidthsAreRoundedToEvenAndKeptInTheSpinRange)
     }
 }
 
-TEST_F(AspectVisuelArcsTest, SpinsStepByOneWithinOneToTwenty)
-{
-    AspectVisuelArcs_Charge();
-    struct Cas {
-        const char* texte;
-        void (*spin)();
-        bool blanc;
-        const char* attendu;
-    } cas[] = {
-        {"20", AspectVisuelArcs_Spin1_SpinUp, true, "20"},    {"1", AspectVisuelArcs_Spin1_SpinDown, true, "1"},
-        {"25", AspectVisuelArcs_Spin1_SpinDown, true, " 24"}, {"0", AspectVisuelArcs_Spin2_SpinUp, false, " 1"},
-        {"5", AspectVisuelArcs_Spin2_SpinUp, false, " 6"},    {"2.6", AspectVisuelArcs_Spin2_SpinDown, false, " 2"},
-    };
-    for (const Cas& c : cas) {
-        if (c.blanc)
-            AspectVisuelArcs_DefinitText1(QString::fromUtf8(c.texte));
-        else
-            AspectVisuelArcs_DefinitText2(QString::fromUtf8(c.texte));
-        c.spin();
-        EXPECT_EQ(c.blanc ? a.Text1 : a.Text2, QString::fromUtf8(c.attendu)) << c.texte;
-        EXPECT_EQ(a.Apercu.size(), 6u);
-    }
-    EXPECT_EQ(K.EpaisseurTraitArcs, 2);
-    EXPECT_EQ(a.Apercu[1].Epaisseur, 2);
-}
-
 TEST_F(AspectVisuelArcsTest, ColourChoiceAndArrows)
 {
     ouvre();

@@ -60,6 +60,7 @@ TEST(TeteFleche, AllEightDirections)
         EXPECT_TRUE(proche(t->W1, k.W1)) << k.x1 << "," << k.y1 << " -> " << k.x2 << "," << k.y2;
         EXPECT_TRUE(proche(t->W2, k.W2)) << k.x1 << "," << k.y1 << " -> " << k.x2 << "," << k.y2;
         // each stroke is about 14.1 units long
+        // Tolerance: double rounding only.
         EXPECT_NEAR(std::hypot(t->W1.x() - 50, t->W1.y() - 50), 10 * std::sqrt(2.0), 1e-9);
     }
     EXPECT_FALSE(CalculeTeteFleche(5, 5, 5, 5, 10).has_value());

@@ -32,6 +32,7 @@ TEST_F(GeometrieVueTest, ZoomCentresTheEarlierOfTwoEquallyNearNodes)
     ZoomSurNoeudProche(100, 50, 1, 0); // halfway between (50, 50) and (150, 50)
     EXPECT_DOUBLE_EQ(K.Echelle, 2.1);
     const double xc = Ima().ScaleWidth() / 2, yc = Ima().ScaleHeight() / 2;
+    // Tolerance: the centring stops within 5 units of the centre.
     EXPECT_NEAR(K.Noeuds[1].XEcran, xc, 5);
     EXPECT_NEAR(K.Noeuds[1].YEcran, yc, 5);
     EXPECT_FALSE(images->ima.AppelsDeGenre(AppelZoneImage::Genre::Efface).empty());
@@ -60,8 +61,10 @@ TEST_F(GeometrieVueTest, CentringReachesTheCentreWhateverTheRotationAndTilt)
         K.VilleCentreRotation = QString::fromLatin1(c.centre);
         CentreVueSurNoeud(K.Noeuds[k].Code);
         const double xc = Ima().ScaleWidth() / 2, yc = Ima().ScaleHeight() / 2;
+        // Tolerance: the centring stops within 5 units of the centre.
         EXPECT_NEAR(K.Noeuds[k].XEcran, xc, 5) << c.rotationDeg << " " << c.inclinaisonDeg << " " << c.centre;
         if (std::fabs(c.inclinaisonDeg - 90) > 1e-9) {
+            // Tolerance: the centring stops within 5 units of the centre.
             EXPECT_NEAR(K.Noeuds[k].YEcran, yc, 5) << c.rotationDeg << " " << c.inclinaisonDeg << " " << c.centre;
         }
         EXPECT_TRUE(std::isfinite(K.OrigineX) && std::isfinite(K.OrigineY));
@@ -74,6 +77,7 @@ TEST_F(GeometrieVueTest, CentringMovesTheFirstOfTwoNodesSharingACode)
     noeud(QStringLiteral("B"), 0, 500, 500);
     K.Noeuds[2].Code = K.Noeuds[1].Code;
     CentreVueSurNoeud(K.Noeuds[1].Code);
+    // Tolerance: the centring stops within 5 units of the centre.
     EXPECT_NEAR(K.Noeuds[1].XEcran, Ima().ScaleWidth() / 2, 5);
 }
 

@@ -1,5 +1,5 @@
-// The name thresholds dialog: the mirrored boxes, the decade steps of the
-// spins, what OK and "Test d'affichage" store and draw, refused input.
+// The name thresholds dialog: the mirrored boxes, what OK and "Test
+// d'affichage" store and draw, refused input (the spins: BoutonsRotatifsTest).
 #include "DialoguesAffichageSupport.h"
 
 #include "core/Defauts.h"
@@ -59,46 +59,6 @@ TEST_F(SeuilsAffichageTest, EachBoxMirrorsItsMaskedBoxOnce)
     EXPECT_EQ(s.Texte1, QStringLiteral("5 000 000"));
     SeuilsAffichage_DefinitTexte2(QStringLiteral(" 2500"));
     EXPECT_EQ(s.MaskedEdit2, QStringLiteral(" 2500"));
-}
-
-TEST_F(SeuilsAffichageTest, SpinStepsFollowTheDecadeOfTheValueBeforeTheStep)
-{
-    struct Cas {
-        const char* u;
-        const char* l;
-        void (*spin)();
-        const char* u2;
-        const char* l2;
-        int jauge1, jauge2;
-    } cas[] = {
-        {" 200000", " 100000", SeuilsAffichage_Spin1_SpinDown, " 200000", " 100000", -1, -1},
-        {" 300000", " 100000", SeuilsAffichage_Spin1_SpinDown, " 200000", " 100000", 20, -1},
-        {" 13900000", " 0", SeuilsAffichage_Spin1_SpinUp, " 14000000", " 0", 1400, -1},
-        {" 13990000", " 0", SeuilsAffichage_Spin1_SpinUp, " 13990000", " 0", -1, -1},
-        {" 12000000", " 10000", SeuilsAffichage_Spin2_SpinDown, " 12000000", " 0", -1, 0},
-        {" 12000000", " 950", SeuilsAffichage_Spin2_SpinDown, " 12000000", " 850", -1, 8}, // 8.5 to even
-        {" 12000000", " 99", SeuilsAffichage_Spin2_SpinDown, " 12000000", " 99", -1, -1},
-        {" 12000000", " 4000", SeuilsAffichage_Spin2_SpinDown, " 12000000", " 3000", -1, 3},
-        {" 12000000", " 250000", SeuilsAffichage_Spin2_SpinDown, " 12000000", " 150000", -1, 15},
-        {" 12000000", " 950", SeuilsAffichage_Spin2_SpinUp, " 12000000", " 1050", -1, 10},
-        {" 12000000", " 0", SeuilsAffichage_Spin2_SpinUp, " 12000000", " 100", -1, 1},
-        {" 12000000", " 30000", SeuilsAffichage_Spin2_SpinUp, " 12000000", " 40000", -1, 4},
-        {" 12000000", " 11900000", SeuilsAffichage_Spin2_SpinUp, " 12000000", " 11900000", -1, -1},
-        {" 12000000", " 11800000", SeuilsAffichage_Spin2_SpinUp, " 12000000", " 11900000", -1, 1190},
-        // The masked box's grouping is no part of the number.
-        {"12 000 000", " 11800000", SeuilsAffichage_Spin2_SpinUp, "12 000 000", " 11900000", -1, 1190},
-    };
-    for (const Cas& c : cas) {
-        seuils(QString::fromUtf8(c.u), QString::fromUtf8(c.l));
-        s.Gauge1 = s.Gauge2 = -1;
-        c.spin();
-        EXPECT_EQ(s.Texte1, QString::fromUtf8(c.u2)) << c.u << " / " << c.l;
-        EXPECT_EQ(s.Texte2, QString::fromUtf8(c.l2)) << c.u << " / " << c.l;
-        EXPECT_EQ(s.MaskedEdit1, s.Texte1);
-        EXPECT_EQ(s.MaskedEdit2, s.Texte2);
-        EXPECT_EQ(s.Gauge1, c.jauge1) << c.u << " / " << c.l;
-        EXPECT_EQ(s.Gauge2, c.jauge2) << c.u << " / " << c.l;
-    }
 }
 
 TEST_F(SeuilsAffichageTest, ThresholdsAreReadWithoutTheirThousandsGrouping)
