@@ -48,36 +48,27 @@ void DessineFigureApercuArcs()
     DessineApercuArc(0, h / 2, w, h / 2);
 }
 
-void AspectVisuelArcs_DefinitText1(const QString& texte)
+namespace {
+
+// A box of the widths or the colour number changed: the preview is drawn
+// again with what the boxes now hold.
+void definitBoite(QString& boite, const QString& texte)
 {
     ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
-    if (a.Text1 == texte)
+    if (boite == texte)
         return;
-    a.Text1 = texte;
+    boite = texte;
+    if (&boite == &a.Text3)
+        a.CouleurApercu = a.Image1;
     lisLargeursApercu();
     DessineFigureApercuArcs();
 }
 
-void AspectVisuelArcs_DefinitText2(const QString& texte)
-{
-    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
-    if (a.Text2 == texte)
-        return;
-    a.Text2 = texte;
-    lisLargeursApercu();
-    DessineFigureApercuArcs();
-}
+} // namespace
 
-void AspectVisuelArcs_DefinitText3(const QString& texte)
-{
-    ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
-    if (a.Text3 == texte)
-        return;
-    a.Text3 = texte;
-    a.CouleurApercu = a.Image1;
-    lisLargeursApercu();
-    DessineFigureApercuArcs();
-}
+void AspectVisuelArcs_DefinitText1(const QString& texte) { definitBoite(K.Formes.AspectVisuelArcs.Text1, texte); }
+void AspectVisuelArcs_DefinitText2(const QString& texte) { definitBoite(K.Formes.AspectVisuelArcs.Text2, texte); }
+void AspectVisuelArcs_DefinitText3(const QString& texte) { definitBoite(K.Formes.AspectVisuelArcs.Text3, texte); }
 
 void AspectVisuelArcs_Charge()
 {

@@ -23,28 +23,32 @@ void DessineApercuNoeud()
     a.Dessine = true;
 }
 
-void AspectVisuelNoeuds_DefinitTexteCombo1(const QString& texte)
+namespace {
+
+// The text of a list's box, typed or set: the value follows at once, kept at
+// least minimum (a circle has no negative radius, a line thinner than one
+// unit cannot be drawn).
+void definitTexteListe(QString& boite, double& valeur, double minimum, const QString& texte)
 {
-    ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
-    if (n.Charge && n.TexteCombo1 == texte)
+    const ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
+    if (n.Charge && boite == texte)
         return;
-    n.TexteCombo1 = texte;
-    // A circle has no negative radius.
-    K.RayonNoeuds = std::max(0.0, ValeurNombre(texte));
+    boite = texte;
+    valeur = std::max(minimum, ValeurNombre(texte));
     if (n.Charge)
         DessineApercuNoeud();
 }
 
+} // namespace
+
+void AspectVisuelNoeuds_DefinitTexteCombo1(const QString& texte)
+{
+    definitTexteListe(K.Formes.AspectVisuelNoeuds.TexteCombo1, K.RayonNoeuds, 0.0, texte);
+}
+
 void AspectVisuelNoeuds_DefinitTexteCombo2(const QString& texte)
 {
-    ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
-    if (n.Charge && n.TexteCombo2 == texte)
-        return;
-    n.TexteCombo2 = texte;
-    // A line thinner than one unit cannot be drawn.
-    K.EpaisseurNoeuds = std::max(1.0, ValeurNombre(texte));
-    if (n.Charge)
-        DessineApercuNoeud();
+    definitTexteListe(K.Formes.AspectVisuelNoeuds.TexteCombo2, K.EpaisseurNoeuds, 1.0, texte);
 }
 
 void AspectVisuelNoeuds_Charge()
@@ -63,24 +67,31 @@ void AspectVisuelNoeuds_Charge()
     DessineApercuNoeud();
 }
 
-void AspectVisuelNoeuds_Combo1_Click(int index)
+namespace {
+
+// A choice in one of the two lists: its entry becomes the box's text and the
+// value, kept at least minimum so that the symbol stays drawable.
+void choisitDansListe(Liste& liste, QString& texte, double& valeur, double minimum, int index)
 {
     AspectVisuelNoeuds_Charge();
-    ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
-    n.Combo1.ListIndex = index;
-    n.TexteCombo1 = n.Combo1.Entree(index);
-    K.RayonNoeuds = std::max(0.0, ValeurNombre(n.TexteCombo1));
+    liste.ListIndex = index;
+    texte = liste.Entree(index);
+    valeur = std::max(minimum, ValeurNombre(texte));
     DessineApercuNoeud();
+}
+
+} // namespace
+
+void AspectVisuelNoeuds_Combo1_Click(int index)
+{
+    ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
+    choisitDansListe(n.Combo1, n.TexteCombo1, K.RayonNoeuds, 0.0, index);
 }
 
 void AspectVisuelNoeuds_Combo2_Click(int index)
 {
-    AspectVisuelNoeuds_Charge();
     ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
-    n.Combo2.ListIndex = index;
-    n.TexteCombo2 = n.Combo2.Entree(index);
-    K.EpaisseurNoeuds = std::max(1.0, ValeurNombre(n.TexteCombo2));
-    DessineApercuNoeud();
+    choisitDansListe(n.Combo2, n.TexteCombo2, K.EpaisseurNoeuds, 1.0, index);
 }
 
 void Kelmo_menOptionsAffichageVilles_Click()

@@ -11,40 +11,42 @@
 
 namespace kelmo {
 
+namespace {
+
+// A threshold box and its masked twin show one value: a change of either,
+// typed or set by the program, sets the other once.
+void definitJumelles(QString& boite, QString& jumelle, const QString& texte)
+{
+    if (boite == texte)
+        return;
+    boite = texte;
+    jumelle = texte;
+}
+
+} // namespace
+
 void SeuilsAffichage_DefinitTexte1(const QString& texte)
 {
     ModeleSeuilsAffichage& s = K.Formes.SeuilsAffichage;
-    if (s.Texte1 == texte)
-        return;
-    s.Texte1 = texte;
-    SeuilsAffichage_DefinitMaskedEdit1(s.Texte1);
+    definitJumelles(s.Texte1, s.MaskedEdit1, texte);
 }
 
 void SeuilsAffichage_DefinitMaskedEdit1(const QString& texte)
 {
     ModeleSeuilsAffichage& s = K.Formes.SeuilsAffichage;
-    if (s.MaskedEdit1 == texte)
-        return;
-    s.MaskedEdit1 = texte;
-    SeuilsAffichage_DefinitTexte1(s.MaskedEdit1);
+    definitJumelles(s.MaskedEdit1, s.Texte1, texte);
 }
 
 void SeuilsAffichage_DefinitTexte2(const QString& texte)
 {
     ModeleSeuilsAffichage& s = K.Formes.SeuilsAffichage;
-    if (s.Texte2 == texte)
-        return;
-    s.Texte2 = texte;
-    SeuilsAffichage_DefinitMaskedEdit2(s.Texte2);
+    definitJumelles(s.Texte2, s.MaskedEdit2, texte);
 }
 
 void SeuilsAffichage_DefinitMaskedEdit2(const QString& texte)
 {
     ModeleSeuilsAffichage& s = K.Formes.SeuilsAffichage;
-    if (s.MaskedEdit2 == texte)
-        return;
-    s.MaskedEdit2 = texte;
-    SeuilsAffichage_DefinitTexte2(s.MaskedEdit2);
+    definitJumelles(s.MaskedEdit2, s.Texte2, texte);
 }
 
 void SeuilsAffichage_DefinitTexteListe(const QString& texte)
