@@ -1,4 +1,5 @@
 #include "core/Commandes.h"
+#include "core/Modele.h"
 
 #include <map>
 
@@ -35,5 +36,11 @@ CrochetsClics& ClicsCarte()
     static CrochetsClics c;
     return c;
 }
+
+namespace {
+// The click modes' hooks belong to the windows of later subsystems: emptied
+// with the model so that no test inherits another's.
+const bool enregistre = (EnregistreReinitialisation([] { ClicsCarte() = {}; }), true);
+} // namespace
 
 } // namespace kelmo

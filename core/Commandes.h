@@ -19,7 +19,7 @@ bool ExecuteCommande(const QString& nomMenu);
 // Where a click on the map goes when a click mode is on: the editing windows
 // install the first two (PrepareNouveauNoeud, then show their window), the
 // digitising the third. A mode whose hook is empty takes the click and does
-// nothing with it.
+// nothing with it. ReinitialiseDonnees empties them.
 struct CrochetsClics {
     std::function<void(double x, double y, int bouton)> ModifArcs;
     std::function<void(double x, double y, int bouton)> ModifNoeuds;

@@ -22,13 +22,8 @@ protected:
         ReseauEnMemoire();
         CalculeCoordonneesEcran();
         TrieNoeudsProfondeur();
-        ClicsCarte() = {};
     }
-    void TearDown() override
-    {
-        ClicsCarte() = {};
-        ReinitialiseDonnees();
-    }
+    void TearDown() override { ReinitialiseDonnees(); }
     std::size_t symboles() const { return images.ima.AppelsDeGenre(AppelZoneImage::Genre::Ellipse).size(); }
 
     ImagesDeTest images;

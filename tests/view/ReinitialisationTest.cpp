@@ -1,6 +1,8 @@
 // One reset puts back every piece of state a test can change: the model, each
-// window's controls, the hooks the later subsystems install into the drawing
-// and the relief, the link type being drawn and the metafile recorder.
+// window's controls, the hooks the later subsystems install into the drawing,
+// the relief and the map's clicks, the link type being drawn and the metafile
+// recorder.
+#include "core/Commandes.h"
 #include "core/MetaFichier.h"
 #include "core/Modele.h"
 #include "relief/GeometrieArcRelief.h"
@@ -16,6 +18,8 @@ namespace {
 TEST(Reinitialisation, NoHookOrGlobalSurvivesIntoTheNextTest)
 {
     ReinitialiseDonnees();
+    ClicsCarte().ModifArcs = [](double, double, int) {};
+    ClicsCarte().DigitaliseNoeud = [](double, double) {};
     DessineArcDegrade = [](int32_t) {};
     TraceArcCouleursNoeuds = [](int, int) {};
     EcritArcsCouleursNoeudsDXF = [] {};
@@ -34,6 +38,8 @@ TEST(Reinitialisation, NoHookOrGlobalSurvivesIntoTheNextTest)
 
     ReinitialiseDonnees();
 
+    EXPECT_FALSE(ClicsCarte().ModifArcs);
+    EXPECT_FALSE(ClicsCarte().DigitaliseNoeud);
     EXPECT_FALSE(DessineArcDegrade);
     EXPECT_FALSE(TraceArcCouleursNoeuds);
     EXPECT_FALSE(EcritArcsCouleursNoeudsDXF);
