@@ -4,6 +4,7 @@
 #include "core/TableTypes.h"
 #include "core/TypesArcs.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace kelmo {
@@ -11,6 +12,7 @@ namespace kelmo {
 void IndexeArcs()
 {
     const QString message = QStringLiteral("Implémente les indices des arcs...");
+    const FinProgression fin;
     AfficheProgression(K.NbArcs, 0, message);
     // The first node of each code, as a scan of the node table finds it.
     std::unordered_map<int32_t, int16_t> premierNoeud;
@@ -36,67 +38,78 @@ void IndexeArcs()
 
 namespace {
 
-struct CleArc {
+// An arc's link type and ends, packed so that sorting brings every arc of one
+// (mode, origin, destination) together, in table order.
+struct ArcCle {
+    uint64_t extremites; // origin code in the high half, destination code in the low one
     int16_t mode;
-    int32_t origine, destination;
-    bool operator==(const CleArc&) const = default;
-};
-
-struct HachageCleArc {
-    std::size_t operator()(const CleArc& c) const
+    int32_t arc;
+    bool operator<(const ArcCle& b) const
     {
-        uint64_t h = (static_cast<uint64_t>(static_cast<uint32_t>(c.origine)) << 32)
-                     ^ static_cast<uint32_t>(c.destination) ^ (static_cast<uint64_t>(static_cast<uint16_t>(c.mode)) << 17);
-        h ^= h >> 33;
-        h *= 0xff51afd7ed558ccdULL;
-        h ^= h >> 33;
-        return static_cast<std::size_t>(h);
+        if (extremites != b.extremites)
+            return extremites < b.extremites;
+        if (mode != b.mode)
+            return mode < b.mode;
+        return arc < b.arc;
     }
 };
+
+uint64_t extremites(int32_t origine, int32_t destination)
+{
+    return (static_cast<uint64_t>(static_cast<uint32_t>(origine)) << 32) | static_cast<uint32_t>(destination);
+}
+
+bool estHoraire(const Arc& a) { return a.HeureDepart + a.HeureArrivee != 0; }
 
 } // namespace
 
 void DefinitOrientationArcs()
 {
     const QString message = QStringLiteral("Définit l'orientation des arcs...");
+    const FinProgression fin;
     const TableTypes types;
     bool unSens = false;
     for (int32_t i = 1; i <= K.NbArcs; ++i) {
         Arc& a = K.Arcs[i];
         const TypeArc* t = types.type(a.Mode);
-        a.Oriente = (t && t->Routier) || a.HeureDepart + a.HeureArrivee != 0;
+        a.Oriente = (t && t->Routier) || estHoraire(a);
         unSens = unSens || a.Oriente;
     }
     if (unSens) {
-        // Arcs of each (mode, origin, destination) in table order, with the
-        // position of the first one still one-way: flags only ever go from
-        // one-way to two-way in this pass, so that position only moves on.
-        struct Candidats {
-            std::vector<int32_t> arcs;
-            std::size_t premier = 0;
-        };
-        std::unordered_map<CleArc, Candidats, HachageCleArc> parCle;
-        parCle.reserve(static_cast<std::size_t>(K.NbArcs));
+        // Only a one-way arc without times pairs, and only with another such
+        // arc: a timetable run stays one-way whatever runs the other way.
+        // Flags only ever go from one-way to two-way in this pass, so the
+        // first arc of a key still one-way only moves on: each key keeps
+        // that position, stored at the key's first entry.
+        std::vector<ArcCle> candidats;
+        candidats.reserve(static_cast<std::size_t>(K.NbArcs));
         for (int32_t j = 1; j <= K.NbArcs; ++j) {
             const Arc& a = K.Arcs[j];
-            if (a.Oriente)
-                parCle[{a.Mode, a.CodeOrigine, a.CodeDestination}].arcs.push_back(j);
+            if (a.Oriente && !estHoraire(a))
+                candidats.push_back({extremites(a.CodeOrigine, a.CodeDestination), a.Mode, j});
         }
+        std::sort(candidats.begin(), candidats.end());
+        std::vector<uint32_t> premier(candidats.size());
+        for (std::size_t k = 0; k < candidats.size(); ++k)
+            premier[k] = static_cast<uint32_t>(k);
         for (int32_t i = 1; i <= K.NbArcs; ++i) {
             if (i % 10 == 0)
                 AfficheProgression(K.NbArcs, i, message);
             Arc& a = K.Arcs[i];
-            if (!a.Oriente || a.HeureDepart + a.HeureArrivee != 0)
+            if (!a.Oriente || estHoraire(a))
                 continue;
-            auto it = parCle.find({a.Mode, a.CodeDestination, a.CodeOrigine});
-            if (it == parCle.end())
+            const ArcCle inverse{extremites(a.CodeDestination, a.CodeOrigine), a.Mode, 0};
+            const auto debut = std::lower_bound(candidats.begin(), candidats.end(), inverse);
+            if (debut == candidats.end() || debut->extremites != inverse.extremites || debut->mode != inverse.mode)
                 continue;
-            Candidats& c = it->second;
-            while (c.premier < c.arcs.size() && !K.Arcs[c.arcs[c.premier]].Oriente)
-                ++c.premier;
-            if (c.premier < c.arcs.size()) {
+            uint32_t& p = premier[static_cast<std::size_t>(debut - candidats.begin())];
+            while (p < candidats.size() && candidats[p].extremites == inverse.extremites
+                   && candidats[p].mode == inverse.mode && !K.Arcs[candidats[p].arc].Oriente)
+                ++p;
+            if (p < candidats.size() && candidats[p].extremites == inverse.extremites
+                && candidats[p].mode == inverse.mode) {
                 a.Oriente = false;
-                K.Arcs[c.arcs[c.premier]].Oriente = false;
+                K.Arcs[candidats[p].arc].Oriente = false;
             }
         }
     }
