@@ -38,25 +38,34 @@ void IndexeArcs()
 
 namespace {
 
-// An arc's link type and ends, packed so that sorting brings every arc of one
-// (mode, origin, destination) together, in table order.
+// An arc by its link type and the pair of its end codes taken in either
+// order, then its direction along that pair: sorting brings together every
+// arc between two nodes of one type, those of each direction in a run of
+// their own, in table order.
 struct ArcCle {
-    uint64_t extremites; // origin code in the high half, destination code in the low one
+    uint64_t paire; // the smaller end code in the high half, the larger in the low one
     int16_t mode;
+    uint8_t sens;   // 1 when the origin is the larger code
     int32_t arc;
+    bool memeLien(const ArcCle& b) const { return paire == b.paire && mode == b.mode; }
     bool operator<(const ArcCle& b) const
     {
-        if (extremites != b.extremites)
-            return extremites < b.extremites;
+        if (paire != b.paire)
+            return paire < b.paire;
         if (mode != b.mode)
             return mode < b.mode;
+        if (sens != b.sens)
+            return sens < b.sens;
         return arc < b.arc;
     }
 };
 
-uint64_t extremites(int32_t origine, int32_t destination)
+ArcCle cleDe(const Arc& a, int32_t indice)
 {
-    return (static_cast<uint64_t>(static_cast<uint32_t>(origine)) << 32) | static_cast<uint32_t>(destination);
+    const int32_t petit = std::min(a.CodeOrigine, a.CodeDestination);
+    const int32_t grand = std::max(a.CodeOrigine, a.CodeDestination);
+    return {(static_cast<uint64_t>(static_cast<uint32_t>(petit)) << 32) | static_cast<uint32_t>(grand), a.Mode,
+            static_cast<uint8_t>(a.CodeOrigine > a.CodeDestination ? 1 : 0), indice};
 }
 
 bool estHoraire(const Arc& a) { return a.HeureDepart + a.HeureArrivee != 0; }
@@ -78,36 +87,53 @@ void DefinitOrientationArcs()
     if (unSens) {
         // Only a one-way arc without times pairs, and only with another such
         // arc: a timetable run stays one-way whatever runs the other way.
-        // Flags only ever go from one-way to two-way in this pass, so the
-        // first arc of a key still one-way only moves on: each key keeps
-        // that position, stored at the key's first entry.
         std::vector<ArcCle> candidats;
         candidats.reserve(static_cast<std::size_t>(K.NbArcs));
         for (int32_t j = 1; j <= K.NbArcs; ++j) {
             const Arc& a = K.Arcs[j];
             if (a.Oriente && !estHoraire(a))
-                candidats.push_back({extremites(a.CodeOrigine, a.CodeDestination), a.Mode, j});
+                candidats.push_back(cleDe(a, j));
         }
         std::sort(candidats.begin(), candidats.end());
-        std::vector<uint32_t> premier(candidats.size());
-        for (std::size_t k = 0; k < candidats.size(); ++k)
-            premier[k] = static_cast<uint32_t>(k);
+        // For each candidate, the run of its reverse arcs: the other
+        // direction's run, or its own for an arc from a node to itself.
+        std::vector<uint32_t> debutInverse(static_cast<std::size_t>(K.NbArcs) + 1, 0);
+        std::vector<uint32_t> finInverse(static_cast<std::size_t>(K.NbArcs) + 1, 0);
+        const uint32_t n = static_cast<uint32_t>(candidats.size());
+        for (uint32_t g = 0; g < n;) {
+            uint32_t s = g, f = g;
+            while (f < n && candidats[f].memeLien(candidats[g]))
+                ++f;
+            while (s < f && candidats[s].sens == 0)
+                ++s;
+            const bool boucle = static_cast<uint32_t>(candidats[g].paire >> 32) == static_cast<uint32_t>(candidats[g].paire);
+            for (uint32_t k = g; k < f; ++k) {
+                const bool premierSens = k < s;
+                const int32_t arc = candidats[k].arc;
+                debutInverse[arc] = boucle || !premierSens ? g : s;
+                finInverse[arc] = boucle || !premierSens ? s : f;
+            }
+            g = f;
+        }
+        // Flags only ever go from one-way to two-way in this pass, so the
+        // first arc of a run still one-way only moves on: each run keeps
+        // that position, stored at the run's first entry.
+        std::vector<uint32_t> premier(n);
+        for (uint32_t k = 0; k < n; ++k)
+            premier[k] = k;
         for (int32_t i = 1; i <= K.NbArcs; ++i) {
             if (i % 10 == 0)
                 AfficheProgression(K.NbArcs, i, message);
             Arc& a = K.Arcs[i];
             if (!a.Oriente || estHoraire(a))
                 continue;
-            const ArcCle inverse{extremites(a.CodeDestination, a.CodeOrigine), a.Mode, 0};
-            const auto debut = std::lower_bound(candidats.begin(), candidats.end(), inverse);
-            if (debut == candidats.end() || debut->extremites != inverse.extremites || debut->mode != inverse.mode)
+            const uint32_t d = debutInverse[i], f = finInverse[i];
+            if (d == f)
                 continue;
-            uint32_t& p = premier[static_cast<std::size_t>(debut - candidats.begin())];
-            while (p < candidats.size() && candidats[p].extremites == inverse.extremites
-                   && candidats[p].mode == inverse.mode && !K.Arcs[candidats[p].arc].Oriente)
+            uint32_t& p = premier[d];
+            while (p < f && !K.Arcs[candidats[p].arc].Oriente)
                 ++p;
-            if (p < candidats.size() && candidats[p].extremites == inverse.extremites
-                && candidats[p].mode == inverse.mode) {
+            if (p < f) {
                 a.Oriente = false;
                 K.Arcs[candidats[p].arc].Oriente = false;
             }
@@ -137,20 +163,29 @@ void CalculeModesNoeuds()
         for (int k = 0; k < 3; ++k)
             m[static_cast<std::size_t>(g.debut + k)] = g.tag[k];
     };
+    auto groupeDe = [&](int16_t mode) -> const Groupe* {
+        if (mode == cFerry)
+            return &ferry;
+        if (mode == cTGV)
+            return &tgv;
+        if (mode == cTrain || mode == cTER || mode == cTGVSC)
+            return &fer;
+        if (mode == cAut)
+            return &aut;
+        if (EstModeRoutierGroupe(mode))
+            return &rou;
+        return nullptr;
+    };
+    // The group of every link type's code, found once rather than per arc
+    // (0: none); a code of no link type is in no group.
+    const Groupe* groupes[] = {nullptr, &ferry, &tgv, &fer, &aut, &rou};
+    std::vector<uint8_t> groupeParCode(65536, 0);
+    for (const TypeArc& t : K.TypesArcs)
+        if (const Groupe* g = groupeDe(t.Code))
+            groupeParCode[static_cast<uint16_t>(t.Code)] = static_cast<uint8_t>(std::find(groupes, groupes + 6, g) - groupes);
     for (int32_t i = 1; i <= K.NbArcs; ++i) {
         const Arc& a = K.Arcs[i];
-        const Groupe* g = nullptr;
-        if (a.Mode == cFerry)
-            g = &ferry;
-        else if (a.Mode == cTGV)
-            g = &tgv;
-        else if (a.Mode == cTrain || a.Mode == cTER || a.Mode == cTGVSC)
-            g = &fer;
-        else if (a.Mode == cAut)
-            g = &aut;
-        else if (EstModeRoutierGroupe(a.Mode))
-            g = &rou;
-        if (g) {
+        if (const Groupe* g = groupes[groupeParCode[static_cast<uint16_t>(a.Mode)]]) {
             marque(a.IndiceOrigine, *g);
             marque(a.IndiceDestination, *g);
         }

@@ -73,8 +73,12 @@ void LitFichierArcs(const QString& chemin)
     else
         arcs.resize(1);
     const TexteFixe<7> jours(QStringLiteral("0000000"));
+    // The road group by code, for every link type, looked up once per file.
+    std::vector<char> routeParCode(65536, 0);
+    for (const TypeArc& t : K.TypesArcs)
+        routeParCode[static_cast<uint16_t>(t.Code)] = EstModeRoutierGroupe(t.Code);
     for (std::string_view l : lignes) {
-        Arc a;
+        Arc& a = arcs.emplace_back();
         a.CodeOrigine = EnEntier32(ValeurNombre(Colonnes(l, 1, 10), true));
         a.CodeDestination = EnEntier32(ValeurNombre(Colonnes(l, 12, 21), true));
         a.Mode = EnEntier16(ValeurNombre(Colonnes(l, 23, 26), true));
@@ -84,9 +88,8 @@ void LitFichierArcs(const QString& chemin)
         a.HeureArrivee = EnEntier16(HeureEnMinutes(ValeurNombre(Colonnes(l, 47, 50), true)));
         a.Debit = EnSimple(ValeurNombre(Colonnes(l, 60, 65), true));
         a.Capacite = EnSimple(ValeurNombre(Colonnes(l, 67, 72), true));
-        a.Minimal = EstModeRoutierGroupe(a.Mode) ? 1 : 0;
+        a.Minimal = routeParCode[static_cast<uint16_t>(a.Mode)] ? 1 : 0;
         a.Jours = jours;
-        arcs.push_back(a);
     }
     const int32_t nbArcs = static_cast<int32_t>(arcs.size()) - 1;
     const int16_t codeRoute70 = TypeRoute70().Code;

@@ -55,9 +55,6 @@ void EnregistreFichier(const QString& chemin, const std::string& contenu)
 std::vector<std::string_view> DecoupeLignes(std::string_view contenu)
 {
     std::vector<std::string_view> lignes;
-    // One line per LF in the usual CR LF file; a file of lone CRs only grows
-    // the table a few more times.
-    lignes.reserve(static_cast<std::size_t>(std::count(contenu.begin(), contenu.end(), '\n')) + 1);
     const char* const fin = contenu.data() + contenu.size();
     // The next CR and the next LF, each found with the library's scan and
     // kept until the line start passes it, so that a file with only one kind
@@ -69,6 +66,10 @@ std::vector<std::string_view> DecoupeLignes(std::string_view contenu)
     const char* debut = contenu.data();
     const char* cr = prochain(debut, '\r');
     const char* lf = prochain(debut, '\n');
+    // The lines of a stored file are all about as long as the first: room
+    // for that many and some more, without a pass of its own over the file.
+    const std::size_t premiere = static_cast<std::size_t>(std::min(cr, lf) - debut) + 2;
+    lignes.reserve(contenu.size() / premiere + contenu.size() / (8 * premiere) + 1);
     while (debut < fin) {
         if (cr < debut)
             cr = prochain(debut, '\r');

@@ -241,9 +241,56 @@ struct LectureRapide {
 constexpr double kPuissances10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// The plain column of a stored file: blanks, a sign, digits, a decimal
+// point and digits, blanks. False for anything else (a blank between digits,
+// an exponent, another character), which the full reading below takes.
+bool litColonneSimple(std::string_view texte, bool virguleDecimale, LectureRapide& r)
+{
+    const char* p = texte.data();
+    const char* const fin = p + texte.size();
+    while (p < fin && *p == ' ')
+        ++p;
+    if (p < fin && (*p == '-' || *p == '+'))
+        r.negatif = *p++ == '-';
+    const char* const debutChiffres = p;
+    while (p < fin && *p == '0')
+        ++p;
+    const char* const debutSignificatifs = p;
+    uint64_t m = 0;
+    while (p < fin && estChiffre(*p))
+        m = m * 10 + static_cast<uint64_t>(*p++ - '0');
+    int significatifs = static_cast<int>(p - debutSignificatifs);
+    bool chiffres = p > debutChiffres;
+    if (p < fin && (*p == '.' || (virguleDecimale && *p == ','))) {
+        const char* const debutDecimales = ++p;
+        // Zeros right after the point, with no digit before it, are not
+        // significant either.
+        if (significatifs == 0)
+            while (p < fin && *p == '0')
+                ++p;
+        const char* const significatifsDecimales = p;
+        while (p < fin && estChiffre(*p))
+            m = m * 10 + static_cast<uint64_t>(*p++ - '0');
+        significatifs += static_cast<int>(p - significatifsDecimales);
+        r.decimales = static_cast<int>(p - debutDecimales);
+        chiffres = chiffres || p > debutDecimales;
+    }
+    while (p < fin && *p == ' ')
+        ++p;
+    if (p != fin || significatifs > 19)
+        return false;
+    r.chiffres = chiffres;
+    r.mantisse = m;
+    r.significatifs = significatifs;
+    return true;
+}
+
 LectureRapide litRapide(std::string_view texte, bool virguleDecimale)
 {
     LectureRapide r;
+    if (litColonneSimple(texte, virguleDecimale, r))
+        return r;
+    r = LectureRapide();
     const char* p = texte.data();
     const char* const fin = p + texte.size();
     bool blancInterieur = false;
