@@ -32,7 +32,28 @@ QRect PanneauEtat::zoneTexte() const
 
 QString PanneauEtat::TexteAffiche() const
 {
-    return fontMetrics().elidedText(text(), Qt::ElideMiddle, std::max(zoneTexte().width(), 0));
+    const QFontMetrics fm = fontMetrics();
+    const QString t = text();
+    const int largeur = std::max(zoneTexte().width(), 0);
+    if (fm.horizontalAdvance(t) <= largeur)
+        return t;
+    // A path keeps what is before it and its file name whole, and gives up
+    // the start of its folders first: the end says more than "/home/...".
+    auto separateur = [&t](bool dernier) {
+        const qsizetype a = dernier ? t.lastIndexOf(QLatin1Char('/')) : t.indexOf(QLatin1Char('/'));
+        const qsizetype b = dernier ? t.lastIndexOf(QLatin1Char('\\')) : t.indexOf(QLatin1Char('\\'));
+        if (a < 0 || b < 0)
+            return std::max(a, b);
+        return dernier ? std::max(a, b) : std::min(a, b);
+    };
+    const qsizetype premier = separateur(false), dernier = separateur(true);
+    if (premier >= 0 && dernier > premier) {
+        const QString avant = t.left(premier), fichier = t.mid(dernier);
+        const int reste = largeur - fm.horizontalAdvance(avant) - fm.horizontalAdvance(fichier);
+        if (reste >= fm.horizontalAdvance(QChar(0x2026)))
+            return avant + fm.elidedText(t.mid(premier, dernier - premier), Qt::ElideLeft, reste) + fichier;
+    }
+    return fm.elidedText(t, Qt::ElideMiddle, largeur);
 }
 
 void PanneauEtat::paintEvent(QPaintEvent*)

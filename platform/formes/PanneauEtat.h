@@ -1,7 +1,8 @@
 #pragma once
 // A status-bar panel whose text may be longer than the panel, as a file path
-// often is: the text is cut in its middle ("…"), so a path keeps its start
-// and its file name, and the whole text shows as the panel's tool tip.
+// often is: the path gives up the start of its folders ("…"), keeping the
+// text before it and its file name, and the whole text shows as the panel's
+// tool tip.
 #include <QLabel>
 
 namespace kelmo {
