@@ -153,73 +153,6 @@ QString texteCourt(double valeur, bool simple, QChar sep, bool zeroDeTete)
     return QString::fromLatin1(sortie);
 }
 
-// The leading-number parse as the rule states it: the digits taken are
-// gathered into a clean number text for the library's correctly rounded
-// conversion. The fast reading below falls back on it for anything unusual.
-double valeurNombreGeneral(std::string_view texte, bool virguleDecimale)
-{
-    std::string n;
-    n.reserve(texte.size());
-    std::size_t i = 0;
-    auto suivant = [&]() -> char {
-        while (i < texte.size() && estBlanc(texte[i]))
-            ++i;
-        return i < texte.size() ? texte[i] : '\0';
-    };
-    char c = suivant();
-    bool negatif = false;
-    if (c == '+' || c == '-') {
-        negatif = c == '-';
-        ++i;
-    }
-    bool chiffres = false;
-    while (estChiffre(c = suivant())) {
-        n.push_back(c);
-        chiffres = true;
-        ++i;
-    }
-    c = suivant();
-    if (c == '.' || (virguleDecimale && c == ',')) {
-        ++i;
-        n.push_back('.');
-        while (estChiffre(c = suivant())) {
-            n.push_back(c);
-            chiffres = true;
-            ++i;
-        }
-    }
-    if (!chiffres)
-        return 0.0;
-    c = suivant();
-    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
-        std::size_t sauve = i;
-        ++i;
-        std::string ex = "e";
-        char s = suivant();
-        if (s == '+' || s == '-') {
-            ex.push_back(s);
-            ++i;
-        }
-        bool chiffresEx = false;
-        while (estChiffre(s = suivant())) {
-            ex.push_back(s);
-            chiffresEx = true;
-            ++i;
-        }
-        if (chiffresEx)
-            n += ex;
-        else
-            i = sauve;
-    }
-    if (n.front() == '.')
-        n.insert(n.begin(), '0');
-    double v = 0.0;
-    auto res = std::from_chars(n.data(), n.data() + n.size(), v);
-    if (res.ec == std::errc::result_out_of_range)
-        LeveErreur(ErrDepassement);
-    return negatif ? -v : v;
-}
-
 // What one pass over a column finds: the digits as an integer while they
 // fit, where the decimal point stands, the exponent, and whether the text is
 // one number and nothing else.
@@ -285,10 +218,14 @@ bool litColonneSimple(std::string_view texte, bool virguleDecimale, LectureRapid
     return true;
 }
 
-LectureRapide litRapide(std::string_view texte, bool virguleDecimale)
+// The leading-number rule in full: blanks anywhere, an exponent, any other
+// character ending the number. With nombre, the text taken is also gathered
+// ("123.45e-6") for the library's correctly rounded conversion, for what the
+// fast route cannot give exactly.
+LectureRapide litRapide(std::string_view texte, bool virguleDecimale, std::string* nombre = nullptr)
 {
     LectureRapide r;
-    if (litColonneSimple(texte, virguleDecimale, r))
+    if (!nombre && litColonneSimple(texte, virguleDecimale, r))
         return r;
     r = LectureRapide();
     const char* p = texte.data();
@@ -304,13 +241,19 @@ LectureRapide litRapide(std::string_view texte, bool virguleDecimale)
         }
         return p < fin ? *p : '\0';
     };
+    auto garde = [nombre](char c) {
+        if (nombre)
+            nombre->push_back(c);
+    };
     char c = suivant();
     commence = true;
     if (c == '+' || c == '-') {
         r.negatif = c == '-';
         ++p;
     }
-    auto chiffre = [&r](char d) {
+    garde('0'); // so that ".5" reads too
+    auto chiffre = [&](char d) {
+        garde(d);
         r.chiffres = true;
         if (r.significatifs == 0 && d == '0')
             return;
@@ -326,6 +269,7 @@ LectureRapide litRapide(std::string_view texte, bool virguleDecimale)
         ++p;
     }
     if (c == '.' || (virguleDecimale && c == ',')) {
+        garde('.');
         ++p;
         while (estChiffre(c = suivant())) {
             chiffre(c);
@@ -336,16 +280,20 @@ LectureRapide litRapide(std::string_view texte, bool virguleDecimale)
     if (r.chiffres && (c == 'E' || c == 'e' || c == 'D' || c == 'd')) {
         const char* sauve = p;
         const bool blancAvant = blancInterieur;
+        const std::size_t longueur = nombre ? nombre->size() : 0;
+        garde('e');
         ++p;
         char s = suivant();
         bool moins = false;
         if (s == '+' || s == '-') {
             moins = s == '-';
+            garde(s);
             ++p;
         }
         bool chiffresEx = false;
         int ex = 0;
         while (estChiffre(s = suivant())) {
+            garde(s);
             chiffresEx = true;
             ex = std::min(ex * 10 + (s - '0'), 100000); // far past any double either way
             ++p;
@@ -356,6 +304,8 @@ LectureRapide litRapide(std::string_view texte, bool virguleDecimale)
         } else {
             p = sauve;
             blancInterieur = blancAvant;
+            if (nombre)
+                nombre->resize(longueur);
         }
         // A "D" exponent reads as a number, but the whole-text test of the
         // re-formatting step does not take it: leave that case to the
@@ -400,7 +350,15 @@ double ValeurNombre(std::string_view texte, bool virguleDecimale)
     double v;
     if (valeurExacte(litRapide(texte, virguleDecimale), v))
         return v;
-    return valeurNombreGeneral(texte, virguleDecimale);
+    std::string nombre;
+    nombre.reserve(texte.size() + 2);
+    const LectureRapide r = litRapide(texte, virguleDecimale, &nombre);
+    if (valeurExacte(r, v))
+        return v;
+    v = 0.0;
+    if (std::from_chars(nombre.data(), nombre.data() + nombre.size(), v).ec == std::errc::result_out_of_range)
+        LeveErreur(ErrDepassement);
+    return r.negatif ? -v : v;
 }
 
 double ValeurNombre(const QString& texte, bool virguleDecimale)
