@@ -10,6 +10,7 @@
 #include "core/Projection.h"
 #include "platform/Chemins.h"
 #include "platform/Dialogues.h"
+#include "platform/Erreurs.h"
 #include "platform/Fichiers.h"
 #include "platform/Wmf.h"
 #include "view/DessinNoeuds.h"
@@ -56,6 +57,18 @@ void deriveReseau()
     CalculeModesNoeuds();
 }
 
+// After a new node table: the derived data and the picture coordinates under
+// the current view angles, with the back-to-front order of the new nodes,
+// without which no later redraw, zoom or pan would draw a single node.
+void deriveEtProjette()
+{
+    CalculeCoordonneesEcran();
+    deriveReseau();
+    TourneAutourNoeud(K.AngleHorizontal, K.VilleCentreRotation);
+    InclineNoeuds(K.AngleVertical);
+    TrieNoeudsProfondeur();
+}
+
 } // namespace
 
 void Kelmo_menFichiersGraphe_Click()
@@ -93,29 +106,25 @@ void Kelmo_menFichiersGraphe_Click()
         noeudsLus = true;
         if (!FichierExiste(K.NomFichierArcs)) {
             // The arcs still point at node numbers of the old table.
-            deriveReseau();
+            deriveEtProjette();
             return;
         }
         LitFichierArcs(K.NomFichierArcs);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         Ui().Sablier(false);
         if (noeudsLus) {
             try {
-                deriveReseau();
+                deriveEtProjette();
             } catch (const std::exception&) {
             }
         }
-        MessageErreur(QStringLiteral("Erreur dans la lecture des fichiers"));
+        MessageErreur(TexteErreurPourCommande(e, QStringLiteral("Erreur dans la lecture des fichiers")));
         return;
     }
     // Handler B: derived data, projection and drawing.
     try {
         Sablier sablier;
-        CalculeCoordonneesEcran();
-        deriveReseau();
-        TourneAutourNoeud(K.AngleHorizontal, K.VilleCentreRotation);
-        InclineNoeuds(K.AngleVertical);
-        TrieNoeudsProfondeur();
+        deriveEtProjette();
         Ima().Cls();
         ImaVec().Cls();
         DessineNoeuds(true, true);

@@ -258,9 +258,8 @@ void Kelmo::construitBarreEtat()
     sb->setObjectName(QStringLiteral("StatusBar"));
     sb->setSizeGripEnabled(true);
     for (int i = 1; i <= 5; ++i) {
-        auto* l = new QLabel(QString::fromUtf8(dessins[i]), sb);
+        auto* l = new PanneauEtat(QString::fromUtf8(dessins[i]), QString::fromUtf8(dessins[i]), sb);
         l->setObjectName(QStringLiteral("Panneau%1").arg(i));
-        l->setToolTip(QString::fromUtf8(dessins[i]));
         l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         l->setMinimumWidth(40);
         l->installEventFilter(this);
@@ -357,7 +356,7 @@ void Kelmo::SynchroniseEtat()
     const BarreEtat& b = K.StatusBar;
     for (int i = 1; i <= 5; ++i) {
         if (!b.Panneaux[i].isEmpty() || i == 5)
-            panneaux_[i]->setText(b.Panneaux[i]);
+            panneaux_[i]->DefinitTexte(b.Panneaux[i]);
     }
     progression_->setVisible(b.ProgressionVisible);
     progression_->setValue(std::clamp(b.ProgressionPourcent, 0, 100));
@@ -448,7 +447,7 @@ void Kelmo::Kelmo_Ima_MouseUp(int bouton, int shift, double x, double y)
 void Kelmo::Kelmo_Ima_MouseMove(int, int, double x, double y)
 {
     K.StatusBar.Panneaux[3] = TexteCoordonnees(x, y);
-    panneaux_[3]->setText(K.StatusBar.Panneaux[3]);
+    panneaux_[3]->DefinitTexte(K.StatusBar.Panneaux[3]);
 }
 
 void Kelmo::Kelmo_StatusBar_PanelDblClick(int panneau)

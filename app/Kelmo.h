@@ -6,6 +6,7 @@
 // every command; the commands themselves work on the model.
 #include "app/MiseEnPage.h"
 #include "platform/ZoneImage.h"
+#include "platform/formes/PanneauEtat.h"
 
 #include <QMainWindow>
 #include <map>
@@ -20,7 +21,6 @@ class QToolBar;
 namespace kelmo {
 
 class VueImage;
-class PanneauEtat;
 
 class Kelmo : public QMainWindow {
     Q_OBJECT
@@ -64,7 +64,7 @@ public:
     QToolBar* BarreDOutils() const { return barre_; }
     QAction* ActionMenu(const QString& nom) const;
     QMenu* SousMenu(const QString& nom) const;
-    QLabel* Panneau(int i) const { return panneaux_[i]; }
+    PanneauEtat* Panneau(int i) const { return panneaux_[i]; }
     QProgressBar* Progression() const { return progression_; }
     QWidget* ZoneCarte() const { return zoneCarte_; }
     // The layout of the current mode as last computed.
@@ -98,7 +98,7 @@ private:
     QScrollBar* vScroll1_ = nullptr;
     QScrollBar* hScroll2_ = nullptr;
     QScrollBar* vScroll2_ = nullptr;
-    QLabel* panneaux_[6] = {};
+    PanneauEtat* panneaux_[6] = {};
     QProgressBar* progression_ = nullptr;
     MiseEnPageCarte miseEnPage_;
     bool curseurCroix_ = false;

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/Kelmo.h"
+#include "platform/Traductions.h"
 #include "platform/formes/DialoguesQt.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KELMO"));
+    kelmo::ChargeTraductionsQt(app);
     kelmo::DialoguesQt dialogues;
     kelmo::DefinitUi(&dialogues);
     kelmo::Kelmo& fenetre = kelmo::DemarreKelmo();

@@ -33,6 +33,7 @@ using ArcsParPaire = std::unordered_map<Paire, std::vector<int32_t>, HachagePair
 
 void SelectionneArcsMinimaux()
 {
+    const FinProgression fin;
     const TableTypes types;
     auto vitesse = [&](int16_t mode) -> int {
         const TypeArc* t = types.type(mode);

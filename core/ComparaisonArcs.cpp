@@ -1,9 +1,9 @@
 #include "core/ComparaisonArcs.h"
 #include "core/Colonnes.h"
 #include "core/DonneesDerivees.h"
+#include "core/Heures.h"
 #include "core/Modele.h"
 #include "core/Progression.h"
-#include "platform/CodePageAnsi.h"
 #include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
 #include "platform/Fichiers.h"
@@ -41,14 +41,14 @@ LigneReference litLigne(std::string_view l)
         r.origine = EnEntier32(ValeurNombre(Colonnes(l, 1, 10), true));
         r.destination = EnEntier32(ValeurNombre(Colonnes(l, 12, 21), true));
         r.mode = EnEntier16(ValeurNombre(Colonnes(l, 23, 26), true));
-        r.longueur = static_cast<float>(ValeurNombre(Colonnes(l, 28, 35), true));
-        r.duree = static_cast<float>(HeureEnMinutes(ValeurNombre(Colonnes(l, 37, 40), true)));
+        r.longueur = EnSimple(ValeurNombre(Colonnes(l, 28, 35), true));
+        r.duree = EnSimple(HeureEnMinutes(ValeurNombre(Colonnes(l, 37, 40), true)));
     } else {
         r.origine = EnEntier32(ValeurNombre(Colonnes(l, 1, 7)));
         r.destination = EnEntier32(ValeurNombre(Colonnes(l, 9, 15)));
-        r.longueur = static_cast<float>(ValeurNombre(Colonnes(l, 19, 22)));
+        r.longueur = EnSimple(ValeurNombre(Colonnes(l, 19, 22)));
         r.mode = EnEntier16(ValeurNombre(Colonnes(l, 23, 26)));
-        r.duree = static_cast<float>(ValeurNombre(Colonnes(l, 24, 27)));
+        r.duree = EnSimple(ValeurNombre(Colonnes(l, 24, 27)));
     }
     return r;
 }

@@ -8,6 +8,7 @@
 #include "core/TypesArcs.h"
 #include "platform/Chemins.h"
 #include "platform/Dialogues.h"
+#include "platform/Erreurs.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,8 +30,8 @@ void etape(F&& f)
 {
     try {
         f();
-    } catch (const std::exception&) {
-        MessageErreur(MessageErreurDemarrage);
+    } catch (const std::exception& e) {
+        MessageErreur(TexteErreurPourCommande(e, MessageErreurDemarrage));
     }
 }
 

@@ -37,7 +37,9 @@ char SeparateurDecimalPour(const QLocale& locale);
 QString MessageRacineIntrouvable();
 
 // Runs the whole start-up once. An error in any step is reported with
-// MessageErreurDemarrage and the sequence goes on with the next step.
+// MessageErreurDemarrage (or with the error's own text when it explains
+// itself, such as a file longer than its table) and the sequence goes on
+// with the next step.
 void InitialiseKelmo();
 
 } // namespace kelmo

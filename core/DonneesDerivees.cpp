@@ -4,6 +4,7 @@
 #include "core/TableTypes.h"
 #include "core/TypesArcs.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace kelmo {
@@ -11,6 +12,7 @@ namespace kelmo {
 void IndexeArcs()
 {
     const QString message = QStringLiteral("Implémente les indices des arcs...");
+    const FinProgression fin;
     AfficheProgression(K.NbArcs, 0, message);
     // The first node of each code, as a scan of the node table finds it.
     std::unordered_map<int32_t, int16_t> premierNoeud;
@@ -36,67 +38,104 @@ void IndexeArcs()
 
 namespace {
 
-struct CleArc {
+// An arc by its link type and the pair of its end codes taken in either
+// order, then its direction along that pair: sorting brings together every
+// arc between two nodes of one type, those of each direction in a run of
+// their own, in table order.
+struct ArcCle {
+    uint64_t paire; // the smaller end code in the high half, the larger in the low one
     int16_t mode;
-    int32_t origine, destination;
-    bool operator==(const CleArc&) const = default;
-};
-
-struct HachageCleArc {
-    std::size_t operator()(const CleArc& c) const
+    uint8_t sens;   // 1 when the origin is the larger code
+    int32_t arc;
+    bool memeLien(const ArcCle& b) const { return paire == b.paire && mode == b.mode; }
+    bool operator<(const ArcCle& b) const
     {
-        uint64_t h = (static_cast<uint64_t>(static_cast<uint32_t>(c.origine)) << 32)
-                     ^ static_cast<uint32_t>(c.destination) ^ (static_cast<uint64_t>(static_cast<uint16_t>(c.mode)) << 17);
-        h ^= h >> 33;
-        h *= 0xff51afd7ed558ccdULL;
-        h ^= h >> 33;
-        return static_cast<std::size_t>(h);
+        if (paire != b.paire)
+            return paire < b.paire;
+        if (mode != b.mode)
+            return mode < b.mode;
+        if (sens != b.sens)
+            return sens < b.sens;
+        return arc < b.arc;
     }
 };
+
+ArcCle cleDe(const Arc& a, int32_t indice)
+{
+    const int32_t petit = std::min(a.CodeOrigine, a.CodeDestination);
+    const int32_t grand = std::max(a.CodeOrigine, a.CodeDestination);
+    return {(static_cast<uint64_t>(static_cast<uint32_t>(petit)) << 32) | static_cast<uint32_t>(grand), a.Mode,
+            static_cast<uint8_t>(a.CodeOrigine > a.CodeDestination ? 1 : 0), indice};
+}
+
+bool estHoraire(const Arc& a) { return a.HeureDepart + a.HeureArrivee != 0; }
 
 } // namespace
 
 void DefinitOrientationArcs()
 {
     const QString message = QStringLiteral("Définit l'orientation des arcs...");
+    const FinProgression fin;
     const TableTypes types;
     bool unSens = false;
     for (int32_t i = 1; i <= K.NbArcs; ++i) {
         Arc& a = K.Arcs[i];
         const TypeArc* t = types.type(a.Mode);
-        a.Oriente = (t && t->Routier) || a.HeureDepart + a.HeureArrivee != 0;
+        a.Oriente = (t && t->Routier) || estHoraire(a);
         unSens = unSens || a.Oriente;
     }
     if (unSens) {
-        // Arcs of each (mode, origin, destination) in table order, with the
-        // position of the first one still one-way: flags only ever go from
-        // one-way to two-way in this pass, so that position only moves on.
-        struct Candidats {
-            std::vector<int32_t> arcs;
-            std::size_t premier = 0;
-        };
-        std::unordered_map<CleArc, Candidats, HachageCleArc> parCle;
-        parCle.reserve(static_cast<std::size_t>(K.NbArcs));
+        // Only a one-way arc without times pairs, and only with another such
+        // arc: a timetable run stays one-way whatever runs the other way.
+        std::vector<ArcCle> candidats;
+        candidats.reserve(static_cast<std::size_t>(K.NbArcs));
         for (int32_t j = 1; j <= K.NbArcs; ++j) {
             const Arc& a = K.Arcs[j];
-            if (a.Oriente)
-                parCle[{a.Mode, a.CodeOrigine, a.CodeDestination}].arcs.push_back(j);
+            if (a.Oriente && !estHoraire(a))
+                candidats.push_back(cleDe(a, j));
         }
+        std::sort(candidats.begin(), candidats.end());
+        // For each candidate, the run of its reverse arcs: the other
+        // direction's run, or its own for an arc from a node to itself.
+        std::vector<uint32_t> debutInverse(static_cast<std::size_t>(K.NbArcs) + 1, 0);
+        std::vector<uint32_t> finInverse(static_cast<std::size_t>(K.NbArcs) + 1, 0);
+        const uint32_t n = static_cast<uint32_t>(candidats.size());
+        for (uint32_t g = 0; g < n;) {
+            uint32_t s = g, f = g;
+            while (f < n && candidats[f].memeLien(candidats[g]))
+                ++f;
+            while (s < f && candidats[s].sens == 0)
+                ++s;
+            const bool boucle = static_cast<uint32_t>(candidats[g].paire >> 32) == static_cast<uint32_t>(candidats[g].paire);
+            for (uint32_t k = g; k < f; ++k) {
+                const bool premierSens = k < s;
+                const int32_t arc = candidats[k].arc;
+                debutInverse[arc] = boucle || !premierSens ? g : s;
+                finInverse[arc] = boucle || !premierSens ? s : f;
+            }
+            g = f;
+        }
+        // Flags only ever go from one-way to two-way in this pass, so the
+        // first arc of a run still one-way only moves on: each run keeps
+        // that position, stored at the run's first entry.
+        std::vector<uint32_t> premier(n);
+        for (uint32_t k = 0; k < n; ++k)
+            premier[k] = k;
         for (int32_t i = 1; i <= K.NbArcs; ++i) {
             if (i % 10 == 0)
                 AfficheProgression(K.NbArcs, i, message);
             Arc& a = K.Arcs[i];
-            if (!a.Oriente || a.HeureDepart + a.HeureArrivee != 0)
+            if (!a.Oriente || estHoraire(a))
                 continue;
-            auto it = parCle.find({a.Mode, a.CodeDestination, a.CodeOrigine});
-            if (it == parCle.end())
+            const uint32_t d = debutInverse[i], f = finInverse[i];
+            if (d == f)
                 continue;
-            Candidats& c = it->second;
-            while (c.premier < c.arcs.size() && !K.Arcs[c.arcs[c.premier]].Oriente)
-                ++c.premier;
-            if (c.premier < c.arcs.size()) {
+            uint32_t& p = premier[d];
+            while (p < f && !K.Arcs[candidats[p].arc].Oriente)
+                ++p;
+            if (p < f) {
                 a.Oriente = false;
-                K.Arcs[c.arcs[c.premier]].Oriente = false;
+                K.Arcs[candidats[p].arc].Oriente = false;
             }
         }
     }
@@ -124,20 +163,29 @@ void CalculeModesNoeuds()
         for (int k = 0; k < 3; ++k)
             m[static_cast<std::size_t>(g.debut + k)] = g.tag[k];
     };
+    auto groupeDe = [&](int16_t mode) -> const Groupe* {
+        if (mode == cFerry)
+            return &ferry;
+        if (mode == cTGV)
+            return &tgv;
+        if (mode == cTrain || mode == cTER || mode == cTGVSC)
+            return &fer;
+        if (mode == cAut)
+            return &aut;
+        if (EstModeRoutierGroupe(mode))
+            return &rou;
+        return nullptr;
+    };
+    // The group of every link type's code, found once rather than per arc
+    // (0: none); a code of no link type is in no group.
+    const Groupe* groupes[] = {nullptr, &ferry, &tgv, &fer, &aut, &rou};
+    std::vector<uint8_t> groupeParCode(65536, 0);
+    for (const TypeArc& t : K.TypesArcs)
+        if (const Groupe* g = groupeDe(t.Code))
+            groupeParCode[static_cast<uint16_t>(t.Code)] = static_cast<uint8_t>(std::find(groupes, groupes + 6, g) - groupes);
     for (int32_t i = 1; i <= K.NbArcs; ++i) {
         const Arc& a = K.Arcs[i];
-        const Groupe* g = nullptr;
-        if (a.Mode == cFerry)
-            g = &ferry;
-        else if (a.Mode == cTGV)
-            g = &tgv;
-        else if (a.Mode == cTrain || a.Mode == cTER || a.Mode == cTGVSC)
-            g = &fer;
-        else if (a.Mode == cAut)
-            g = &aut;
-        else if (EstModeRoutierGroupe(a.Mode))
-            g = &rou;
-        if (g) {
+        if (const Groupe* g = groupes[groupeParCode[static_cast<uint16_t>(a.Mode)]]) {
             marque(a.IndiceOrigine, *g);
             marque(a.IndiceDestination, *g);
         }

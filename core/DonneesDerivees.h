@@ -7,7 +7,8 @@ namespace kelmo {
 // either code matches no node).
 void IndexeArcs();
 // One-way flags: road-like link types and timetabled runs are one-way,
-// except a road arc paired with its reverse arc of the same link type.
+// except a road arc without times paired with its reverse arc of the same
+// link type, itself without times.
 void DefinitOrientationArcs();
 // The served-modes string "TGV-FER-ROU-AUT-BAT" of every node.
 void CalculeModesNoeuds();

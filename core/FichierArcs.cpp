@@ -1,6 +1,7 @@
 #include "core/FichierArcs.h"
 #include "core/Colonnes.h"
 #include "core/DonneesDerivees.h"
+#include "core/Heures.h"
 #include "core/Modele.h"
 #include "core/Progression.h"
 #include "core/TypesArcs.h"
@@ -47,14 +48,21 @@ void LitFichierArcs(const QString& chemin)
     const bool ajout = K.AjoutFichierArcs;
     const int32_t premier = ajout ? K.NbArcs + 1 : 1;
     if (static_cast<int64_t>(premier) - 1 + static_cast<int64_t>(lignes.size()) > NbMaxArcsFichier) {
-        const QString texte = QStringLiteral("Le fichier %1 compte %2 arcs : avec les %3 arcs déjà chargés, la table "
-                                             "des arcs dépasserait %4 arcs. Il n'a pas été lu.")
-                                  .arg(chemin)
-                                  .arg(lignes.size())
-                                  .arg(premier - 1)
-                                  .arg(NbMaxArcsFichier);
-        MessageErreur(texte);
-        LeveErreur(ErrTropDeDonnees, texte);
+        // The arcs already loaded count only when the file is added to them.
+        const QString texte =
+            ajout ? QStringLiteral("Le fichier %1 compte %2 arcs : avec les %3 arcs déjà chargés, la table "
+                                   "des arcs dépasserait %4 arcs. Il n'a pas été lu.")
+                        .arg(chemin)
+                        .arg(lignes.size())
+                        .arg(premier - 1)
+                        .arg(NbMaxArcsFichier)
+                  : QStringLiteral("Le fichier %1 compte %2 arcs, plus que les %3 que peut contenir la table "
+                                   "des arcs : il n'a pas été lu.")
+                        .arg(chemin)
+                        .arg(lignes.size())
+                        .arg(NbMaxArcsFichier);
+        // The command that asked for the file shows this, in its one box.
+        LeveErreurExpliquee(ErrTropDeDonnees, texte);
     }
 
     // Read into a new table so that a failure leaves the loaded one intact.
@@ -65,20 +73,23 @@ void LitFichierArcs(const QString& chemin)
     else
         arcs.resize(1);
     const TexteFixe<7> jours(QStringLiteral("0000000"));
+    // The road group by code, for every link type, looked up once per file.
+    std::vector<char> routeParCode(65536, 0);
+    for (const TypeArc& t : K.TypesArcs)
+        routeParCode[static_cast<uint16_t>(t.Code)] = EstModeRoutierGroupe(t.Code);
     for (std::string_view l : lignes) {
-        Arc a;
+        Arc& a = arcs.emplace_back();
         a.CodeOrigine = EnEntier32(ValeurNombre(Colonnes(l, 1, 10), true));
         a.CodeDestination = EnEntier32(ValeurNombre(Colonnes(l, 12, 21), true));
         a.Mode = EnEntier16(ValeurNombre(Colonnes(l, 23, 26), true));
-        a.Longueur = static_cast<float>(ValeurNombre(Colonnes(l, 28, 35), true));
-        a.Duree = static_cast<float>(ValeurNombre(Colonnes(l, 37, 40), true));
+        a.Longueur = EnSimple(ValeurNombre(Colonnes(l, 28, 35), true));
+        a.Duree = EnSimple(ValeurNombre(Colonnes(l, 37, 40), true));
         a.HeureDepart = EnEntier16(HeureEnMinutes(ValeurNombre(Colonnes(l, 42, 45), true)));
         a.HeureArrivee = EnEntier16(HeureEnMinutes(ValeurNombre(Colonnes(l, 47, 50), true)));
-        a.Debit = static_cast<float>(ValeurNombre(Colonnes(l, 60, 65), true));
-        a.Capacite = static_cast<float>(ValeurNombre(Colonnes(l, 67, 72), true));
-        a.Minimal = EstModeRoutierGroupe(a.Mode) ? 1 : 0;
+        a.Debit = EnSimple(ValeurNombre(Colonnes(l, 60, 65), true));
+        a.Capacite = EnSimple(ValeurNombre(Colonnes(l, 67, 72), true));
+        a.Minimal = routeParCode[static_cast<uint16_t>(a.Mode)] ? 1 : 0;
         a.Jours = jours;
-        arcs.push_back(a);
     }
     const int32_t nbArcs = static_cast<int32_t>(arcs.size()) - 1;
     const int16_t codeRoute70 = TypeRoute70().Code;
@@ -127,6 +138,7 @@ void LitFichierArcs(const QString& chemin)
 void CreeFichierArcs(const QString& chemin)
 {
     const QString message = QStringLiteral("Création du fichier d'arcs...");
+    const FinProgression fin;
     AfficheProgression(K.NbArcs, 1, message);
     const char sep = K.SeparateurDecimal;
     std::string sortie;
@@ -145,57 +157,52 @@ void CreeFichierArcs(const QString& chemin)
         double valeur;
         const char* motif;
     };
-    try {
-        for (int32_t i = 1; i <= K.NbArcs; ++i) {
-            AfficheProgression(K.NbArcs, i, message);
-            const Arc& a = K.Arcs[i];
-            if (K.EliminationArcsDeconnectes && (a.IndiceOrigine == 0 || a.IndiceDestination == 0))
-                continue;
-            const Champ champs[] = {{"code origine", static_cast<double>(a.CodeOrigine), "0000000000"},
-                                    {"code destination", static_cast<double>(a.CodeDestination), "0000000000"},
-                                    {"mode", static_cast<double>(a.Mode), "0000"},
-                                    {"longueur", a.Longueur, "0000.000"},
-                                    {"durée", MinutesEnHeure(a.Duree), "0000"},
-                                    {"départ", MinutesEnHeure(a.HeureDepart), "0000"},
-                                    {"arrivée", MinutesEnHeure(a.HeureArrivee), "0000"}};
-            bool premierChamp = true;
-            auto ecrit = [&](const Champ& c) {
-                if (!FormatMotifDansColonne(c.valeur, c.motif, sep, champ)) {
-                    const QString texte =
-                        QStringLiteral("L'arc n° %1 (%2 - %3) a une valeur trop large pour sa colonne (%4 = %5) : "
-                                       "le fichier %6 n'a pas été écrit.")
-                            .arg(i)
-                            .arg(a.CodeOrigine)
-                            .arg(a.CodeDestination)
-                            .arg(QString::fromUtf8(c.nom), TexteGeneral(c.valeur), chemin);
-                    MessageErreur(texte);
-                    LeveErreur(ErrDepassement, texte);
-                }
-                if (!premierChamp)
-                    sortie.push_back(' ');
-                premierChamp = false;
-                sortie += champ;
-            };
-            for (const Champ& c : champs)
-                ecrit(c);
-            sortie.push_back(' ');
-            QString jours = a.Jours.texte();
-            if (a.Jours[0] == u'\0')
-                jours = QStringLiteral("0000000");
-            AjouteAnsi(sortie, jours);
-            ecrit({"débit", a.Debit, "000000"});
-            ecrit({"capacité", a.Capacite, "000000"});
-            sortie.push_back(' ');
-            AjouteAnsi(sortie, nomNoeud(a.IndiceOrigine));
-            sortie.push_back(' ');
-            AjouteAnsi(sortie, nomNoeud(a.IndiceDestination));
-            sortie += "\r\n";
-        }
-        EnregistreFichier(chemin, sortie);
-    } catch (...) {
-        AfficheProgression(K.NbArcs, K.NbArcs, message);
-        throw;
+    for (int32_t i = 1; i <= K.NbArcs; ++i) {
+        AfficheProgression(K.NbArcs, i, message);
+        const Arc& a = K.Arcs[i];
+        if (K.EliminationArcsDeconnectes && (a.IndiceOrigine == 0 || a.IndiceDestination == 0))
+            continue;
+        const Champ champs[] = {{"code origine", static_cast<double>(a.CodeOrigine), "0000000000"},
+                                {"code destination", static_cast<double>(a.CodeDestination), "0000000000"},
+                                {"mode", static_cast<double>(a.Mode), "0000"},
+                                {"longueur", a.Longueur, "0000.000"},
+                                {"durée", MinutesEnHeure(a.Duree), "0000"},
+                                {"départ", MinutesEnHeure(a.HeureDepart), "0000"},
+                                {"arrivée", MinutesEnHeure(a.HeureArrivee), "0000"}};
+        bool premierChamp = true;
+        auto ecrit = [&](const Champ& c) {
+            if (!FormatMotifDansColonne(c.valeur, c.motif, sep, champ)) {
+                const QString texte =
+                    QStringLiteral("L'arc n° %1 (%2 - %3) a une valeur trop large pour sa colonne (%4 = %5) : "
+                                   "le fichier %6 n'a pas été écrit.")
+                        .arg(i)
+                        .arg(a.CodeOrigine)
+                        .arg(a.CodeDestination)
+                        .arg(QString::fromUtf8(c.nom), TexteGeneral(c.valeur), chemin);
+                MessageErreur(texte);
+                LeveErreur(ErrDepassement, texte);
+            }
+            if (!premierChamp)
+                sortie.push_back(' ');
+            premierChamp = false;
+            sortie += champ;
+        };
+        for (const Champ& c : champs)
+            ecrit(c);
+        sortie.push_back(' ');
+        QString jours = a.Jours.texte();
+        if (a.Jours[0] == u'\0')
+            jours = QStringLiteral("0000000");
+        AjouteAnsi(sortie, jours);
+        ecrit({"débit", a.Debit, "000000"});
+        ecrit({"capacité", a.Capacite, "000000"});
+        sortie.push_back(' ');
+        AjouteAnsi(sortie, nomNoeud(a.IndiceOrigine));
+        sortie.push_back(' ');
+        AjouteAnsi(sortie, nomNoeud(a.IndiceDestination));
+        sortie += "\r\n";
     }
+    EnregistreFichier(chemin, sortie);
     AfficheProgression(K.NbArcs, K.NbArcs, message);
 }
 

@@ -22,8 +22,8 @@ void LitFichierNoeuds(const QString& chemin)
                                   .arg(chemin)
                                   .arg(lignes.size())
                                   .arg(NbMaxNoeudsFichier);
-        MessageErreur(texte);
-        LeveErreur(ErrTropDeDonnees, texte);
+        // The command that asked for the file shows this, in its one box.
+        LeveErreurExpliquee(ErrTropDeDonnees, texte);
     }
 
     std::vector<Noeud> noeuds(lignes.size() + 1);
@@ -35,9 +35,9 @@ void LitFichierNoeuds(const QString& chemin)
         // regional setting must read back with their decimals.
         n.Code = EnEntier32(ValeurNombre(Colonnes(l, 52, 61), true));
         n.Population = EnEntier32(ValeurNombre(Colonnes(l, 63, 70), true));
-        n.X = static_cast<float>(ValeurReformatee3Decimales(Colonnes(l, 72, 79)));
-        n.Y = static_cast<float>(ValeurReformatee3Decimales(Colonnes(l, 81, 88)));
-        n.Z = static_cast<float>(ValeurReformatee3Decimales(Colonnes(l, 90, 99)));
+        n.X = EnSimple(ValeurReformatee3Decimales(Colonnes(l, 72, 79)));
+        n.Y = EnSimple(ValeurReformatee3Decimales(Colonnes(l, 81, 88)));
+        n.Z = EnSimple(ValeurReformatee3Decimales(Colonnes(l, 90, 99)));
         n.Visible = true;
     }
 

@@ -2,11 +2,9 @@
 #include "core/Modele.h"
 #include "platform/Chemins.h"
 #include "platform/Dialogues.h"
-#include "platform/Nombres.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <cmath>
 #include <exception>
 
 namespace kelmo {
@@ -33,6 +31,17 @@ void AfficheProgression(double total, double current, const QString& message)
         }
     }
     if (aRepeindre && b.Repeint)
+        b.Repeint();
+}
+
+void EffaceProgression()
+{
+    BarreEtat& b = K.StatusBar;
+    if (!b.ProgressionVisible && b.Panneaux[5].isEmpty())
+        return;
+    b.ProgressionVisible = false;
+    b.Panneaux[5].clear();
+    if (b.Repeint)
         b.Repeint();
 }
 
@@ -72,26 +81,6 @@ bool FichierExiste(const QString& chemin)
                   Icone::Critique);
     }
     return false;
-}
-
-double HeureEnMinutes(double x)
-{
-    const double h = std::floor(x / 100.0);
-    return (x - 100.0 * h) + 60.0 * h;
-}
-
-double ChaineHeureEnMinutes(const QString& s)
-{
-    return 60.0 * ValeurNombre(s.mid(0, 2)) + ValeurNombre(s.mid(2, 2));
-}
-
-double MinutesEnHeure(double x)
-{
-    const double signe = x < 0 ? -1.0 : (x > 0 ? 1.0 : 0.0);
-    double m = std::fabs(x);
-    const double h = std::floor(m / 60.0); // the same as taking 60 away while m is at least 60
-    m -= 60.0 * h;
-    return signe * (100.0 * h + m);
 }
 
 } // namespace kelmo

@@ -1,6 +1,6 @@
 #pragma once
-// The one progress report of every long computation, and the small shared
-// helpers of file checks and hhmm times.
+// The one progress report of every long computation, and the file check
+// made before a file is opened.
 #include <QString>
 
 namespace kelmo {
@@ -11,13 +11,23 @@ namespace kelmo {
 // may report every item of a long loop.
 void AfficheProgression(double total, double current, const QString& message);
 
+// Hides the progress panel and empties panel 5.
+void EffaceProgression();
+
+// Held by a computation that reports progress, for as long as it runs: when
+// it ends, after its last item, with no item at all, or by an error, no
+// stale report stays in the status bar.
+class FinProgression {
+public:
+    FinProgression() = default;
+    FinProgression(const FinProgression&) = delete;
+    FinProgression& operator=(const FinProgression&) = delete;
+    ~FinProgression() { EffaceProgression(); }
+};
+
 // True when path names an existing file (not a folder, not hidden); a path
 // ending with a separator is true when that folder holds at least one file.
 // Otherwise shows "Ce fichier ou répertoire n'existe pas : " and the path.
 bool FichierExiste(const QString& chemin);
-
-double HeureEnMinutes(double hhmm);
-double ChaineHeureEnMinutes(const QString& s);
-double MinutesEnHeure(double minutes);
 
 } // namespace kelmo

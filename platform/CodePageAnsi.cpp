@@ -50,23 +50,4 @@ std::string EncodeAnsi(const QString& texte)
     return r;
 }
 
-std::vector<std::string_view> DecoupeLignes(std::string_view contenu)
-{
-    std::vector<std::string_view> lignes;
-    std::size_t debut = 0, i = 0, n = contenu.size();
-    while (i < n) {
-        char c = contenu[i];
-        if (c == '\r' || c == '\n') {
-            lignes.push_back(contenu.substr(debut, i - debut));
-            if (c == '\r' && i + 1 < n && contenu[i + 1] == '\n')
-                ++i;
-            debut = i + 1;
-        }
-        ++i;
-    }
-    if (debut < n)
-        lignes.push_back(contenu.substr(debut));
-    return lignes;
-}
-
 } // namespace kelmo

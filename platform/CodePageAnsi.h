@@ -4,7 +4,6 @@
 #include <QString>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace kelmo {
 
@@ -12,9 +11,5 @@ QString DecodeAnsi(std::string_view octets);
 // Characters the code page cannot hold become "?".
 std::string EncodeAnsi(const QString& texte);
 void AjouteAnsi(std::string& sortie, const QString& texte);
-
-// Splits a whole file into lines: CR LF, a lone LF or a lone CR end a line;
-// a last line without its end is still a line.
-std::vector<std::string_view> DecoupeLignes(std::string_view contenu);
 
 } // namespace kelmo

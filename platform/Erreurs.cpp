@@ -2,8 +2,8 @@
 
 namespace kelmo {
 
-ErreurExecution::ErreurExecution(int numero, const QString& description)
-    : std::runtime_error(description.toStdString()), numero_(numero), description_(description)
+ErreurExecution::ErreurExecution(int numero, const QString& description, bool expliquee)
+    : std::runtime_error(description.toStdString()), numero_(numero), description_(description), expliquee_(expliquee)
 {
 }
 
@@ -26,6 +26,17 @@ QString DescriptionErreur(int numero)
 void LeveErreur(int numero, const QString& detail)
 {
     throw ErreurExecution(numero, detail.isEmpty() ? DescriptionErreur(numero) : detail);
+}
+
+void LeveErreurExpliquee(int numero, const QString& texte)
+{
+    throw ErreurExecution(numero, texte, true);
+}
+
+QString TexteErreurPourCommande(const std::exception& e, const QString& messageCommande)
+{
+    const auto* erreur = dynamic_cast<const ErreurExecution*>(&e);
+    return erreur && erreur->expliquee() ? erreur->description() : messageCommande;
 }
 
 } // namespace kelmo

@@ -20,18 +20,28 @@ enum NumeroErreur : int {
 
 class ErreurExecution : public std::runtime_error {
 public:
-    ErreurExecution(int numero, const QString& description);
+    ErreurExecution(int numero, const QString& description, bool expliquee = false);
     int numero() const { return numero_; }
     const QString& description() const { return description_; }
+    // The description is written for the user and says what went wrong
+    // better than the general message of the command that caught it.
+    bool expliquee() const { return expliquee_; }
 
 private:
     int numero_;
     QString description_;
+    bool expliquee_;
 };
 
 // The French description of a runtime error number.
 QString DescriptionErreur(int numero);
 
 [[noreturn]] void LeveErreur(int numero, const QString& detail = QString());
+// Raises an error whose text the command that catches it shows as it is, in
+// its one message box (a file refused whole, naming the file and the limit).
+[[noreturn]] void LeveErreurExpliquee(int numero, const QString& texte);
+// What a command shows for an error it caught: the error's own text when it
+// is written for the user, else the command's general message.
+QString TexteErreurPourCommande(const std::exception& e, const QString& messageCommande);
 
 } // namespace kelmo

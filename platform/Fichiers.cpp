@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <cstring>
 
 namespace kelmo {
 
@@ -17,8 +19,23 @@ std::string LitFichierEntier(const QString& chemin)
     QFile f(local);
     if (!f.open(QIODevice::ReadOnly))
         LeveErreur(ErrAccesChemin, QStringLiteral("Erreur d'accès au fichier : %1").arg(chemin));
-    QByteArray octets = f.readAll();
-    return std::string(octets.constData(), static_cast<std::size_t>(octets.size()));
+    // Straight into the string: a network file is some ten megabytes, and a
+    // second copy of it costs as much as parsing its numbers.
+    std::string contenu;
+    contenu.resize(static_cast<std::size_t>(std::max<qint64>(f.size(), 0)));
+    qint64 lus = 0;
+    for (;;) {
+        if (lus == static_cast<qint64>(contenu.size()))
+            contenu.resize(contenu.size() + 65536); // a file that grew, or one without a known size
+        const qint64 n = f.read(contenu.data() + lus, static_cast<qint64>(contenu.size()) - lus);
+        if (n < 0)
+            LeveErreur(ErrAccesChemin, QStringLiteral("Erreur d'accès au fichier : %1").arg(chemin));
+        if (n == 0)
+            break;
+        lus += n;
+    }
+    contenu.resize(static_cast<std::size_t>(lus));
+    return contenu;
 }
 
 void EnregistreFichier(const QString& chemin, const std::string& contenu)
@@ -33,6 +50,40 @@ void EnregistreFichier(const QString& chemin, const std::string& contenu)
     }
     if (!f.commit())
         LeveErreur(ErrEcriture, QStringLiteral("Erreur d'écriture du fichier : %1").arg(chemin));
+}
+
+std::vector<std::string_view> DecoupeLignes(std::string_view contenu)
+{
+    std::vector<std::string_view> lignes;
+    const char* const fin = contenu.data() + contenu.size();
+    // The next CR and the next LF, each found with the library's scan and
+    // kept until the line start passes it, so that a file with only one kind
+    // of line end is still scanned once.
+    auto prochain = [fin](const char* depuis, char c) {
+        const void* t = std::memchr(depuis, c, static_cast<std::size_t>(fin - depuis));
+        return t ? static_cast<const char*>(t) : fin;
+    };
+    const char* debut = contenu.data();
+    const char* cr = prochain(debut, '\r');
+    const char* lf = prochain(debut, '\n');
+    // The lines of a stored file are all about as long as the first: room
+    // for that many and some more, without a pass of its own over the file.
+    const std::size_t premiere = static_cast<std::size_t>(std::min(cr, lf) - debut) + 2;
+    lignes.reserve(contenu.size() / premiere + contenu.size() / (8 * premiere) + 1);
+    while (debut < fin) {
+        if (cr < debut)
+            cr = prochain(debut, '\r');
+        if (lf < debut)
+            lf = prochain(debut, '\n');
+        const char* finLigne = std::min(cr, lf);
+        lignes.emplace_back(debut, static_cast<std::size_t>(finLigne - debut));
+        if (finLigne == fin)
+            break;
+        debut = finLigne + 1;
+        if (finLigne == cr && lf == debut)
+            ++debut;
+    }
+    return lignes;
 }
 
 } // namespace kelmo

@@ -4,6 +4,8 @@
 // destroys the previous file.
 #include <QString>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace kelmo {
 
@@ -12,5 +14,9 @@ std::string LitFichierEntier(const QString& chemin);
 // Raises error 75 when the file cannot be created, 57 when writing or the
 // final rename fails; the old file is then left as it was.
 void EnregistreFichier(const QString& chemin, const std::string& contenu);
+
+// Splits a whole file into lines: CR LF, a lone LF or a lone CR end a line;
+// a last line without its end is still a line.
+std::vector<std::string_view> DecoupeLignes(std::string_view contenu);
 
 } // namespace kelmo

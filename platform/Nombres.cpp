@@ -2,6 +2,7 @@
 #include "platform/Erreurs.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -153,70 +154,212 @@ QString texteCourt(double valeur, bool simple, QChar sep, bool zeroDeTete)
     return QString::fromLatin1(sortie);
 }
 
+// What one pass over a column finds: the digits as an integer while they
+// fit, where the decimal point stands, the exponent, and whether the text is
+// one number and nothing else.
+struct LectureRapide {
+    bool negatif = false;
+    bool chiffres = false;
+    bool exactes = true;        // every significant digit is in mantisse
+    uint64_t mantisse = 0;
+    int significatifs = 0;      // digits in mantisse, leading zeros aside
+    int decimales = 0;          // digits after the decimal point
+    bool exposant = false;      // an exponent letter with digits
+    int valeurExposant = 0;
+    bool seulNombre = true;     // no blank inside, nothing after the number
+};
+
+// 10^0 to 10^22 are exact doubles: a mantissa below 2^53 multiplied or
+// divided by one of them is rounded once, so the result is the correctly
+// rounded value of the text, as the library's conversion gives it.
+constexpr double kPuissances10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The plain column of a stored file: blanks, a sign, digits, a decimal
+// point and digits, blanks. False for anything else (a blank between digits,
+// an exponent, another character), which the full reading below takes.
+bool litColonneSimple(std::string_view texte, bool virguleDecimale, LectureRapide& r)
+{
+    const char* p = texte.data();
+    const char* const fin = p + texte.size();
+    while (p < fin && *p == ' ')
+        ++p;
+    if (p < fin && (*p == '-' || *p == '+'))
+        r.negatif = *p++ == '-';
+    const char* const debutChiffres = p;
+    while (p < fin && *p == '0')
+        ++p;
+    const char* const debutSignificatifs = p;
+    uint64_t m = 0;
+    while (p < fin && estChiffre(*p))
+        m = m * 10 + static_cast<uint64_t>(*p++ - '0');
+    int significatifs = static_cast<int>(p - debutSignificatifs);
+    bool chiffres = p > debutChiffres;
+    if (p < fin && (*p == '.' || (virguleDecimale && *p == ','))) {
+        const char* const debutDecimales = ++p;
+        // Zeros right after the point, with no digit before it, are not
+        // significant either.
+        if (significatifs == 0)
+            while (p < fin && *p == '0')
+                ++p;
+        const char* const significatifsDecimales = p;
+        while (p < fin && estChiffre(*p))
+            m = m * 10 + static_cast<uint64_t>(*p++ - '0');
+        significatifs += static_cast<int>(p - significatifsDecimales);
+        r.decimales = static_cast<int>(p - debutDecimales);
+        chiffres = chiffres || p > debutDecimales;
+    }
+    while (p < fin && *p == ' ')
+        ++p;
+    if (p != fin || significatifs > 19)
+        return false;
+    r.chiffres = chiffres;
+    r.mantisse = m;
+    r.significatifs = significatifs;
+    return true;
+}
+
+// The leading-number rule in full: blanks anywhere, an exponent, any other
+// character ending the number. With nombre, the text taken is also gathered
+// ("123.45e-6") for the library's correctly rounded conversion, for what the
+// fast route cannot give exactly.
+LectureRapide litRapide(std::string_view texte, bool virguleDecimale, std::string* nombre = nullptr)
+{
+    LectureRapide r;
+    if (!nombre && litColonneSimple(texte, virguleDecimale, r))
+        return r;
+    r = LectureRapide();
+    const char* p = texte.data();
+    const char* const fin = p + texte.size();
+    bool blancInterieur = false;
+    bool commence = false;
+    // Skips blanks; those met after the first character of the number make
+    // the text more than one plain number.
+    auto suivant = [&]() -> char {
+        while (p < fin && estBlanc(*p)) {
+            ++p;
+            blancInterieur = blancInterieur || commence;
+        }
+        return p < fin ? *p : '\0';
+    };
+    auto garde = [nombre](char c) {
+        if (nombre)
+            nombre->push_back(c);
+    };
+    char c = suivant();
+    commence = true;
+    if (c == '+' || c == '-') {
+        r.negatif = c == '-';
+        ++p;
+    }
+    garde('0'); // so that ".5" reads too
+    auto chiffre = [&](char d) {
+        garde(d);
+        r.chiffres = true;
+        if (r.significatifs == 0 && d == '0')
+            return;
+        if (r.significatifs < 19) {
+            r.mantisse = r.mantisse * 10 + static_cast<uint64_t>(d - '0');
+            ++r.significatifs;
+        } else {
+            r.exactes = false;
+        }
+    };
+    while (estChiffre(c = suivant())) {
+        chiffre(c);
+        ++p;
+    }
+    if (c == '.' || (virguleDecimale && c == ',')) {
+        garde('.');
+        ++p;
+        while (estChiffre(c = suivant())) {
+            chiffre(c);
+            ++r.decimales;
+            ++p;
+        }
+    }
+    if (r.chiffres && (c == 'E' || c == 'e' || c == 'D' || c == 'd')) {
+        const char* sauve = p;
+        const bool blancAvant = blancInterieur;
+        const std::size_t longueur = nombre ? nombre->size() : 0;
+        garde('e');
+        ++p;
+        char s = suivant();
+        bool moins = false;
+        if (s == '+' || s == '-') {
+            moins = s == '-';
+            garde(s);
+            ++p;
+        }
+        bool chiffresEx = false;
+        int ex = 0;
+        while (estChiffre(s = suivant())) {
+            garde(s);
+            chiffresEx = true;
+            ex = std::min(ex * 10 + (s - '0'), 100000); // far past any double either way
+            ++p;
+        }
+        if (chiffresEx) {
+            r.exposant = true;
+            r.valeurExposant = moins ? -ex : ex;
+        } else {
+            p = sauve;
+            blancInterieur = blancAvant;
+            if (nombre)
+                nombre->resize(longueur);
+        }
+        // A "D" exponent reads as a number, but the whole-text test of the
+        // re-formatting step does not take it: leave that case to the
+        // general path.
+        if (c == 'D' || c == 'd')
+            r.seulNombre = false;
+    }
+    while (p < fin && estBlanc(*p))
+        ++p;
+    r.seulNombre = r.seulNombre && !blancInterieur && p == fin;
+    return r;
+}
+
+// The value of a reading when the fast route gives it exactly; false sends
+// the text to the general path.
+bool valeurExacte(const LectureRapide& r, double& v)
+{
+    if (!r.chiffres) {
+        v = 0.0;
+        return true;
+    }
+    if (r.mantisse == 0) {
+        v = r.negatif ? -0.0 : 0.0;
+        return true;
+    }
+    if (!r.exactes || r.mantisse > (uint64_t{1} << 53))
+        return false;
+    const int puissance = r.valeurExposant - r.decimales;
+    if (puissance < -22 || puissance > 22)
+        return false;
+    const double m = static_cast<double>(r.mantisse);
+    v = puissance >= 0 ? m * kPuissances10[puissance] : m / kPuissances10[-puissance];
+    if (r.negatif)
+        v = -v;
+    return true;
+}
+
 } // namespace
 
 double ValeurNombre(std::string_view texte, bool virguleDecimale)
 {
-    std::string n;
-    n.reserve(texte.size());
-    std::size_t i = 0;
-    auto suivant = [&]() -> char {
-        while (i < texte.size() && estBlanc(texte[i]))
-            ++i;
-        return i < texte.size() ? texte[i] : '\0';
-    };
-    char c = suivant();
-    bool negatif = false;
-    if (c == '+' || c == '-') {
-        negatif = c == '-';
-        ++i;
-    }
-    bool chiffres = false;
-    while (estChiffre(c = suivant())) {
-        n.push_back(c);
-        chiffres = true;
-        ++i;
-    }
-    c = suivant();
-    if (c == '.' || (virguleDecimale && c == ',')) {
-        ++i;
-        n.push_back('.');
-        while (estChiffre(c = suivant())) {
-            n.push_back(c);
-            chiffres = true;
-            ++i;
-        }
-    }
-    if (!chiffres)
-        return 0.0;
-    c = suivant();
-    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
-        std::size_t sauve = i;
-        ++i;
-        std::string ex = "e";
-        char s = suivant();
-        if (s == '+' || s == '-') {
-            ex.push_back(s);
-            ++i;
-        }
-        bool chiffresEx = false;
-        while (estChiffre(s = suivant())) {
-            ex.push_back(s);
-            chiffresEx = true;
-            ++i;
-        }
-        if (chiffresEx)
-            n += ex;
-        else
-            i = sauve;
-    }
-    if (n.front() == '.')
-        n.insert(n.begin(), '0');
-    double v = 0.0;
-    auto res = std::from_chars(n.data(), n.data() + n.size(), v);
-    if (res.ec == std::errc::result_out_of_range)
+    double v;
+    if (valeurExacte(litRapide(texte, virguleDecimale), v))
+        return v;
+    std::string nombre;
+    nombre.reserve(texte.size() + 2);
+    const LectureRapide r = litRapide(texte, virguleDecimale, &nombre);
+    if (valeurExacte(r, v))
+        return v;
+    v = 0.0;
+    if (std::from_chars(nombre.data(), nombre.data() + nombre.size(), v).ec == std::errc::result_out_of_range)
         LeveErreur(ErrDepassement);
-    return negatif ? -v : v;
+    return r.negatif ? -v : v;
 }
 
 double ValeurNombre(const QString& texte, bool virguleDecimale)
@@ -247,6 +390,13 @@ int32_t EnEntier32(double valeur)
     if (!(r >= -2147483648.0 && r <= 2147483647.0))
         LeveErreur(ErrDepassement);
     return static_cast<int32_t>(r);
+}
+
+float EnSimple(double valeur)
+{
+    if (!(std::fabs(valeur) <= static_cast<double>(std::numeric_limits<float>::max())))
+        LeveErreur(ErrDepassement);
+    return static_cast<float>(valeur);
 }
 
 std::string FormatMotif(double valeur, std::string_view motif, char separateur)
@@ -315,6 +465,15 @@ bool TexteEstNombre(std::string_view texte)
 
 double ValeurReformatee3Decimales(std::string_view texte)
 {
+    // The usual column, a plain number of at most three decimals and fifteen
+    // digits, is its own rounding: 15 digits come back unchanged from a
+    // double, so the general steps below would give its value again.
+    const LectureRapide l = litRapide(texte, true);
+    if (l.seulNombre && l.chiffres && !l.exposant && l.exactes && l.decimales <= 3 && l.significatifs <= 15) {
+        double v;
+        if (valeurExacte(l, v))
+            return v == 0 ? 0.0 : v; // a rounded "-0.000" comes back as 0
+    }
     double v = ValeurNombre(texte, true);
     if (!TexteEstNombre(texte))
         return v;

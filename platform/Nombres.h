@@ -21,6 +21,9 @@ double ValeurNombre(const QString& texte, bool virguleDecimale = false);
 // neighbour; a value outside the range raises error 6 (overflow).
 int16_t EnEntier16(double valeur);
 int32_t EnEntier32(double valeur);
+// Storing into a single-precision field: a value beyond its range (or not
+// a number) raises error 6 too, rather than becoming an infinity.
+float EnSimple(double valeur);
 // Halves to even, without range check.
 double ArrondiBanquier(double valeur);
 

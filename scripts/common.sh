@@ -1,10 +1,18 @@
-# Shared by run.sh and test.sh: installs what the build needs on Debian 12 and
-# configures a build folder.
+# Shared by run.sh and test.sh: installs what the build and the tests need on
+# Debian 12 (a bare system has none of it) and configures a build folder.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-PACKAGES=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev cmake g++ libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth fonts-dejavu-core libwmf-bin fonts-urw-base35)
+# The compiler and what CMake's generator runs (make: the cmake package only
+# recommends it); Qt with its French translations for the standard dialogs;
+# the test and benchmark libraries; a virtual display, its authority tool and
+# fonts for the program run without a screen; wmf2svg, the independent reader
+# of the metafiles written; python3 with ezdxf, the reader of the DXF files.
+PACKAGES=(g++ make cmake
+          qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
+          libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xauth fonts-dejavu-core fonts-urw-base35
+          libwmf-bin python3 python3-ezdxf)
 
 install_packages() {
   local missing=()

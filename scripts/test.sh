@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test, then again under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any failure.
+# Installs what is missing, builds and runs every test (in build/, with the
+# benchmarks), then again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (in build-asan/). Exits non-zero on any failure.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 install_packages
 export QT_QPA_PLATFORM=offscreen

@@ -107,6 +107,7 @@ std::optional<TeteFleche> DessineFleche(double x1, double y1, double x2, double 
 void DessineArcsType(const TypeArc& type)
 {
     RegroupeErreursTrace regroupement;
+    const FinProgression fin; // gone before any grouped error message shows
     NbFormesMetaFichier = 0;
     const QString message = QStringLiteral("Affiche les arcs ") + type.Nom + QStringLiteral("...");
     const int32_t nbArcs = std::clamp<int32_t>(K.NbArcs, 0, static_cast<int32_t>(K.Arcs.size()) - 1);

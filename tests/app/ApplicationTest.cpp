@@ -40,6 +40,9 @@ TEST(Application, StartsOnTheBundledDataAndDrawsTheNodesAtTheirProjectedPosition
         EXPECT_TRUE(k.Panneau(1)->text().startsWith(QString::number(K.NbNoeuds) + " noeuds ("));
         EXPECT_TRUE(k.Panneau(1)->text().contains("n157eu.dat"));
         EXPECT_TRUE(k.Panneau(2)->text().startsWith(QString::number(K.NbArcs) + " arcs ("));
+        // The whole paths, whatever the panels' width, in their tool tips.
+        EXPECT_TRUE(k.Panneau(1)->toolTip().contains(K.NomFichierNoeuds)) << k.Panneau(1)->toolTip().toStdString();
+        EXPECT_TRUE(k.Panneau(2)->toolTip().contains(K.NomFichierArcs)) << k.Panneau(2)->toolTip().toStdString();
         EXPECT_EQ(k.Panneau(4)->text(), "Bitmap ");
         EXPECT_FALSE(k.Progression()->isVisible());
         EXPECT_EQ(K.Formes.ParamAffichage.ListeDesEspaces.Entrees.size(), 10);

@@ -5,9 +5,11 @@
 #include "core/Images.h"
 #include "core/Modele.h"
 #include "platform/RepondeurScripte.h"
+#include "view/DessinNoeuds.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace kelmo;
@@ -144,6 +146,63 @@ TEST_F(FichiersGraphe, NodesReadButArcFileMissingOrBrokenStillReindexesTheArcs)
         EXPECT_EQ(K.Arcs[1].IndiceDestination, 2) << c.arcs.toStdString();
         EXPECT_FALSE(r.sablierActif());
         EXPECT_TRUE(images.ima.AppelsDeGenre(AppelZoneImage::Genre::Ellipse).empty());
+    }
+}
+
+TEST_F(FichiersGraphe, NewNodesWithAFailedArcFileStillDrawAndThePanelsNameTheTablesFiles)
+{
+    const QString noeuds = racine + "/data/noeuds/neuf.dat";
+    EcritReseau(racine, "ancien.dat", "aancien.dat");
+    const QString dossierArcs = racine + "/data/arcs/";
+    QFile(dossierArcs + "vide.dat").open(QIODevice::WriteOnly);
+    {
+        QFile f(dossierArcs + "mauvais.dat");
+        f.open(QIODevice::WriteOnly);
+        f.write("0000000001 0000000002 9E99\r\n"); // a mode beyond 16 bits
+    }
+    {
+        QFile f(dossierArcs + "long.dat");
+        f.open(QIODevice::WriteOnly);
+        const QByteArray ligne = QByteArray(94, '0') + "\r\n";
+        for (int i = 0; i < 100000; ++i)
+            f.write(ligne);
+    }
+    struct Cas {
+        QString arcs;
+        QString message;
+    } cas[] = {
+        {"absent.dat", "Ce fichier ou répertoire n'existe pas : " + dossierArcs + "absent.dat"},
+        {"vide.dat", "Erreur dans la lecture des fichiers"},
+        {"mauvais.dat", "Erreur dans la lecture des fichiers"},
+        {"long.dat", "Le fichier " + dossierArcs
+                         + "long.dat compte 100000 arcs, plus que les 99999 que peut contenir la table des arcs : "
+                           "il n'a pas été lu."},
+    };
+    for (const Cas& c : cas) {
+        // The network of the old files, read by the command itself.
+        RepondeurScripte avant;
+        avant.RepondTexte(racine + "/data/noeuds/ancien.dat");
+        avant.RepondTexte(dossierArcs + "aancien.dat");
+        Kelmo_menFichiersGraphe_Click();
+        ASSERT_TRUE(avant.messages().empty());
+
+        RepondeurScripte r;
+        r.RepondTexte(noeuds);
+        r.RepondTexte(dossierArcs + c.arcs);
+        Kelmo_menFichiersGraphe_Click();
+        // One box, the reader's explanation when it has one.
+        EXPECT_EQ(r.messages(), std::vector<QString>{c.message}) << c.arcs.toStdString();
+        EXPECT_EQ(K.Noeuds[1].Nom.sansBlancsFinaux(), "TOURS");
+        EXPECT_EQ(K.StatusBar.Panneaux[1], "3 noeuds (" + noeuds + ")  ");
+        EXPECT_EQ(K.StatusBar.Panneaux[2], "2 arcs (" + dossierArcs + "aancien.dat)  ");
+
+        // The drawing order of the new nodes was rebuilt: a redraw draws them.
+        std::vector<int16_t> ordre(K.IndexNoeuds.begin() + 1, K.IndexNoeuds.end());
+        std::sort(ordre.begin(), ordre.end());
+        EXPECT_EQ(ordre, (std::vector<int16_t>{1, 2, 3})) << c.arcs.toStdString();
+        images.ima.Appels.clear();
+        DessineNoeuds(true, false);
+        EXPECT_EQ(images.ima.AppelsDeGenre(AppelZoneImage::Genre::Ellipse).size(), 3u) << c.arcs.toStdString();
     }
 }
 

@@ -12,6 +12,7 @@
 #include "platform/RepondeurScripte.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -201,6 +202,43 @@ TEST_F(Demarrage, AMissingNodeFileStillLetsTheArcFileBeRead)
     RepondeurScripte r;
     InitialiseKelmo();
     EXPECT_EQ(r.messages(), std::vector<QString>{MessageErreurDemarrage});
+    EXPECT_EQ(K.NbNoeuds, 0);
+    EXPECT_EQ(K.NbArcs, 2);
+}
+
+TEST_F(Demarrage, AFailedReadingLeavesNoProgressReportInTheStatusBar)
+{
+    // The arc step fails: every later computation then runs on no arc at all.
+    for (const char* casse : {"absent", "vide"}) {
+        creeArbre(c(1));
+        QFile::remove(c(1) + "/data/arcs/a157eu01.dat");
+        if (std::string_view(casse) == "vide")
+            QFile(c(1) + "/data/arcs/a157eu01.dat").open(QIODevice::WriteOnly);
+        RepondeurScripte r;
+        InitialiseKelmo();
+        EXPECT_EQ(r.messages(), std::vector<QString>{MessageErreurDemarrage}) << casse;
+        EXPECT_EQ(K.NbArcs, 0);
+        EXPECT_FALSE(K.StatusBar.ProgressionVisible) << casse;
+        EXPECT_TRUE(K.StatusBar.Panneaux[5].isEmpty()) << casse << ": " << K.StatusBar.Panneaux[5].toStdString();
+    }
+}
+
+TEST_F(Demarrage, AFileLongerThanItsTableGivesOneBoxNamingTheFileAndTheLimit)
+{
+    creeArbre(c(1));
+    const QString noeuds = c(1) + "/data/noeuds/n157eu.dat";
+    QFile f(noeuds);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    std::string ligne(99, '0');
+    ligne += "\r\n";
+    for (int i = 0; i < 6001; ++i)
+        f.write(ligne.data(), static_cast<qint64>(ligne.size()));
+    f.close();
+    RepondeurScripte r;
+    InitialiseKelmo();
+    EXPECT_EQ(r.messages(), std::vector<QString>{"Le fichier " + noeuds
+                                                 + " compte 6001 noeuds, plus que les 6000 que peut contenir la "
+                                                   "table des noeuds : il n'a pas été lu."});
     EXPECT_EQ(K.NbNoeuds, 0);
     EXPECT_EQ(K.NbArcs, 2);
 }

@@ -1,10 +1,12 @@
 // Derived network data. Besides the cases of each rule, random networks are
 // checked against a plain transcription of the table scans, so the hashed
-// lookups must find the same first match in table order.
+// and sorted lookups must find the same first match in table order.
+#include "core/ArcsMinimaux.h"
 #include "core/DonneesDerivees.h"
 #include "core/TypesArcs.h"
 #include "support/Reseau.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -58,7 +60,10 @@ void orientationParBalayage()
             continue;
         for (int j = 1; j <= K.NbArcs; ++j) {
             Arc& b = K.Arcs[j];
-            if (b.Oriente && b.Mode == a.Mode && b.CodeOrigine == a.CodeDestination && b.CodeDestination == a.CodeOrigine) {
+            // The partner is a road arc without times too: a timetable run
+            // stays one-way.
+            if (b.Oriente && b.HeureDepart + b.HeureArrivee == 0 && b.Mode == a.Mode
+                && b.CodeOrigine == a.CodeDestination && b.CodeDestination == a.CodeOrigine) {
                 a.Oriente = false;
                 b.Oriente = false;
                 break;
@@ -116,6 +121,58 @@ TEST_F(Derivees, RoadArcsPairWithTheirFirstReverseArc)
         EXPECT_EQ(K.Arcs[i].Oriente, attendu[i]) << i;
 }
 
+TEST_F(Derivees, ATimetableRunIsNeverTheReversePartnerOfARoadArc)
+{
+    struct Cas {
+        const char* regle;
+        std::vector<std::array<int, 5>> arcs; // origin, destination, mode, departure, arrival
+        std::vector<bool> oriente;
+    } cas[] = {
+        {"a timed run of the same road type the other way leaves both one-way",
+         {{1, 2, 7, 0, 0}, {2, 1, 7, 480, 500}},
+         {true, true}},
+        {"the untimed reverse arc after the run is the partner",
+         {{1, 2, 7, 0, 0}, {2, 1, 7, 480, 500}, {2, 1, 7, 0, 0}},
+         {false, true, false}},
+        {"a run with only a departure time is a run too",
+         {{3, 4, 71, 0, 0}, {4, 3, 71, 600, 0}},
+         {true, true}},
+        {"two runs of a road type never pair with each other",
+         {{5, 6, 72, 480, 500}, {6, 5, 72, 510, 530}},
+         {true, true}},
+    };
+    for (const Cas& c : cas) {
+        ModeleNeuf();
+        for (const auto& a : c.arcs)
+            Arc_(a[0], a[1], static_cast<int16_t>(a[2]), 10, 10, static_cast<int16_t>(a[3]), static_cast<int16_t>(a[4]));
+        DefinitOrientationArcs();
+        for (std::size_t i = 0; i < c.oriente.size(); ++i)
+            EXPECT_EQ(K.Arcs[i + 1].Oriente, c.oriente[i]) << c.regle << ", arc " << i + 1;
+    }
+}
+
+TEST_F(Derivees, AComputationWithNoneOneOrManyArcsLeavesNoProgressReport)
+{
+    struct Calcul {
+        const char* nom;
+        void (*f)();
+    } calculs[] = {{"IndexeArcs", IndexeArcs}, {"DefinitOrientationArcs", DefinitOrientationArcs},
+                   {"SelectionneArcsMinimaux", SelectionneArcsMinimaux}};
+    for (int nbArcs : {0, 1, 2, 25}) {
+        for (const Calcul& c : calculs) {
+            ModeleNeuf();
+            Noeud_(QStringLiteral("A"), 1);
+            Noeud_(QStringLiteral("B"), 2);
+            for (int i = 0; i < nbArcs; ++i)
+                Arc_(1 + i % 2, 2 - i % 2, 7);
+            K.Formes.OptionsRelief.TGV = true;
+            c.f();
+            EXPECT_FALSE(K.StatusBar.ProgressionVisible) << c.nom << " with " << nbArcs << " arcs";
+            EXPECT_TRUE(K.StatusBar.Panneaux[5].isEmpty()) << c.nom << " with " << nbArcs << " arcs";
+        }
+    }
+}
+
 TEST_F(Derivees, ServedModesTagTheFiveSlots)
 {
     for (int i = 1; i <= 6; ++i)
@@ -169,7 +226,7 @@ TEST_F(Derivees, PresentLinkTypesMakeOneOptionEachAndTheMostFrequentIsSelected)
     EXPECT_EQ(K.Formes.ModifArcs.ListeModifiable3.ListIndex, 19);
 }
 
-TEST_F(Derivees, HashedLookupsFindWhatTheTableScansFind)
+TEST_F(Derivees, FastLookupsFindWhatTheTableScansFind)
 {
     std::mt19937 g(1234);
     for (int essai = 0; essai < 30; ++essai) {

@@ -106,7 +106,7 @@ TEST_F(FichierArcs, AppendingKeepsTheLoadedArcsAndListsTheFile)
     EXPECT_EQ(K.Formes.ModifArcs.ListeFichArcs.Entrees, QStringList({QStringLiteral("seul.dat  ( 10 arcs)")}));
 }
 
-TEST_F(FichierArcs, AFailedOrOverlongReadLeavesTheTableIntact)
+TEST_F(FichierArcs, AFailedReadLeavesTheTableIntact)
 {
     LitFichierArcs(fichier(ligneArc(1, 2, 7, "0010.000", "0010")));
     K.ComparaisonArcs[1] = 1.0f;
@@ -123,20 +123,57 @@ TEST_F(FichierArcs, AFailedOrOverlongReadLeavesTheTableIntact)
                                         QStringLiteral("m.dat"))),
                  ErreurExecution);
     inchange();
-    ui.efface();
-    std::string long_;
-    long_.reserve(100000 * 96);
+}
+
+TEST_F(FichierArcs, AFileBeyondTheTableIsRefusedWholeWithOneExplanationForItsCaller)
+{
     const std::string l = ligneArc(1, 2, 7, "0010.000", "0010");
-    for (int i = 0; i < 99999; ++i)
+    std::string long_;
+    long_.reserve(100000 * l.size());
+    for (int i = 0; i < 100000; ++i)
         long_ += l;
-    K.AjoutFichierArcs = true; // 1 + 99999 would pass the limit
-    EXPECT_THROW(LitFichierArcs(fichier(long_, QStringLiteral("long.dat"))), ErreurExecution);
-    inchange();
-    ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_TRUE(ui.messages()[0].contains(QStringLiteral("99999 arcs")));
-    K.AjoutFichierArcs = false; // alone it fits exactly
-    LitFichierArcs(fichier(long_, QStringLiteral("long.dat")));
-    EXPECT_EQ(K.NbArcs, 99999);
+    std::string deja;
+    for (int i = 0; i < 870; ++i)
+        deja += ligneArc(5, 6, 4, "0010.000", "0010");
+    const QString chargees = fichier(deja, QStringLiteral("deja.dat"));
+    struct Cas {
+        bool ajout;
+        int lignes;
+        const char* texte; // empty: the file is read
+    } cas[] = {
+        // Read as a new table, the arcs loaded before do not count.
+        {false, 100000, "Le fichier %1 compte 100000 arcs, plus que les 99999 que peut contenir la table des arcs : "
+                        "il n'a pas été lu."},
+        {false, 99999, ""},
+        {true, 99130, "Le fichier %1 compte 99130 arcs : avec les 870 arcs déjà chargés, la table des arcs "
+                      "dépasserait 99999 arcs. Il n'a pas été lu."},
+        {true, 99129, ""},
+    };
+    for (const Cas& c : cas) {
+        K.AjoutFichierArcs = false;
+        LitFichierArcs(chargees);
+        ui.efface();
+        const QString chemin = fichier(long_.substr(0, static_cast<std::size_t>(c.lignes) * l.size()),
+                                       QStringLiteral("long%1.dat").arg(c.lignes));
+        K.AjoutFichierArcs = c.ajout;
+        if (*c.texte == '\0') {
+            LitFichierArcs(chemin);
+            EXPECT_EQ(K.NbArcs, c.ajout ? 870 + c.lignes : c.lignes);
+            continue;
+        }
+        try {
+            LitFichierArcs(chemin);
+            ADD_FAILURE() << c.lignes;
+        } catch (const ErreurExecution& e) {
+            EXPECT_TRUE(e.expliquee());
+            EXPECT_EQ(e.description(), QString::fromUtf8(c.texte).arg(chemin));
+        }
+        // The reader leaves the one box to the command that asked for the file.
+        EXPECT_TRUE(ui.messages().empty());
+        ASSERT_EQ(K.NbArcs, 870);
+        EXPECT_EQ(K.Arcs[870].CodeOrigine, 5);
+    }
+    K.AjoutFichierArcs = false;
 }
 
 TEST_F(FichierArcs, ALineIsWrittenByteForByteWithBlanksForAnUnresolvedEnd)

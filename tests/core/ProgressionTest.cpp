@@ -1,4 +1,4 @@
-// The progress panel, the file check and the hhmm conversions.
+// The progress panel and the file check.
 #include "core/Progression.h"
 #include "platform/RepondeurScripte.h"
 #include "support/Reseau.h"
@@ -66,20 +66,4 @@ TEST(FichierExiste, FilesFoldersAndTheirMessages)
     EXPECT_TRUE(FichierExiste(dir.filePath(QStringLiteral("*.dat"))));
     EXPECT_TRUE(FichierExiste(dir.filePath(QStringLiteral("F.DAT"))));        // a name copied from Windows
     EXPECT_EQ(ui.messages().size(), 4u);
-}
-
-TEST(Heures, ConversionsBetweenHhmmAndMinutes)
-{
-    struct {
-        double hhmm, minutes;
-    } versMinutes[] = {{830, 510}, {0, 0}, {959, 599}, {1275, 795}, {-30, 10}};
-    for (auto c : versMinutes)
-        EXPECT_DOUBLE_EQ(HeureEnMinutes(c.hhmm), c.minutes) << c.hhmm;
-    EXPECT_DOUBLE_EQ(ChaineHeureEnMinutes(QStringLiteral("0830")), 510);
-    EXPECT_DOUBLE_EQ(ChaineHeureEnMinutes(QStringLiteral("830")), 4980);
-    struct {
-        double minutes, hhmm;
-    } versHeures[] = {{510, 830}, {59, 59}, {60, 100}, {-90, -130}, {75.5, 115.5}, {0, 0}, {1439, 2359}};
-    for (auto c : versHeures)
-        EXPECT_DOUBLE_EQ(MinutesEnHeure(c.minutes), c.hhmm) << c.minutes;
 }

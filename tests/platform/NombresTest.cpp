@@ -3,9 +3,125 @@
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <optional>
+#include <random>
 #include <gtest/gtest.h>
 
 using namespace kelmo;
+
+namespace {
+
+// The leading-number rule written out plainly, as the oracle of the fast
+// reading: blanks anywhere are dropped, then the sign, digits, one decimal
+// point and digits, an exponent with digits; what was taken goes through the
+// library's correctly rounded conversion. No value when it overflows.
+std::optional<double> valeurSelonLaRegle(std::string_view texte, bool virgule)
+{
+    std::string t;
+    for (char c : texte)
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+            t.push_back(c);
+    std::size_t i = 0;
+    auto chiffre = [&] { return i < t.size() && t[i] >= '0' && t[i] <= '9'; };
+    bool negatif = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        negatif = t[i++] == '-';
+    std::string n = "0";
+    bool chiffres = false;
+    while (chiffre()) {
+        n.push_back(t[i++]);
+        chiffres = true;
+    }
+    if (i < t.size() && (t[i] == '.' || (virgule && t[i] == ','))) {
+        n.push_back('.');
+        ++i;
+        while (chiffre()) {
+            n.push_back(t[i++]);
+            chiffres = true;
+        }
+    }
+    if (!chiffres)
+        return 0.0;
+    if (i < t.size() && std::strchr("EeDd", t[i])) {
+        std::size_t j = i + 1;
+        std::string e = "e";
+        if (j < t.size() && (t[j] == '+' || t[j] == '-'))
+            e.push_back(t[j++]);
+        const std::size_t premier = j;
+        while (j < t.size() && t[j] >= '0' && t[j] <= '9')
+            e.push_back(t[j++]);
+        if (j > premier)
+            n += e;
+    }
+    double v = 0;
+    if (std::from_chars(n.data(), n.data() + n.size(), v).ec == std::errc::result_out_of_range)
+        return std::nullopt;
+    return negatif ? -v : v;
+}
+
+std::optional<double> valeurLue(std::string_view texte, bool virgule)
+{
+    try {
+        return ValeurNombre(texte, virgule);
+    } catch (const ErreurExecution&) {
+        return std::nullopt;
+    }
+}
+
+// The "####.###" step as stated: a text that is one number comes back
+// rounded to three decimals (half away from zero), any other text as its
+// leading number.
+std::optional<double> reformateeSelonLaRegle(std::string_view texte)
+{
+    const std::optional<double> v = valeurSelonLaRegle(texte, true);
+    if (!v || !TexteEstNombre(texte))
+        return v;
+    const std::optional<double> r = valeurSelonLaRegle(FormatMotif(std::fabs(*v), "0.000", '.'), false);
+    if (!r)
+        return r;
+    return *v < 0 ? -*r : *r;
+}
+
+std::optional<double> reformatee(std::string_view texte)
+{
+    try {
+        return ValeurReformatee3Decimales(texte);
+    } catch (const ErreurExecution&) {
+        return std::nullopt;
+    }
+}
+
+bool memesBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// Column texts as files hold them, and the odd ones a damaged file may.
+std::string texteAleatoire(std::mt19937& g)
+{
+    static const char alphabet[] = "0123456789012345678901234567890123456789 .,+-EeDdx\t";
+    std::uniform_int_distribution<int> longueur(0, 12), lettre(0, sizeof alphabet - 2), genre(0, 3);
+    if (genre(g) == 0) {
+        // A well-formed column: zero-padded integer part and a few decimals.
+        std::uniform_int_distribution<int> entiers(1, 8), decimales(0, 5), chiffre(0, 9);
+        std::string t = std::uniform_int_distribution<int>(0, 5)(g) == 0 ? "-" : "";
+        for (int k = entiers(g); k > 0; --k)
+            t.push_back(static_cast<char>('0' + chiffre(g)));
+        if (const int d = decimales(g); d > 0) {
+            t.push_back(std::uniform_int_distribution<int>(0, 3)(g) == 0 ? ',' : '.');
+            for (int k = d; k > 0; --k)
+                t.push_back(static_cast<char>('0' + chiffre(g)));
+        }
+        return t;
+    }
+    std::string t;
+    for (int k = longueur(g); k > 0; --k)
+        t.push_back(alphabet[lettre(g)]);
+    return t;
+}
+
+} // namespace
 
 TEST(LectureNombre, ColumnTextsReadAsTheLeadingNumber)
 {
@@ -21,6 +137,32 @@ TEST(LectureNombre, ColumnTextsReadAsTheLeadingNumber)
     };
     for (const Cas& c : cas)
         EXPECT_DOUBLE_EQ(ValeurNombre(std::string_view(c.texte), c.virgule), c.attendu) << c.texte;
+}
+
+TEST(LectureNombre, TheFastReadingGivesWhatTheRuleGivesToTheLastBit)
+{
+    std::mt19937 g(20240611);
+    std::vector<std::string> textes = {"00000000000000000000012.5", "12345678901234567890", "9007199254740993",
+                                       "0.1E-22", "1E22", "1E23", "1.7976931348623157E308", "1E309", "1E-400",
+                                       "4.9E-324", "0.000000000000000000000000001", "-0", "-0.000", "1 2.5 E 1",
+                                       "1E+ 5", "5D", "1E50", "3.4E38", "123456789012.345", "12345678901234567890.",
+                                       ".12345678901234567890123", "-0.00000000000000000000000000001D5"};
+    for (int k = 0; k < 200000; ++k)
+        textes.push_back(texteAleatoire(g));
+    for (const std::string& t : textes) {
+        for (bool virgule : {false, true}) {
+            const std::optional<double> attendu = valeurSelonLaRegle(t, virgule), lu = valeurLue(t, virgule);
+            ASSERT_EQ(lu.has_value(), attendu.has_value()) << t;
+            if (attendu) {
+                ASSERT_TRUE(memesBits(*lu, *attendu)) << t << " " << *lu << " " << *attendu;
+            }
+        }
+        const std::optional<double> attendu = reformateeSelonLaRegle(t), lu = reformatee(t);
+        ASSERT_EQ(lu.has_value(), attendu.has_value()) << t;
+        if (attendu) {
+            ASSERT_TRUE(memesBits(*lu, *attendu)) << t << " " << *lu << " " << *attendu;
+        }
+    }
 }
 
 TEST(LectureNombre, AFrenchLocaleDoesNotChangeTheParse)
@@ -49,6 +191,22 @@ TEST(ArrondiEntiers, HalvesGoToTheEvenNeighbourAndOverflowRaises)
         FAIL();
     } catch (const ErreurExecution& e) {
         EXPECT_EQ(e.numero(), 6);
+    }
+}
+
+TEST(ChampsSimples, AValueBeyondSinglePrecisionIsAnOverflowNeverAnInfinity)
+{
+    const float max = std::numeric_limits<float>::max();
+    for (double v : {0.0, -12.5, 3.4e38, -3.4e38, static_cast<double>(max), 1e-50})
+        EXPECT_EQ(EnSimple(v), static_cast<float>(v)) << v;
+    for (double v : {1e39, -1e39, 1e50, 3.5e38, std::numeric_limits<double>::infinity(),
+                     std::numeric_limits<double>::quiet_NaN()}) {
+        try {
+            EnSimple(v);
+            FAIL() << v;
+        } catch (const ErreurExecution& e) {
+            EXPECT_EQ(e.numero(), ErrDepassement) << v;
+        }
     }
 }
 

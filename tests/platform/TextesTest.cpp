@@ -33,16 +33,6 @@ TEST(CodePageAnsi, AccentsAndTheEuroSurviveARoundTrip)
     EXPECT_EQ(EncodeAnsi(QStringLiteral("日")), "?");
 }
 
-TEST(CodePageAnsi, LinesEndWithCrLfLoneLfOrLoneCr)
-{
-    auto l = DecoupeLignes("a\r\nb\nc\rd");
-    ASSERT_EQ(l.size(), 4u);
-    EXPECT_EQ(l[3], "d");
-    EXPECT_EQ(DecoupeLignes("a\r\n").size(), 1u);
-    EXPECT_EQ(DecoupeLignes("a\r\n\r\n").size(), 2u);
-    EXPECT_TRUE(DecoupeLignes("").empty());
-}
-
 TEST(Chemins, WindowsSubPathsAndNamesInAnotherCase)
 {
     EXPECT_EQ(Joint(QStringLiteral("/home/u/kelmo"), QStringLiteral("\\data\\noeuds")),
