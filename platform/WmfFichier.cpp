@@ -101,6 +101,7 @@ QImage ImageDepuisWmf(const FichierWmf& fichier, QSize tailleParDefaut)
     QPainter p(&image);
     Lecteur lecteur;
     lecteur.DefinitCible(QRectF(0, 0, l, h), fenetre);
+    lecteur.DefinitDureeMax(DureeMaxImageWmf);
     lecteur.Joue(p, fichier.meta);
     return image;
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,7 +34,9 @@ std::optional<FichierWmf> LitFichierWmf(const std::string& octets);
 
 // A metafile file drawn on a white image: at the size declared by a
 // placeable header (PixelsParPouce), else at its window extent, else at
-// `tailleParDefaut`; never more than 4096 pixels a side (drawn smaller, same shape).
+// `tailleParDefaut`; never more than 4096 pixels a side (drawn smaller, same
+// shape). Drawing stops after DureeMaxImageWmf, keeping what is drawn.
+constexpr std::chrono::milliseconds DureeMaxImageWmf{3000};
 QImage ImageDepuisWmf(const FichierWmf& fichier, QSize tailleParDefaut = QSize(640, 480));
 
 // A metafile file from disk drawn as a background picture (ImageDepuisWmf).

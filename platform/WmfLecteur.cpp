@@ -89,6 +89,8 @@ struct Lecteur::Etat {
     QFont policeQt;     // the Qt font of policeQtDe
     Police policeQtDe;
     bool policeQtPrete = false;
+    std::optional<std::chrono::milliseconds> dureeMax;
+    bool interrompu = false;
 };
 
 Lecteur::Lecteur() : etat_(std::make_shared<Etat>()) {}
@@ -100,7 +102,12 @@ void Lecteur::Reinitialise()
     etat_->cible = ancien.cible;
     etat_->fenetreInitiale = ancien.fenetreInitiale;
     etat_->avecCible = ancien.avecCible;
+    etat_->dureeMax = ancien.dureeMax;
 }
+
+void Lecteur::DefinitDureeMax(std::chrono::milliseconds duree) { etat_->dureeMax = duree; }
+
+bool Lecteur::Interrompu() const { return etat_->interrompu; }
 
 void Lecteur::DefinitCible(const QRectF& cible, const QRect& fenetreInitiale)
 {
@@ -556,12 +563,21 @@ std::size_t Seance::Joue(const std::vector<uint16_t>& w, std::size_t depuis)
     p_.setRenderHint(QPainter::Antialiasing, false);
     p_.setRenderHint(QPainter::TextAntialiasing, false);
     AppliqueFenetre();
+    using Horloge = std::chrono::steady_clock;
+    const Horloge::time_point limite = e_.dureeMax ? Horloge::now() + *e_.dureeMax : Horloge::time_point::max();
+    e_.interrompu = false;
     std::size_t i = depuis;
-    while (i + 3 <= w.size()) {
+    for (unsigned compte = 0; i + 3 <= w.size(); ++compte) {
         const uint32_t taille = w[i] | (static_cast<uint32_t>(w[i + 1]) << 16);
         const uint16_t f = w[i + 2];
         if (taille < 3 || taille > w.size() - i || f == META_EOF)
             break;
+        // One record fills at most the picture: looking every 16 records
+        // overshoots the time by a fraction of a second at worst.
+        if (e_.dureeMax && compte % 16 == 0 && Horloge::now() >= limite) {
+            e_.interrompu = true;
+            break;
+        }
         if (f != META_MOVETO && f != META_LINETO)
             VideLignes();
         n_ = taille - 3;

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QRect>
 #include <QRectF>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,6 +37,12 @@ public:
     // where it stopped (the end of the records, or where a malformed record
     // starts).
     std::size_t Joue(QPainter& peintre, const Metafichier& meta, std::size_t depuisMot = 0);
+    // Pictures from other programs: each Joue stops once `duree` has passed
+    // (looked at every few records), so that a file of a million full-page
+    // fills cannot hold the program; what was painted by then stays.
+    void DefinitDureeMax(std::chrono::milliseconds duree);
+    // True when the last Joue stopped for its time.
+    bool Interrompu() const;
 
     struct Etat;
 

@@ -67,3 +67,22 @@ std::vector<int32_t> ArcsDuType(int16_t mode, int32_t nbArcs)
 }
 
 } // namespace kelmo
+
+namespace kelmo {
+
+void PrechargeArcs(const std::vector<int32_t>& arcs, std::size_t j)
+{
+    constexpr std::size_t AvanceArc = 16, AvanceNoeuds = 8;
+    const std::size_t nbTable = K.Arcs.size();
+    if (j + AvanceArc < arcs.size() && static_cast<std::size_t>(arcs[j + AvanceArc]) < nbTable)
+        __builtin_prefetch(K.Arcs.data() + arcs[j + AvanceArc]);
+    if (j + AvanceNoeuds < arcs.size() && static_cast<std::size_t>(arcs[j + AvanceNoeuds]) < nbTable) {
+        const Arc& a = K.Arcs[static_cast<std::size_t>(arcs[j + AvanceNoeuds])];
+        const std::size_t nbNoeuds = K.Noeuds.size();
+        for (const int16_t n : {a.IndiceOrigine, a.IndiceDestination})
+            if (n >= 0 && static_cast<std::size_t>(n) < nbNoeuds)
+                __builtin_prefetch(K.Noeuds.data() + n);
+    }
+}
+
+} // namespace kelmo

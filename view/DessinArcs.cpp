@@ -143,7 +143,10 @@ void DessineArcsType(const TypeArc& type)
         lot.clear();
     };
 
-    for (const int32_t i : ArcsDuType(type.Code, nbArcs)) {
+    const std::vector<int32_t> arcs = ArcsDuType(type.Code, nbArcs);
+    for (std::size_t j = 0; j < arcs.size(); ++j) {
+        PrechargeArcs(arcs, j);
+        const int32_t i = arcs[j];
         const Arc& a = K.Arcs[i];
         AfficheProgression(nbArcs, i, message);
         try {

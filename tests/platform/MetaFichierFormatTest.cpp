@@ -401,3 +401,31 @@ TEST(MetaFichierFormat, UnTexteSousUneFenetreTresInegaleSeDessineSansPlanter)
         }
     }
 }
+
+TEST(MetaFichierFormat, UnLecteurSansTempsSArreteAuPremierEnregistrementEtPeutReprendre)
+{
+    // A file of full-page fills would hold the program for minutes: the
+    // player of a picture from a file stops once its time is out.
+    Metafichier m;
+    m.Selectionne(m.CreeBrosse({BS_SOLID, 0x0000FF, 0}));
+    for (int k = 0; k < 100; ++k)
+        m.Rectangle(0, 0, 40, 40);
+    QImage im = ImageBlanche(40, 40);
+    Lecteur l;
+    l.DefinitDureeMax(std::chrono::milliseconds(0));
+    std::size_t fait;
+    {
+        QPainter p(&im);
+        fait = l.Joue(p, m);
+    }
+    EXPECT_TRUE(l.Interrompu());
+    EXPECT_EQ(fait, 0u);
+    EXPECT_EQ(PixelDe(im, 20, 20), 0xFFFFFF);
+    l.DefinitDureeMax(std::chrono::milliseconds(60000));
+    {
+        QPainter p(&im);
+        EXPECT_EQ(l.Joue(p, m, fait), m.Mots().size());
+    }
+    EXPECT_FALSE(l.Interrompu());
+    EXPECT_EQ(PixelDe(im, 20, 20), 0x0000FF);
+}
