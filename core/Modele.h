@@ -132,6 +132,9 @@ struct BarreEtat {
     bool ProgressionVisible = false;
     int ProgressionPourcent = 0;
     std::function<void()> Repeint;
+    // Lets the window process its pending events during a long drawing (the
+    // relief calls it once per node); empty without a window.
+    std::function<void()> TraiteEvenements;
 };
 
 struct DonneesKelmo {

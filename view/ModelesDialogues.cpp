@@ -918,6 +918,25 @@ void TraceArcs_DXFCouleurNoeuds_Change(int valeur)
         K.EpaisseurArcsDXF = ValeurNombre(*r);
 }
 
+namespace {
+
+// True when the text begins (after blanks and a sign) with a digit, or a
+// decimal point and a digit: the leading-number rule finds a number there.
+bool commenceParNombre(const QString& texte)
+{
+    int i = 0;
+    const int n = static_cast<int>(texte.size());
+    while (i < n && (texte[i] == QLatin1Char(' ') || texte[i] == QLatin1Char('\t')))
+        ++i;
+    if (i < n && (texte[i] == QLatin1Char('+') || texte[i] == QLatin1Char('-')))
+        ++i;
+    if (i < n && texte[i] == QLatin1Char('.'))
+        ++i;
+    return i < n && texte[i].isDigit();
+}
+
+} // namespace
+
 void Kelmo_menCouleur_Click()
 {
     const QString invite = QStringLiteral(
@@ -929,7 +948,8 @@ void Kelmo_menCouleur_Click()
         "     5 = gris clair modifiable (stat.)\r");
     const std::optional<QString> r =
         Ui().Saisie(invite, QStringLiteral("Eclaircissement de la couleur"), TexteAvecSigne(K.CoefEclaircissement));
-    if (r)
+    // An empty answer or one without a number keeps the palette, as a cancel.
+    if (r && commenceParNombre(*r))
         K.CoefEclaircissement = ValeurNombre(*r);
 }
 
