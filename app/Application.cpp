@@ -6,6 +6,7 @@
 #include "core/Modele.h"
 #include "core/Projection.h"
 #include "platform/Dialogues.h"
+#include "relief/CoutsGeneralises.h"
 #include "view/DessinNoeuds.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ void installeCrochets(Kelmo& k)
         largeur = k.ImaZone().Width();
     };
     c.MiseEnPage = [&k] { k.Kelmo_Form_Resize(); };
+    c.CalculeCouts = [] { InitialiseCouts(); };
     DefinitCrochetsDemarrage(std::move(c));
 }
 } // namespace

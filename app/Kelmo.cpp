@@ -8,12 +8,16 @@
 #include "core/Menus.h"
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
+#include "relief/DessinRelief.h"
+#include "relief/formes/FenetresRelief.h"
 #include "view/DessinNoeuds.h"
 #include "view/LiensDialogues.h"
 #include "view/Redessin.h"
 #include "view/formes/FenetresDialogues.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -111,6 +115,8 @@ Kelmo::Kelmo(QWidget* parent) : QMainWindow(parent)
     installeCommandes();
     installeLiens();
     InstalleDialoguesAffichage(this);
+    InstalleCommandesRelief(this);
+    K.StatusBar.TraiteEvenements = [this] { traiteEvenementsPendantRelief(); };
     ima_.Repeint = [this] { vueIma_->update(); };
     imaVec_.Repeint = [this] { vueImaVec_->update(); };
     K.StatusBar.Repeint = [this] { SynchroniseEtat(); };
@@ -122,6 +128,8 @@ Kelmo::Kelmo(QWidget* parent) : QMainWindow(parent)
 Kelmo::~Kelmo()
 {
     DetruitDialoguesAffichage();
+    DetruitFenetresRelief();
+    K.StatusBar.TraiteEvenements = nullptr;
     Liens().Kelmo_Form_Resize = [] {};
     K.StatusBar.Repeint = nullptr;
     DefinitIma(nullptr);
@@ -308,8 +316,40 @@ void Kelmo::installeLiens()
     Liens().Kelmo_Form_Resize = [this] { Kelmo_Form_Resize(); };
 }
 
+bool Kelmo::occupeParRelief() const { return ReliefEnCours(); }
+
+void Kelmo::traiteEvenementsPendantRelief()
+{
+    if (!occupeParRelief())
+        return;
+    SynchroniseMenus();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void Kelmo::closeEvent(QCloseEvent* evenement)
+{
+    if (occupeParRelief()) {
+        // The relief stops after its current node; the window closes then.
+        fermetureDemandee_ = true;
+        DemandeArretRelief();
+        evenement->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(evenement);
+}
+
 bool Kelmo::ExecuteMenu(const QString& nom)
 {
+    if (occupeParRelief()) {
+        // During a relief only the about box and the quit request answer.
+        if (nom == u"menSortie") {
+            fermetureDemandee_ = true;
+            DemandeArretRelief();
+            return true;
+        }
+        if (nom != u"menAPropos")
+            return false;
+    }
     bool fait = false;
     try {
         fait = ExecuteCommande(nom);
@@ -322,11 +362,16 @@ bool Kelmo::ExecuteMenu(const QString& nom)
     SynchroniseEtat();
     vueIma_->update();
     vueImaVec_->update();
+    if (fermetureDemandee_ && !occupeParRelief()) {
+        fermetureDemandee_ = false;
+        Kelmo_menSortie_Click();
+    }
     return fait;
 }
 
 void Kelmo::SynchroniseMenus()
 {
+    const bool occupe = occupeParRelief();
     for (const DefinitionMenu& d : TableMenus()) {
         const QString nom = QString::fromUtf8(d.nom);
         const EtatMenu& e = K.Menu(nom);
@@ -345,10 +390,12 @@ void Kelmo::SynchroniseMenus()
         if (a->isCheckable())
             a->setChecked(e.Checked);
         // An item whose subsystem has no command yet stays visible, disabled.
-        a->setEnabled(e.Enabled && CommandeEnregistree(nom));
+        const bool libre = !occupe || nom == u"menAPropos" || nom == u"menSortie";
+        a->setEnabled(libre && e.Enabled && CommandeEnregistree(nom));
         a->setVisible(e.Visible);
     }
     barre_->setVisible(K.Menu(QStringLiteral("menZoomBarreOutils")).Checked);
+    barre_->setEnabled(!occupe);
 }
 
 void Kelmo::SynchroniseEtat()
@@ -360,7 +407,11 @@ void Kelmo::SynchroniseEtat()
     }
     progression_->setVisible(b.ProgressionVisible);
     progression_->setValue(std::clamp(b.ProgressionPourcent, 0, 100));
-    statusBar()->repaint();
+    // A relief gives the window its events itself: a request is enough then.
+    if (occupeParRelief())
+        statusBar()->update();
+    else
+        statusBar()->repaint();
 }
 
 void Kelmo::Kelmo_Form_Resize()
@@ -414,6 +465,8 @@ void Kelmo::Kelmo_menImageVectorielle_Click()
 
 void Kelmo::Kelmo_BarreDOutils_ButtonClick(int index)
 {
+    if (occupeParRelief())
+        return;
     try {
         ActionBarreOutils(index);
     } catch (const std::exception&) {
@@ -433,6 +486,8 @@ void Kelmo::Kelmo_Ima_MouseDown(int, int, double x, double y)
 
 void Kelmo::Kelmo_Ima_MouseUp(int bouton, int shift, double x, double y)
 {
+    if (occupeParRelief())
+        return; // the map's clicks change the view or the network
     try {
         RouteClic(bouton, shift, x, y, XAppuiSouris, YAppuiSouris);
     } catch (const std::exception&) {

@@ -75,6 +75,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
 
 private:
     void construitMenus();
@@ -84,6 +85,10 @@ private:
     void installeCommandes();
     void installeLiens();
     void appliqueCurseurIma();
+    // While a relief is drawn: the pending events, with every command that
+    // would change what it draws greyed and refused.
+    void traiteEvenementsPendantRelief();
+    bool occupeParRelief() const;
 
     ZoneImageBitmap ima_, imaVec_;
     std::map<QString, QAction*> actions_;
@@ -102,6 +107,7 @@ private:
     QProgressBar* progression_ = nullptr;
     MiseEnPageCarte miseEnPage_;
     bool curseurCroix_ = false;
+    bool fermetureDemandee_ = false; // asked during a relief: closes once it stops
 };
 
 // The one main window of the run (nullptr before it is created).

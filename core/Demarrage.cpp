@@ -221,6 +221,7 @@ void InitialiseKelmo()
     // 15. Option dialogs.
     etape([] { DefinitDefautsOptionsRelief(); });
     etape([] { DefinitDefautsCouts(); });
+    etape([&] { appelle(c.CalculeCouts); });
     etape([] { DefinitDefautsSeuilsAffichage(); });
     etape([&] {
         appelle(c.ChargeStatistiques);

@@ -22,6 +22,9 @@ struct CrochetsDemarrage {
     // design size when empty.
     std::function<void(double& hauteur, double& largeur)> TailleIma;
     std::function<void()> MiseEnPage;         // layout of the picture areas
+    // The costs per km of the relief from the cost parameters' defaults, so
+    // that a cost relief never starts from empty costs.
+    std::function<void()> CalculeCouts;
 };
 
 void DefinitCrochetsDemarrage(CrochetsDemarrage crochets);

@@ -8,6 +8,7 @@
 #include "core/modeles/ModeleAspectVisuelArcs.h"
 #include "core/modeles/ModeleAspectVisuelNoeuds.h"
 #include "core/modeles/ModeleCouts.h"
+#include "core/modeles/ModeleCoutsKilometriques.h"
 #include "core/modeles/ModeleModifArcs.h"
 #include "core/modeles/ModeleModifNoeuds.h"
 #include "core/modeles/ModeleOptionsRedess.h"
@@ -32,6 +33,7 @@ struct FormesKelmo {
     ModeleAnamorphose frmAnamorphose;
     ModeleOptionsRelief OptionsRelief;
     ModeleCouts Coûts;
+    ModeleCoutsKilometriques CoûtsKilométriques;
     ModeleStatistiques Statistiques;
 };
 

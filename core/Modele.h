@@ -105,6 +105,17 @@ struct ArcValeur {
 constexpr int NbMaxValeursNoeuds = 6000;
 constexpr int NbMaxArcsValeurs = 18000;
 
+// A relief triangle kept for the painter's order and the 3-D export: three
+// rows of SommetsFacettes, the link types along two of its sides and its
+// shade. A slot whose three vertex rows add up to 0 is free.
+struct Facette {
+    int32_t Sommet1 = 0, Sommet2 = 0, Sommet3 = 0;
+    int16_t CodeMode1 = 0; // link type of the arc along corners 1-3 (0: none)
+    int16_t CodeMode2 = 0; // link type of the arc along corners 1-2 (0: none)
+    ::kelmo::Couleur Couleur = 0;
+    float Profondeur = 0;  // depth key of the painter's order
+};
+
 // A menu command's state, which the drawing code reads as program state.
 struct EtatMenu {
     bool Enabled = true;
@@ -121,6 +132,9 @@ struct BarreEtat {
     bool ProgressionVisible = false;
     int ProgressionPourcent = 0;
     std::function<void()> Repeint;
+    // Lets the window process its pending events during a long drawing (the
+    // relief calls it once per node); empty without a window.
+    std::function<void()> TraiteEvenements;
 };
 
 struct DonneesKelmo {
@@ -196,8 +210,15 @@ struct DonneesKelmo {
     float VitesseGainVirtuel = 0;
     double VitesseMinimale = 0;
     int32_t CodeModeRelief1 = 0, CodeModeRelief2 = 0, CodeModeRelief3 = 0;
+    // The facet tables: their first size (the tables grow past it), the
+    // rows in use, and the tables (row and slot 0 unused). A vertex row holds
+    // picture x, picture y and height z in columns 1 to 3.
     int32_t NbMaxFacettes = 0;
-    int16_t NbMaxSommets = 0;
+    int32_t NbMaxSommets = 0;
+    int32_t NbFacettes = 0;
+    int32_t NbSommets = 0;
+    std::vector<Facette> Facettes = std::vector<Facette>(1);
+    std::vector<std::array<float, 4>> SommetsFacettes = std::vector<std::array<float, 4>>(1);
     QString TypeCout;
     float CoefTarifTGV = 0, ValeurTempsFrance = 0, ValeurTempsAllemagne = 0, VitesseCoutTGV = 0,
           VitesseCoutAutoroute1 = 0;
@@ -205,6 +226,17 @@ struct DonneesKelmo {
     double NombrePassagers = 0, NiveauRevenuSmic = 0, PuissanceFiscale = 0, CoefClasseFer = 0,
            LongueurDeplacementKm = 0;
     double ValeurTempsNationalite = 0;
+    // Costs per km of the three parameter sets (France, Allemagne, Espagne),
+    // their minima, and those of the arc being built.
+    double CoutKmRoute = 0, CoutKmAutoroute = 0, CoutKmTGV = 0, CoutKmMinimal3 = 0;
+    float CoutKmTrain = 0;
+    double CoutKmRoute1 = 0, CoutKmMinimal1 = 0;
+    float CoutKmAutoroute1 = 0;
+    double CoutKmRoute2 = 0, CoutKmMinimal2 = 0;
+    float CoutKmAutoroute2 = 0;
+    double CoutKmMinimal = 0;
+    double CoutKmModeCourant = 0, CoutKmModeCourant2 = 0, CoutKmModeCourant3 = 0;
+    float CoutKmModeCourantR4 = 0;
 
     // --- values, flows and classes ---
     std::vector<Classe> Classes = std::vector<Classe>(1);

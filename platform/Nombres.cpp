@@ -581,4 +581,17 @@ QString FormatDieses2(double valeur, char separateur)
     return (valeur < 0 && r > 0 ? QStringLiteral("-") : QString()) + t;
 }
 
+bool CommenceParNombre(const QString& texte)
+{
+    qsizetype i = 0;
+    const qsizetype n = texte.size();
+    while (i < n && (texte[i] == QLatin1Char(' ') || texte[i] == QLatin1Char('\t')))
+        ++i;
+    if (i < n && (texte[i] == QLatin1Char('+') || texte[i] == QLatin1Char('-')))
+        ++i;
+    if (i < n && texte[i] == QLatin1Char('.'))
+        ++i;
+    return i < n && texte[i].isDigit();
+}
+
 } // namespace kelmo

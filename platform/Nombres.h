@@ -16,6 +16,9 @@ namespace kelmo {
 // (files written under a French regional setting).
 double ValeurNombre(std::string_view texte, bool virguleDecimale = false);
 double ValeurNombre(const QString& texte, bool virguleDecimale = false);
+// True when the text begins (after blanks and a sign) with a digit, or a
+// decimal point and a digit: the leading-number rule finds a number there.
+bool CommenceParNombre(const QString& texte);
 
 // Storing into 16- and 32-bit integers: nearest integer, halves to the even
 // neighbour; a value outside the range raises error 6 (overflow).

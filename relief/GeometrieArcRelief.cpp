@@ -3,21 +3,13 @@
 #include "core/TableTypes.h"
 #include "core/TypesArcs.h"
 #include "platform/Nombres.h"
+#include "relief/CoutsGeneralises.h"
 
 #include <cmath>
 
 namespace kelmo {
 
-CalculHauteurArc CrochetHauteurCoût;
-CalculHauteurArc CrochetHauteurBaséSurArcVal;
-
 namespace {
-
-const bool enregistre = (EnregistreReinitialisation([] {
-                             CrochetHauteurCoût = nullptr;
-                             CrochetHauteurBaséSurArcVal = nullptr;
-                         }),
-                         true);
 
 // The tents turn over once the view is tilted past the vertical; the limit is
 // half of the program's pi in single precision, as the relief has always used.
@@ -32,6 +24,9 @@ const TypeArc* typeDe(const ParametresRelief& p, int mode)
 }
 
 bool noeudValide(int i) { return i >= 1 && i <= K.NbNoeuds && i < static_cast<int>(K.Noeuds.size()); }
+
+// A view tilted edge-on cannot be straightened back.
+bool inclinaisonReversible(const ParametresRelief& p) { return std::fabs(p.cosinus) >= 1e-6; }
 
 // Half of the straight distance between the two ends, with the tilt undone on
 // the picture's vertical axis.
@@ -93,6 +88,8 @@ bool GeometrieArcRelief(const ParametresRelief& p, double& hauteur, double temps
     switch (p.valuation) {
     case ValuationRelief::FichierRelief3D:
     case ValuationRelief::Temps: {
+        if (!inclinaisonReversible(p))
+            return false;
         const double c = demiCorde(p, x1, y1, x2, y2);
         corde = c;
         const TypeArc* t = typeDe(p, mode);
@@ -130,20 +127,48 @@ bool GeometrieArcRelief(const ParametresRelief& p, double& hauteur, double temps
             h = v > p.vitesseReference ? r : -r;
         break;
     }
-    case ValuationRelief::Coût:
-    case ValuationRelief::BaséSurArcVal: {
-        const CalculHauteurArc& calcul =
-            p.valuation == ValuationRelief::Coût ? CrochetHauteurCoût : CrochetHauteurBaséSurArcVal;
-        if (!calcul) {
-            h = 0;
-            break;
-        }
-        // The installed computation gives the height before the turn-over
-        // of a view tilted past the vertical, which is common to all.
-        double hc = hauteur;
-        if (!calcul(hc, tempsArc, corde, mode, x1, y1, x2, y2, numeroArc, indiceOrigine, indiceDestination))
+    case ValuationRelief::Coût: {
+        if (!noeudValide(indiceOrigine) || !noeudValide(indiceDestination) || !inclinaisonReversible(p))
             return false;
-        h = hc;
+        const TypeArc* t = typeDe(p, mode);
+        if (!t)
+            return false;
+        CalculeCoutsEntreZones(K.Noeuds[indiceOrigine].Code, K.Noeuds[indiceDestination].Code);
+        const double r4 = K.CoutKmModeCourantR4;
+        double cout = 0, signe = 1;
+        if (t->Nom == u"TGV") {
+            cout = K.CoutKmModeCourant;
+            signe = cout > r4 ? -1 : 1;
+        } else if (t->Nom == u"Route70") {
+            cout = r4;
+        } else if (t->Nom == u"Autoroute") {
+            cout = K.CoutKmModeCourant2;
+            signe = cout > r4 ? -1 : 1;
+        } else if (t->Nom == u"Train") {
+            cout = K.CoutKmModeCourant3;
+            signe = cout > r4 ? -1 : 1;
+        } else {
+            return false; // no cost for this link type
+        }
+        const double r = cout / K.CoutKmMinimal;
+        if (!(r >= 1))
+            return false;
+        // The tent's half base, as the time valuation takes it, so that a
+        // cost ratio folds the arc as a speed ratio would.
+        const double c = demiCorde(p, x1, y1, x2, y2);
+        corde = c;
+        h = signe * c * std::sqrt(r * r - 1) * p.sinus;
+        break;
+    }
+    case ValuationRelief::BaséSurArcVal: {
+        if (!(tempsArc >= 0))
+            return false;
+        double v = std::pow(tempsArc, 0.3) / p.echelle;
+        if (mode == 3)
+            v = 0;
+        else if (mode == 6)
+            v = v * (2.0 / 3.0);
+        h = -v * p.sinus;
         break;
     }
     case ValuationRelief::PasDeValuation:

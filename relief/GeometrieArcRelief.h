@@ -4,7 +4,6 @@
 // measure the arc's travel time (or value) at the reference speed.
 #include <QString>
 #include <cstdint>
-#include <functional>
 
 namespace kelmo {
 
@@ -30,24 +29,14 @@ struct ParametresRelief {
     static ParametresRelief Courants(const TableTypes* types = nullptr);
 };
 
-// Heights of the valuations built with the cost model and the arc values,
-// before the turn-over of a view tilted past the vertical:
-// same arguments and result as GeometrieArcRelief, installed by the code
-// that owns them. Until then, and again after ReinitialiseDonnees, those
-// valuations give a flat arc.
-using CalculHauteurArc = std::function<bool(double& hauteur, double tempsArc, double& corde, int mode, double x1,
-                                            double y1, double x2, double y2, int32_t numeroArc,
-                                            int indiceOrigine, int indiceDestination)>;
-extern CalculHauteurArc CrochetHauteurCoût;
-extern CalculHauteurArc CrochetHauteurBaséSurArcVal;
-
 // hauteur: the offset of the apex along the picture's vertical axis (a
 // positive value lifts it on screen, y growing downwards). corde: the arc's
 // length on entry; the time valuations write the half chord into it.
 // Returns false, leaving hauteur as passed, when the height cannot be
-// computed: a mode of no link type, a speed of 0, a square root of a
-// negative number, an arc or node number outside the tables, or a result
-// that is not a finite number.
+// computed: a mode of no link type, a speed of 0, a cost ratio below 1 or a
+// link type without a cost ("Coût"), a negative time ("BaséSurArcVal"), a
+// tilt whose cosine is below 1e-6 (the tilt cannot be undone), an arc or node
+// number outside the tables, or a result that is not a finite number.
 bool GeometrieArcRelief(double& hauteur, double tempsArc, double& corde, int mode, double x1, double y1, double x2,
                         double y2, int32_t numeroArc, int indiceOrigine, int indiceDestination);
 bool GeometrieArcRelief(const ParametresRelief& p, double& hauteur, double tempsArc, double& corde, int mode,

@@ -7,6 +7,7 @@
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "relief/LiensCarte.h"
 #include "view/ArcsParType.h"
 #include "view/CrochetsDessinCarte.h"
 #include "view/DessinArcs.h"
@@ -18,6 +19,14 @@
 namespace kelmo {
 
 namespace {
+
+// The relief and the anamorphosis reach the map drawing through these links;
+// this file is in every program that draws the map, so they are always the
+// real ones there, also after each ReinitialiseDonnees.
+const bool liensCarteInstalles = (DefinitLiensCarteParDefaut({[] { RedessineCarte(); },
+                                                              [](bool symboles, bool noms) { DessineNoeuds(symboles, noms); },
+                                                              [](const TypeArc& type) { DessineArcsType(type); }}),
+                                  true);
 
 // One recording around a step in metafile mode.
 template <class F>

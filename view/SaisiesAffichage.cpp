@@ -32,7 +32,8 @@ void Kelmo_menCouleur_Click()
         "     5 = gris clair modifiable (stat.)\r");
     const std::optional<QString> r =
         Ui().Saisie(invite, QStringLiteral("Eclaircissement de la couleur"), TexteAvecSigne(K.CoefEclaircissement));
-    if (r)
+    // An empty answer or one without a number keeps the palette, as a cancel.
+    if (r && CommenceParNombre(*r))
         K.CoefEclaircissement = ValeurNombre(*r);
 }
 

@@ -144,21 +144,81 @@ TEST_F(GeometrieArcReliefTest, HeightsThatCannotBeComputedAreReportedAndLeaveThe
     EXPECT_FALSE(ok);
 }
 
-TEST_F(GeometrieArcReliefTest, CostAndArcValueValuationsAreFlatUntilTheirComputationIsInstalled)
+TEST_F(GeometrieArcReliefTest, CoutFoldsByTheCostRatioOverTheTimeHalfChord)
 {
-    K.AngleVertical = 0.5;
-    for (const char* v : {"Coût", "BaséSurArcVal"}) {
-        K.TypeValuationRelief = QString::fromUtf8(v);
-        EXPECT_EQ(hauteur(TypeTrain().Code, 10), 0) << v;
-    }
-    CrochetHauteurCoût = [](double& h, double, double&, int, double, double, double, double, int32_t, int, int) {
-        h = 4;
-        return true;
-    };
     K.TypeValuationRelief = QStringLiteral("Coût");
-    EXPECT_EQ(hauteur(TypeTrain().Code, 10), 4);
-    K.AngleVertical = 2; // the common turn-over still applies
-    EXPECT_EQ(hauteur(TypeTrain().Code, 10), -4);
+    K.AngleVertical = 0.5;
+    const double s = std::sin(0.5);
+    K.Noeuds.resize(3);
+    K.NbNoeuds = 2;
+    K.Noeuds[1].Code = 75056; // both ends in the France zone
+    K.Noeuds[2].Code = 69123;
+    K.CoutKmRoute = 2;
+    K.CoutKmAutoroute = 3;
+    K.CoutKmTrain = 1.5f;
+    K.CoutKmTGV = 2.5;
+    K.CoutKmMinimal = 1;
+    struct Cas {
+        const char* type;
+        double attendu; // before the sine factor, half chord 10
+    } cas[] = {
+        {"TGV", -10 * std::sqrt(2.5 * 2.5 - 1)},      // dearer than the road: folds the other way
+        {"Route70", 10 * std::sqrt(2.0 * 2.0 - 1)},
+        {"Autoroute", -10 * std::sqrt(3.0 * 3.0 - 1)},
+        {"Train", 10 * std::sqrt(1.5 * 1.5 - 1)},     // cheaper than the road
+    };
+    for (const Cas& c : cas) {
+        TypeArc t;
+        ASSERT_TRUE(TypeArcParNom(QString::fromUtf8(c.type), t));
+        double h = 0, corde = 0;
+        ASSERT_TRUE(GeometrieArcRelief(h, 10, corde, t.Code, 0, 0, 20, 0, 1, 1, 2)) << c.type;
+        EXPECT_NEAR(h, c.attendu * s, 1e-9) << c.type;
+        EXPECT_NEAR(corde, 10, 1e-12) << c.type;
+    }
+    bool ok = true;
+    EXPECT_EQ(hauteur(TypeRoute50().Code, 10, &ok), 123); // no cost for that link type
+    EXPECT_FALSE(ok);
+    K.CoutKmMinimal = 3; // the train is then cheaper than the minimum: r < 1
+    EXPECT_EQ(hauteur(TypeTrain().Code, 10, &ok), 123);
+    EXPECT_FALSE(ok);
+}
+
+TEST_F(GeometrieArcReliefTest, BaseSurArcValCompressesTheTimeFieldAndFlattensTGVs)
+{
+    K.TypeValuationRelief = QStringLiteral("BaséSurArcVal");
+    K.AngleVertical = 0.5;
+    K.Echelle = 2;
+    const double s = std::sin(0.5);
+    const double base = std::pow(32.0, 0.3) / 2;
+    struct Cas {
+        int mode;
+        double temps, attendu;
+    } cas[] = {
+        {TypeTrain().Code, 32, -base * s},
+        {3, 32, 0},                         // TGV code: always flat
+        {6, 32, -base * 2 / 3 * s},         // motorway code: two thirds
+        {TypeTrain().Code, 0, 0},
+    };
+    for (const Cas& c : cas) {
+        double h = 9, corde = 77;
+        ASSERT_TRUE(GeometrieArcRelief(h, c.temps, corde, c.mode, 0, 0, 20, 0, 1, 1, 2));
+        EXPECT_NEAR(h, c.attendu, 1e-12) << c.mode;
+        EXPECT_EQ(corde, 77); // the chord is left as passed
+    }
+    double h = 9, corde = 0;
+    EXPECT_FALSE(GeometrieArcRelief(h, -1, corde, TypeTrain().Code, 0, 0, 20, 0, 1, 1, 2));
+    EXPECT_EQ(h, 9);
+}
+
+TEST_F(GeometrieArcReliefTest, AViewTiltedEdgeOnGivesNoTimeOrCostHeight)
+{
+    K.AngleVertical = std::acos(1e-7);
+    bool ok = true;
+    EXPECT_EQ(hauteur(TypeTrain().Code, 10, &ok), 123);
+    EXPECT_FALSE(ok);
+    K.AngleVertical = std::acos(2e-6); // still invertible
+    hauteur(TypeTrain().Code, 10, &ok);
+    EXPECT_TRUE(ok);
 }
 
 TEST_F(GeometrieArcReliefTest, AnUnknownValuationLeavesTheHeightAsPassed)

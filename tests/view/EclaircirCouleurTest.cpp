@@ -9,7 +9,7 @@ namespace {
 
 class EclaircirCouleurTest : public DialogueTest {};
 
-TEST_F(EclaircirCouleurTest, AnswerIsStoredUncheckedAndCancelKeepsTheCoefficient)
+TEST_F(EclaircirCouleurTest, AnyNumberIsStoredUncheckedAndCancelOrNoNumberKeepsTheCoefficient)
 {
     K.CoefEclaircissement = 5;
     repondeur->RepondTexte(std::nullopt);
@@ -24,7 +24,9 @@ TEST_F(EclaircirCouleurTest, AnswerIsStoredUncheckedAndCancelKeepsTheCoefficient
     struct Cas {
         const char* reponse;
         double valeur;
-    } cas[] = {{"3", 3}, {"7.5", 7.5}, {"abc", 0}};
+    } cas[] = {{"3", 3},     {"7.5", 7.5}, {"abc", 7.5}, // no number: kept, as a cancel
+               {"", 7.5},    {"  ", 7.5},  {"-2", -2},   // any number is taken
+               {" .5x", 0.5}, {"0", 0}};
     for (const Cas& c : cas) {
         repondeur->RepondTexte(QString::fromUtf8(c.reponse));
         Kelmo_menCouleur_Click();

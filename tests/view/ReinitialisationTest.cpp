@@ -5,7 +5,9 @@
 #include "core/Commandes.h"
 #include "core/MetaFichier.h"
 #include "core/Modele.h"
+#include "core/Images.h"
 #include "relief/GeometrieArcRelief.h"
+#include "relief/LiensCarte.h"
 #include "view/CrochetsDessinCarte.h"
 #include "view/DessinArcs.h"
 
@@ -23,11 +25,6 @@ TEST(Reinitialisation, NoHookOrGlobalSurvivesIntoTheNextTest)
     DessineArcDegrade = [](int32_t) {};
     TraceArcCouleursNoeuds = [](int, int) {};
     EcritArcsCouleursNoeudsDXF = [] {};
-    const auto hauteur = [](double&, double, double&, int, double, double, double, double, int32_t, int, int) {
-        return true;
-    };
-    CrochetHauteurCoût = hauteur;
-    CrochetHauteurBaséSurArcVal = hauteur;
     TypeArcTrace.Code = 42;
     TypeArcTrace.Nom = QStringLiteral("TGV");
     DebutMetaFichier();
@@ -43,14 +40,25 @@ TEST(Reinitialisation, NoHookOrGlobalSurvivesIntoTheNextTest)
     EXPECT_FALSE(DessineArcDegrade);
     EXPECT_FALSE(TraceArcCouleursNoeuds);
     EXPECT_FALSE(EcritArcsCouleursNoeudsDXF);
-    EXPECT_FALSE(CrochetHauteurCoût);
-    EXPECT_FALSE(CrochetHauteurBaséSurArcVal);
     EXPECT_EQ(TypeArcTrace.Code, 0);
     EXPECT_TRUE(TypeArcTrace.Nom.isEmpty());
     EXPECT_FALSE(MetaFichier.has_value());
     EXPECT_EQ(PointsPolygone[1], QPoint());
     EXPECT_EQ(NbFormesMetaFichier, 0);
     EXPECT_EQ(DCMeta(), ContexteMeta::Aucun);
+}
+
+TEST(Reinitialisation, TheReliefReachesTheRealMapDrawingAgainAfterAReset)
+{
+    ReinitialiseDonnees();
+    int enregistres = 0;
+    LiensVersCarte().RedessineCarte = [&] { ++enregistres; };
+    ReinitialiseDonnees();
+    ImagesDeTest images;
+    K.Formes.OptionsRedess.EffaceImage.Value = true;
+    LiensVersCarte().RedessineCarte();
+    EXPECT_EQ(enregistres, 0);
+    EXPECT_FALSE(images.ima.AppelsDeGenre(AppelZoneImage::Genre::Efface).empty());
 }
 
 TEST(Reinitialisation, EveryWindowsControlsGoBackToTheirFirstState)

@@ -1,0 +1,260 @@
+#include "relief/CommandesRelief.h"
+#include "core/ArcsMinimaux.h"
+#include "core/Modele.h"
+#include "core/TypesArcs.h"
+#include "platform/Dialogues.h"
+#include "platform/Nombres.h"
+#include "relief/CoutsGeneralises.h"
+#include "relief/DessinRelief.h"
+#include "relief/LiensCarte.h"
+#include "relief/VitesseMaximale.h"
+
+#include <exception>
+
+namespace kelmo {
+
+std::function<void()> CalculeVitesseReferenceArcVal;
+
+namespace {
+
+bool& visibilite(FenetreRelief f)
+{
+    switch (f) {
+    case FenetreRelief::OptionsRelief: return K.Formes.OptionsRelief.Visible;
+    case FenetreRelief::Coûts: return K.Formes.Coûts.Visible;
+    case FenetreRelief::CoûtsKilométriques: return K.Formes.CoûtsKilométriques.Visible;
+    }
+    return K.Formes.Coûts.Visible;
+}
+
+LiensFenetresRelief liensParDefaut()
+{
+    LiensFenetresRelief l;
+    l.Montre = [](FenetreRelief f, bool) { visibilite(f) = true; };
+    l.Cache = [](FenetreRelief f) { visibilite(f) = false; };
+    return l;
+}
+
+LiensFenetresRelief& liens()
+{
+    static LiensFenetresRelief l = liensParDefaut();
+    return l;
+}
+
+const bool enregistre = (EnregistreReinitialisation([] {
+                             CalculeVitesseReferenceArcVal = nullptr;
+                             RetablitFenetresRelief();
+                         }),
+                         true);
+
+void marqueValuation(const char* menu, bool coûts)
+{
+    for (const char* m : {"menValuationTemps", "menValuationCoût", "menValuationODVal", "menPasDeValuation"})
+        K.Menu(QString::fromUtf8(m)).Checked = QByteArrayView(m) == QByteArrayView(menu);
+    K.Menu(QStringLiteral("menCoûts")).Enabled = coûts;
+}
+
+// The reference speed when none of the four modes is ticked.
+double vitesseSansMode()
+{
+    const int16_t code = TypeVoieExpressInterurb().Code;
+    for (int32_t a = 1; a <= K.NbArcs && a < static_cast<int32_t>(K.Arcs.size()); ++a)
+        if (K.Arcs[static_cast<std::size_t>(a)].Mode == code)
+            return TypeVoieExpressInterurb().Vitesse;
+    return TypeRoute70().Vitesse;
+}
+
+void choisitModesRelief()
+{
+    const ModeleOptionsRelief& o = K.Formes.OptionsRelief;
+    K.CodeModeRelief1 = 0;
+    K.CodeModeRelief2 = 0;
+    if (o.TGV) {
+        K.CodeModeRelief1 = 3;
+        K.VitesseReference = TypeTGV().Vitesse;
+    } else if (o.Autoroute) {
+        K.CodeModeRelief2 = 6;
+        K.VitesseReference = TypeAutoroute().Vitesse;
+    } else if (o.Train) {
+        K.CodeModeRelief3 = 4;
+        K.VitesseReference = TypeTrain().Vitesse;
+    } else if (o.Métro) {
+        K.CodeModeRelief3 = 8;
+        K.VitesseReference = TypeMetro().Vitesse;
+    } else {
+        K.VitesseReference = vitesseSansMode();
+    }
+}
+
+QString texteCout(double v, bool simple = false) { return TexteGeneral(v, QLatin1Char(K.SeparateurDecimal), simple); }
+
+} // namespace
+
+LiensFenetresRelief& FenetresRelief() { return liens(); }
+void RetablitFenetresRelief() { liens() = liensParDefaut(); }
+
+void Kelmo_menValuationTemps_Click()
+{
+    K.TypeValuationRelief = QStringLiteral("Temps");
+    marqueValuation("menValuationTemps", false);
+}
+
+void Kelmo_menValuationCoût_Click()
+{
+    K.TypeValuationRelief = QStringLiteral("Coût");
+    marqueValuation("menValuationCoût", true);
+    ModeleOptionsRelief& o = K.Formes.OptionsRelief;
+    o.TGV = o.Autoroute = o.Train = o.Route = true;
+    Kelmo_menCoûts_Click();
+}
+
+void Kelmo_menValuationODVal_Click()
+{
+    K.TypeValuationRelief = QStringLiteral("BaséSurArcVal");
+    marqueValuation("menValuationODVal", false);
+}
+
+void Kelmo_menPasDeValuation_Click()
+{
+    K.TypeValuationRelief = QStringLiteral("PasDeValuation");
+    marqueValuation("menPasDeValuation", false);
+}
+
+void Kelmo_menOptionsRelief_Click()
+{
+    try {
+        K.Annule = false;
+        FenetresRelief().Montre(FenetreRelief::OptionsRelief, true);
+        Sablier sablier;
+        const ModeleOptionsRelief& o = K.Formes.OptionsRelief;
+        if (o.GainVirtuel) {
+            K.VitesseGainVirtuel = TypeRoute70().Vitesse;
+            if (o.Autoroute)
+                K.VitesseGainVirtuel = TypeAutoroute().Vitesse;
+            if (o.Train)
+                K.VitesseGainVirtuel = TypeTrain().Vitesse;
+        }
+        if (o.ReliefThématique)
+            K.TypeValuationRelief = QStringLiteral("ReliefThématique");
+        const double ancienne = K.VitesseReference;
+        if (!K.Annule) {
+            choisitModesRelief();
+            RecalculeVitesseMaximale(ancienne);
+            if (K.Menu(QStringLiteral("menValuationCoût")).Checked)
+                Kelmo_menCoûts_Click();
+        }
+        LiensVersCarte().RedessineCarte();
+    } catch (const std::exception&) {
+        Ui().Sablier(false); // ends silently
+    }
+}
+
+void Kelmo_menTraceRelief_Click()
+{
+    Sablier sablier;
+    K.NbMaxFacettes = 10000;
+    K.NbMaxSommets = 10000;
+    if (K.Menu(QStringLiteral("menValuationODVal")).Checked) {
+        if (CalculeVitesseReferenceArcVal)
+            CalculeVitesseReferenceArcVal();
+        DessineRelief(1, K.NbNoeuds);
+        return;
+    }
+    if (K.Formes.OptionsRelief.ModesMinimaux)
+        SelectionneArcsMinimaux();
+    if (K.Formes.OptionsRelief.Route)
+        DessineRelief(1, K.NbNoeuds);
+}
+
+void Kelmo_menCoûts_Click()
+{
+    try {
+        ModeleCouts& c = K.Formes.Coûts;
+        auto choisit = [&](std::initializer_list<int> groupe, int choix) {
+            for (int i : groupe)
+                c.Option3D[static_cast<std::size_t>(i)] = i == choix;
+        };
+        choisit({6, 7}, K.CoefClasseFer == 1.5 ? 6 : 7);
+        for (int n = 1; n <= 5; ++n)
+            if (K.NiveauRevenuSmic == n)
+                choisit({1, 2, 3, 4, 5}, n);
+        if (K.TypeCout == u"Direct")
+            choisit({8, 9, 10}, 8);
+        else if (K.TypeCout == u"Généralisé")
+            choisit({8, 9, 10}, 9);
+        else if (K.TypeCout == u"Généralisé professionnel")
+            choisit({8, 9, 10}, 10);
+        if (K.ValeurTempsNationalite == K.ValeurTempsFrance)
+            choisit({11, 12}, 11);
+        else if (K.ValeurTempsNationalite == K.ValeurTempsAllemagne)
+            choisit({11, 12}, 12);
+        // The lists show the parameters in force, so that closing the dialog
+        // without touching them keeps them.
+        c.TexteCombo1 = TexteGeneral(K.NombrePassagers);
+        c.TexteCombo2 = TexteGeneral(K.PuissanceFiscale);
+        c.TexteCombo3 = TexteGeneral(K.LongueurDeplacementKm);
+        FenetresRelief().Montre(FenetreRelief::Coûts, false);
+        K.Menu(QStringLiteral("menTraceRelief")).Enabled = true;
+        K.Menu(QStringLiteral("menTraceTrajets")).Enabled = true;
+    } catch (const std::exception&) {
+    }
+}
+
+void OptionsRelief_Command3D1_Click() { FenetresRelief().Cache(FenetreRelief::OptionsRelief); }
+
+void OptionsRelief_Command3D2_Click()
+{
+    K.Annule = true;
+    FenetresRelief().Cache(FenetreRelief::OptionsRelief);
+}
+
+void Coûts_Command3D1_Click()
+{
+    FenetresRelief().Cache(FenetreRelief::CoûtsKilométriques);
+    FenetresRelief().Cache(FenetreRelief::Coûts);
+    const ModeleCouts& c = K.Formes.Coûts;
+    K.NombrePassagers = ValeurNombre(c.TexteCombo1);
+    K.PuissanceFiscale = ValeurNombre(c.TexteCombo2);
+    K.LongueurDeplacementKm = ValeurNombre(c.TexteCombo3);
+    K.CoefClasseFer = c.Option3D[6] ? 1.5 : 1;
+    for (int k = 1; k <= 5; ++k)
+        if (c.Option3D[static_cast<std::size_t>(k)]) {
+            K.NiveauRevenuSmic = k;
+            break;
+        }
+    if (c.Option3D[8])
+        K.TypeCout = QStringLiteral("Direct");
+    else if (c.Option3D[9])
+        K.TypeCout = QStringLiteral("Généralisé");
+    else if (c.Option3D[10])
+        K.TypeCout = QStringLiteral("Généralisé professionnel");
+    K.ValeurTempsNationalite = c.Option3D[11] ? K.ValeurTempsFrance : K.ValeurTempsAllemagne;
+    CalculeTousLesCouts();
+}
+
+void Coûts_Annuler_Click()
+{
+    Coûts_Command3D1_Click();
+    ModeleCoutsKilometriques& t = K.Formes.CoûtsKilométriques;
+    t.Texte[1] = texteCout(K.CoutKmAutoroute);
+    t.Texte[2] = texteCout(K.CoutKmRoute);
+    t.Texte[3] = texteCout(K.CoutKmTGV);
+    t.Texte[4] = texteCout(K.CoutKmTrain, true);
+    t.Texte[5] = texteCout(K.CoutKmAutoroute1, true);
+    t.Texte[6] = texteCout(K.CoutKmRoute1);
+    t.Texte[7] = texteCout(K.CoutKmAutoroute2, true);
+    t.Texte[8] = texteCout(K.CoutKmRoute2);
+    FenetresRelief().Montre(FenetreRelief::Coûts, false);
+    FenetresRelief().Montre(FenetreRelief::CoûtsKilométriques, false);
+}
+
+void Coûts_Combo2_Change()
+{
+    ModeleCouts& c = K.Formes.Coûts;
+    if (ValeurNombre(c.TexteCombo2) > 10) {
+        c.Option3D[6] = true;
+        c.Option3D[7] = false;
+    }
+}
+
+} // namespace kelmo
