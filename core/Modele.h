@@ -6,6 +6,7 @@
 #include "core/Couleurs.h"
 #include "core/Espace.h"
 #include "core/Formes.h"
+#include "core/TypeArc.h"
 #include "platform/TexteFixe.h"
 
 #include <QString>
@@ -51,21 +52,6 @@ struct Arc {
     float Debit = 0;
     float Capacite = 0;
     int16_t Niveau = 0;
-};
-
-struct TypeArc {
-    QString Nom;
-    int16_t Code = 0;
-    int16_t Vitesse = 0;
-    int16_t EpaisseurBlanc = 0;
-    int16_t Epaisseur = 0;
-    Couleur CouleurCommun = 0;
-    Couleur CouleurPlus = 0;
-    Couleur CouleurMoins = 0;
-    bool Routier = false;
-    int16_t Ordre = 0;
-    bool Present = false;
-    int32_t NombreArcs = 0;
 };
 
 // The value classes of the thematic maps.
@@ -180,6 +166,7 @@ struct DonneesKelmo {
     bool ModeModifNoeuds = false;
     bool ModeDigitalisation = false;
     bool ModeCalage = false;
+    bool CompareHoraires = false;   // deletions match the given departure and arrival too
     int NbClicsDigitalisation = 0;
     bool Annule = false;
 

@@ -24,4 +24,15 @@ struct CaseACocher {
     bool Enabled = true;
 };
 
+// A command button that code shows, hides, moves or resizes. Left and Width
+// are in twips (15 to a pixel), 0 where the window's own layout holds;
+// FontSize in points, 0 for the window's font.
+struct Bouton {
+    bool Visible = true;
+    bool Enabled = true;
+    int Left = 0;
+    int Width = 0;
+    double FontSize = 0;
+};
+
 } // namespace kelmo

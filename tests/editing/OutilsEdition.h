@@ -1,0 +1,73 @@
+#pragma once
+// Shared by the editing tests: a started model with the link types, two
+// recording pictures, the scripted responder, and arc comparisons.
+#include "core/Defauts.h"
+#include "core/Images.h"
+#include "core/Menus.h"
+#include "core/MetaFichier.h"
+#include "core/Modele.h"
+#include "core/TypesArcs.h"
+#include "platform/RepondeurScripte.h"
+#include "support/Reseau.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <tuple>
+
+namespace kelmo::testedition {
+
+class EditionTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ReinitialiseDonnees();
+        InitialiseEtatsMenus();
+        DefinitValeursParDefaut();
+        DefinitTypesArcs();
+        EffaceMetaFichier();
+        images = std::make_unique<ImagesDeTest>();
+        repondeur = std::make_unique<RepondeurScripte>();
+        K.Echelle = 1;
+        K.OrigineX = 0;
+        K.OrigineY = 0;
+    }
+    void TearDown() override
+    {
+        EffaceMetaFichier();
+        repondeur.reset();
+        images.reset();
+        ReinitialiseDonnees();
+    }
+
+    // A node whose picture coordinates are its map coordinates; code 10 x number.
+    int32_t noeud(const QString& nom, float x, float y, int32_t population = 0)
+    {
+        return test::NoeudAEcran(nom, population, x, y);
+    }
+
+    std::unique_ptr<ImagesDeTest> images;
+    std::unique_ptr<RepondeurScripte> repondeur;
+};
+
+// Every field of an arc, for whole-record comparisons.
+inline auto Champs(const Arc& a)
+{
+    return std::make_tuple(a.CodeOrigine, a.CodeDestination, a.IndiceOrigine, a.IndiceDestination, a.Mode, a.Oriente,
+                           a.Longueur, a.Duree, a.Minimal, a.HeureDepart, a.HeureArrivee, a.Jours.texte(), a.Debit,
+                           a.Capacite, a.Niveau);
+}
+
+// Arcs 1 to NbArcs of two tables are the same records in the same order.
+inline ::testing::AssertionResult MemesArcs(const std::vector<Arc>& attendus, int32_t nbAttendus)
+{
+    if (K.NbArcs != nbAttendus)
+        return ::testing::AssertionFailure() << "NbArcs " << K.NbArcs << " au lieu de " << nbAttendus;
+    if (static_cast<int32_t>(K.Arcs.size()) != nbAttendus + 1)
+        return ::testing::AssertionFailure() << "table de " << K.Arcs.size() << " places";
+    for (int32_t i = 1; i <= nbAttendus; ++i)
+        if (Champs(K.Arcs[i]) != Champs(attendus[i]))
+            return ::testing::AssertionFailure() << "arc " << i << " différent";
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace kelmo::testedition
