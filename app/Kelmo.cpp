@@ -7,6 +7,7 @@
 #include "core/Images.h"
 #include "core/Menus.h"
 #include "core/Modele.h"
+#include "dxf/formes/FenetresDXF.h"
 #include "platform/Dialogues.h"
 #include "relief/DessinRelief.h"
 #include "relief/formes/FenetresRelief.h"
@@ -117,6 +118,7 @@ Kelmo::Kelmo(QWidget* parent) : QMainWindow(parent)
     InstalleDialoguesAffichage(this);
     InstalleCommandesRelief(this);
     K.StatusBar.TraiteEvenements = [this] { traiteEvenementsPendantRelief(); };
+    InstalleSortieDXF(this);
     ima_.Repeint = [this] { vueIma_->update(); };
     imaVec_.Repeint = [this] { vueImaVec_->update(); };
     K.StatusBar.Repeint = [this] { SynchroniseEtat(); };
@@ -130,6 +132,7 @@ Kelmo::~Kelmo()
     DetruitDialoguesAffichage();
     DetruitFenetresRelief();
     K.StatusBar.TraiteEvenements = nullptr;
+    DetruitFenetresDXF();
     Liens().Kelmo_Form_Resize = [] {};
     K.StatusBar.Repeint = nullptr;
     DefinitIma(nullptr);

@@ -15,6 +15,7 @@
 #include "core/modeles/ModeleOptionsRelief.h"
 #include "core/modeles/ModeleParamAffichage.h"
 #include "core/modeles/ModeleSeuilsAffichage.h"
+#include "core/modeles/ModeleSortieDXF.h"
 #include "core/modeles/ModeleStatistiques.h"
 #include "core/modeles/ModeleTraceArcs.h"
 
@@ -35,6 +36,8 @@ struct FormesKelmo {
     ModeleCouts Coûts;
     ModeleCoutsKilometriques CoûtsKilométriques;
     ModeleStatistiques Statistiques;
+    ModeleSortieDXF SortieDXF;
+    ModeleCouleursDXF CouleursDXF;
 };
 
 } // namespace kelmo
