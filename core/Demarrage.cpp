@@ -22,6 +22,12 @@ CrochetsDemarrage& crochets()
     return c;
 }
 
+std::vector<std::function<void()>>& etapesAjoutees()
+{
+    static std::vector<std::function<void()>> e;
+    return e;
+}
+
 // One step of the start-up: whatever it raises is reported and the start-up
 // goes on with what follows.
 template <class F>
@@ -128,6 +134,7 @@ void proposeCreation()
 } // namespace
 
 void DefinitCrochetsDemarrage(CrochetsDemarrage c) { crochets() = std::move(c); }
+void EnregistreEtapeDemarrage(std::function<void()> etape) { etapesAjoutees().push_back(std::move(etape)); }
 CrochetsDemarrage& CrochetsDemarrageCourants() { return crochets(); }
 
 char SeparateurDecimalPour(const QLocale& locale)
@@ -190,6 +197,8 @@ void InitialiseKelmo()
         if (manquants == 3)
             proposeCreation();
     });
+    for (const std::function<void()>& e : etapesAjoutees())
+        etape(e);
     // 11. Default value files, named only.
     etape([] {
         K.FichierArcValeur1 = Joint(K.RepertoireValeursArcs, QStringLiteral("\\3ar1279.dat"));

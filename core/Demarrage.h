@@ -25,6 +25,12 @@ struct CrochetsDemarrage {
 };
 
 void DefinitCrochetsDemarrage(CrochetsDemarrage crochets);
+
+// Start-up steps of the subsystems above this one that need the data folders
+// (the relief's facets folder): each registers its step once, when its code
+// is linked in; they run in that order once the folders are known, after the
+// offer to create them.
+void EnregistreEtapeDemarrage(std::function<void()> etape);
 CrochetsDemarrage& CrochetsDemarrageCourants();
 
 inline const QString MessageErreurDemarrage =

@@ -95,6 +95,8 @@ const std::vector<DefinitionMenu>& TableMenus()
         {"menFichierRelief3d", "menRelief", "Prépare le &fichier relief 3d", "", true, false, true},
         {"menCoûts", "menRelief", "Options des co&ûts...", "", false, false, false},
         {"menCouleur", "menRelief", "Eclaircir la &couleur du relief...", "", false, false, true},
+        {"menSép25", "menRelief", "-", "", false, false, true},
+        {"menLectFichFacettes", "menRelief", "Lecture du fichier de &facettes...", "", false, false, true},
 
         {"menAPropos", "menAide", "&A propos de KELMO...", "", false, false, true},
     };

@@ -105,6 +105,13 @@ struct ArcValeur {
 constexpr int NbMaxValeursNoeuds = 6000;
 constexpr int NbMaxArcsValeurs = 18000;
 
+// One triangle of the facets file: the codes of its three corner nodes as
+// read, and their node numbers (0 when no node has the code).
+struct FacetteGPS {
+    int16_t Indice1 = 0, Indice2 = 0, Indice3 = 0;
+    int32_t Code1 = 0, Code2 = 0, Code3 = 0;
+};
+
 // A menu command's state, which the drawing code reads as program state.
 struct EtatMenu {
     bool Enabled = true;
@@ -240,6 +247,11 @@ struct DonneesKelmo {
     double EpaisseurArcsDXF = 0;
 
     std::array<Espace, 11> Espaces{}; // 1 to 10
+
+    // --- facets file (element 0 never filled) ---
+    std::vector<FacetteGPS> FacettesGPS = std::vector<FacetteGPS>(1);
+    int32_t NbFacettesGPS = 0;
+    QString RepertoireFacettes, NomFichierFacettes;
 
     // --- every window's controls, one model per window ---
     FormesKelmo Formes;

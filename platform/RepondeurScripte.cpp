@@ -98,6 +98,10 @@ void RepondeurScripte::Sablier(bool actif)
     sablier_ = actif;
 }
 
+// Out of line: inlined with a constant, the variant's construction sets off a
+// false "may be used uninitialized" warning in the tests.
+void RepondeurScripte::RepondLancement(bool ok) { reponses_.push_back(ok); }
+
 bool RepondeurScripte::LanceProgramme(const QString& programme, const QStringList& arguments)
 {
     AppelDialogue a{AppelDialogue::Lancement, programme, QString(), Boutons::OK, Icone::Aucune, {}, arguments, true};

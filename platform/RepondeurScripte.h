@@ -32,7 +32,7 @@ public:
     void Repond(Reponse r) { reponses_.push_back(r); }
     void RepondTexte(std::optional<QString> t) { reponses_.push_back(t); }
     void RepondCouleur(std::optional<QColor> c) { reponses_.push_back(c); }
-    void RepondLancement(bool ok) { reponses_.push_back(ok); }
+    void RepondLancement(bool ok);
     void RepondPolice(std::optional<Police> p) { reponses_.push_back(p); }
 
     const std::vector<AppelDialogue>& appels() const { return appels_; }

@@ -56,9 +56,13 @@ TEST_F(Menus, TheTreeHasTheCaptionsInOrder)
     EXPECT_EQ(titres(k.SousMenu("menAfficheValeursArcs")->actions()).size(), 10);
     EXPECT_EQ(titres(k.SousMenu("menValuation")->actions()),
               (QStringList{"&Temps", "&Coût", "&Basée sur ArcVal", "&Pas de valuation"}));
+    EXPECT_EQ(titres(k.SousMenu("menRelief")->actions()),
+              (QStringList{"Trace le &relief", "&Anamorphose", "-", "&Options du relief...",
+                           "&Valuation de la représentation", "Prépare le &fichier relief 3d", "Options des co&ûts...",
+                           "Eclaircir la &couleur du relief...", "-", "Lecture du fichier de &facettes..."}));
     EXPECT_EQ(titres(k.SousMenu("menAide")->actions()), QStringList{"&A propos de KELMO..."});
     // Every row of the table is in the tree once.
-    EXPECT_EQ(TableMenus().size(), 83u);
+    EXPECT_EQ(TableMenus().size(), 85u);
 }
 
 TEST_F(Menus, AcceleratorsAndCheckMarksOfAFreshRun)
