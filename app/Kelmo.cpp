@@ -7,6 +7,7 @@
 #include "core/Images.h"
 #include "core/Menus.h"
 #include "core/Modele.h"
+#include "dxf/formes/FenetresDXF.h"
 #include "platform/Dialogues.h"
 #include "view/DessinNoeuds.h"
 #include "view/LiensDialogues.h"
@@ -111,6 +112,7 @@ Kelmo::Kelmo(QWidget* parent) : QMainWindow(parent)
     installeCommandes();
     installeLiens();
     InstalleDialoguesAffichage(this);
+    InstalleSortieDXF(this);
     ima_.Repeint = [this] { vueIma_->update(); };
     imaVec_.Repeint = [this] { vueImaVec_->update(); };
     K.StatusBar.Repeint = [this] { SynchroniseEtat(); };
@@ -122,6 +124,7 @@ Kelmo::Kelmo(QWidget* parent) : QMainWindow(parent)
 Kelmo::~Kelmo()
 {
     DetruitDialoguesAffichage();
+    DetruitFenetresDXF();
     Liens().Kelmo_Form_Resize = [] {};
     K.StatusBar.Repeint = nullptr;
     DefinitIma(nullptr);

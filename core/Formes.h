@@ -14,6 +14,7 @@
 #include "core/modeles/ModeleOptionsRelief.h"
 #include "core/modeles/ModeleParamAffichage.h"
 #include "core/modeles/ModeleSeuilsAffichage.h"
+#include "core/modeles/ModeleSortieDXF.h"
 #include "core/modeles/ModeleStatistiques.h"
 #include "core/modeles/ModeleTraceArcs.h"
 
@@ -33,6 +34,8 @@ struct FormesKelmo {
     ModeleOptionsRelief OptionsRelief;
     ModeleCouts Coûts;
     ModeleStatistiques Statistiques;
+    ModeleSortieDXF SortieDXF;
+    ModeleCouleursDXF CouleursDXF;
 };
 
 } // namespace kelmo

@@ -4,7 +4,8 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 PACKAGES=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev cmake g++ libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth fonts-dejavu-core libwmf-bin fonts-urw-base35)
+          libbenchmark-dev xvfb xauth fonts-dejavu-core libwmf-bin fonts-urw-base35
+          python3-ezdxf)
 
 install_packages() {
   local missing=()

@@ -81,25 +81,25 @@ void RedessineCarte()
             if (o.ModesCollectifsUrbains.Value)
                 DessineTypesParNom({u"Bus 8 urbain dense", u"Bus 15 urbain", u"Bus 25 sub-urbain", u"Tramway 18",
                                     u"Tram sub-urbain", u"Métro"});
-            if (o.ModesPrésents.Value) {
-                for (int i = 1; i <= K.NbModesPresents; ++i) {
+            if (o.ModesPrésents.Value)
+                for (int i = 1; i <= K.NbModesPresents; ++i)
                     dessineModePresent(i);
-                    ecritDXFSiCoche();
-                }
-            }
         });
     }
     if (o.AfficheNoeuds.Value)
         DessineNoeuds(true, false);
     if (o.AfficheNomsNoeuds.Value)
         DessineNoeuds(false, true);
+    // One file for all the pieces the present types gave, once they are all
+    // drawn.
+    if (o.ModesPrésents.Value && K.NbModesPresents > 0)
+        ecritDXFSiCoche();
 }
 
 void Kelmo_menRedessine_Click()
 {
     Sablier sablier;
     RedessineCarte();
-    ecritDXFSiCoche();
 }
 
 void TraceArcsChoisis()
@@ -132,13 +132,16 @@ void TraceArcsChoisis()
         LitFichierArcsReference(0);
         return;
     }
+    bool dessine = false;
     for (int i = 1; i <= K.NbModesPresents; ++i) {
         if (t.Choix != ChoixTraceArcs::ModesPrésents
             && !(t.Choix == ChoixTraceArcs::Option3DMode && t.Option3DModeChoisi == i))
             continue;
         enregistre([i] { dessineModePresent(i); });
-        ecritDXFSiCoche();
+        dessine = true;
     }
+    if (dessine)
+        ecritDXFSiCoche();
 }
 
 void Kelmo_menTraceTrajets_Click(const std::function<void()>& montreTraceArcs)

@@ -10,11 +10,13 @@ namespace kelmo {
 // Runs the steps ticked in OptionsRedess, always in this order: clear,
 // road group, urban group, rail types, TGV, motorway, collective urban types,
 // the present types, node symbols, node names. In metafile mode every step
-// draws inside a recording, so everything drawn is in the saved file.
+// draws inside a recording, so everything drawn is in the saved file. With
+// "DXF couleur noeuds" ticked and the present types drawn, asks at the end
+// for the file of the node-colour pieces collected.
 void RedessineCarte();
 
-// "&Redessine": hourglass, the redraw, then the node-colour DXF file when
-// "DXF couleur noeuds" is ticked.
+// "&Redessine": hourglass and the redraw, which asks once for the
+// node-colour DXF file when "DXF couleur noeuds" is ticked.
 void Kelmo_menRedessine_Click();
 
 // "Trace les &arcs...": resets the DXF count, chooses "Modes présents",

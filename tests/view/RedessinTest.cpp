@@ -187,16 +187,22 @@ TEST_F(RedessinTest, InMetafileModeEveryStepIsInTheSavedMetafile)
     EXPECT_EQ(kelmo::testvue::LignesEnregistrees(), 46);
 }
 
-TEST_F(RedessinTest, PresentModesWriteOneDXFFilePerLinkTypeWhenTicked)
+TEST_F(RedessinTest, ARedrawOfThePresentModesAsksOnceForTheNodeColourDXFFile)
 {
     int fichiers = 0;
     EcritArcsCouleursNoeudsDXF = [&] { ++fichiers; };
     K.Formes.OptionsRedess.ModesPrésents.Value = true;
     K.Formes.TraceArcs.DXFCouleurNoeuds = 1;
     RedessineCarte();
-    EXPECT_EQ(fichiers, 23);
+    EXPECT_EQ(fichiers, 1);
     Kelmo_menRedessine_Click();
-    EXPECT_EQ(fichiers, 23 + 23 + 1);
+    EXPECT_EQ(fichiers, 2);
+    K.Formes.TraceArcs.Choix = ChoixTraceArcs::ModesPrésents;
+    TraceArcsChoisis(); // the path drawing of every present type
+    EXPECT_EQ(fichiers, 3);
+    K.Formes.TraceArcs.DXFCouleurNoeuds = 0;
+    Kelmo_menRedessine_Click();
+    EXPECT_EQ(fichiers, 3);
 }
 
 TEST_F(RedessinTest, TickingPresentModesUnticksAndDisablesTheSixGroupBoxes)
