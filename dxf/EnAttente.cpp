@@ -12,3 +12,4 @@ void PrepareArcsValeurDXF() {}
 void EcritArcsValeurPolylignesDXF(TamponDXF&) {}
 }
 namespace kelmo { int nbFacettesEnAttente() { return 0; } }
+namespace kelmo { int nombreArcs1EnAttente() { return 0; } }

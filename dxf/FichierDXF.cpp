@@ -12,9 +12,13 @@
 #include "platform/Dialogues.h"
 #include "platform/Fichiers.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace kelmo {
+
+int nbFacettesEnAttente();
+int nombreArcs1EnAttente();
 
 namespace {
 
@@ -117,8 +121,43 @@ void EcritSectionEntitesDXF(TamponDXF& t)
     t.FinSection();
 }
 
+std::size_t BorneOctetsDXF()
+{
+    // Upper bounds of a record of each kind, numbers at their longest.
+    constexpr std::size_t texte = 400, cercle = 220, polyligne = 560, face = 440;
+    const ModeleSortieDXF& s = K.Formes.SortieDXF;
+    const auto noeuds = static_cast<std::size_t>(std::max(K.NbNoeuds, 0));
+    const auto arcs = static_cast<std::size_t>(std::max(K.NbArcs, 0));
+    std::size_t n = 4096;
+    for (const QString& c : s.plancad)
+        n += static_cast<std::size_t>(c.size()) + 64;
+    if (s.CocheNoeud[0].Value)
+        n += noeuds * (texte + static_cast<std::size_t>(s.NomVilleDxf[0].size() + s.NomVilleDxf[3].size()));
+    if (s.cochecircle.Value)
+        n += noeuds * cercle;
+    if (s.CocheArcs[0].Value) {
+        switch (s.Objet) {
+        case ObjetArcsDXF::TroisDTubes: {
+            const double cotes = std::clamp(NombreCelluleDXF(s.Tube[1]), 0.0, 1e6);
+            n += arcs * 2 * static_cast<std::size_t>(cotes) * face;
+            break;
+        }
+        case ObjetArcsDXF::TroisDFaces:
+            n += arcs * 6 * face;
+            break;
+        case ObjetArcsDXF::PolyLignes:
+            n += std::max<std::size_t>(arcs, static_cast<std::size_t>(std::max(nombreArcs1EnAttente(), 0))) * polyligne;
+            break;
+        }
+    }
+    if (s.Coche3DFace.Value)
+        n += static_cast<std::size_t>(std::max(nbFacettesEnAttente(), 0)) * face;
+    return n;
+}
+
 void ConstruitFichierDXF(TamponDXF& t)
 {
+    t.Reserve(BorneOctetsDXF());
     EcritEnteteDXF(t);
     EcritTablesDXF(t);
     EcritSectionEntitesDXF(t);

@@ -13,6 +13,8 @@ namespace kelmo {
 std::optional<QString> RefusSortieDXF();
 
 void EcritSectionEntitesDXF(TamponDXF& t);
+// An upper bound of the size of the drawing the dialog asks for.
+std::size_t BorneOctetsDXF();
 // The whole drawing, from HEADER to EOF.
 void ConstruitFichierDXF(TamponDXF& t);
 

@@ -52,6 +52,9 @@ public:
         AjouteDoubleDXF(octets, valeur);
         octets.append("\r\n", 2);
     }
+    // Room for that many more bytes: a drawing of a million faces is written
+    // without the buffer being moved as it grows.
+    void Reserve(std::size_t octets);
     // "0" / "SECTION" / "2" / nom, and "0" / "ENDSEC".
     void DebutSection(std::string_view nom);
     void FinSection() { Groupe(0, "ENDSEC"); }
