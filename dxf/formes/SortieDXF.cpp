@@ -46,9 +46,13 @@ SortieDXF::SortieDXF(QWidget* parent) : QDialog(parent)
         const auto cellule = [&](std::array<QLineEdit*, 15>& t, const char* nom, int colonne,
                                  std::array<QString, 15> ModeleSortieDXF::*champ) {
             t[k] = nomme(new QLineEdit(plans), QStringLiteral("%1_%2").arg(QLatin1String(nom)).arg(i));
-            t[k]->setMaximumWidth(90);
+            t[k]->setMinimumWidth(colonne == 2 ? 80 : 64);
+            t[k]->setMaximumWidth(colonne == 2 ? 100 : 80);
             // The headings stand in the boxes of row 0.
-            t[k]->setReadOnly(i == 0);
+            if (i == 0) {
+                t[k]->setReadOnly(true);
+                t[k]->setFocusPolicy(Qt::NoFocus);
+            }
             grille->addWidget(t[k], i, colonne);
             connect(t[k], &QLineEdit::textEdited, this, [this, k, champ](const QString& s) {
                 agit([k, champ, s] { (K.Formes.SortieDXF.*champ)[k] = s; });
