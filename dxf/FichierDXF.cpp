@@ -18,7 +18,6 @@
 namespace kelmo {
 
 int nbFacettesEnAttente();
-int nombreArcs1EnAttente();
 
 namespace {
 
@@ -146,7 +145,7 @@ std::size_t BorneOctetsDXF()
             n += arcs * 6 * face;
             break;
         case ObjetArcsDXF::PolyLignes:
-            n += std::max<std::size_t>(arcs, static_cast<std::size_t>(std::max(nombreArcs1EnAttente(), 0))) * polyligne;
+            n += std::max<std::size_t>(arcs, static_cast<std::size_t>(std::max(K.NombreArcs1, 0))) * polyligne;
             break;
         }
     }

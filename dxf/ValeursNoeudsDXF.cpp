@@ -7,9 +7,20 @@ namespace kelmo {
 
 namespace {
 
-// Record r of the displayed values as it stands (0 to their count).
-int32_t nbEnregistrements() { return 0; }
-ValeurNoeudDXF enregistrement(int32_t) { return {}; }
+// The displayed values, records 1 to NbNoeuds as far as the table holds them.
+int32_t nbEnregistrements()
+{
+    return std::clamp<int32_t>(K.NbNoeuds, 0, static_cast<int32_t>(K.ValeursNoeuds.size()) - 1);
+}
+
+// Record r (0 to their count); record 0 belongs to no node.
+ValeurNoeudDXF enregistrement(int32_t r)
+{
+    if (r < 0 || r >= static_cast<int32_t>(K.ValeursNoeuds.size()))
+        return {};
+    const ValeurNoeud& v = K.ValeursNoeuds[static_cast<std::size_t>(r)];
+    return {false, v.IndiceNoeud, v.Valeur, v.Marque};
+}
 
 } // namespace
 
@@ -23,9 +34,12 @@ ValeurNoeudDXF ValeurNoeudAffichee(int32_t i)
     return v;
 }
 
-float TailleSymboleDXF(int32_t) { return 0; }
+float TailleSymboleDXF(int32_t i)
+{
+    return i >= 1 && i < static_cast<int32_t>(K.TailleSymboles.size()) ? K.TailleSymboles[static_cast<std::size_t>(i)] : 0.0f;
+}
 
-bool ValeursNoeudsChargees() { return false; }
+bool ValeursNoeudsChargees() { return K.NbValeursNoeuds > 0 && nbEnregistrements() > 0; }
 
 void ValeursExtremitesDXF::Construit()
 {

@@ -286,3 +286,86 @@ TEST_F(CouleursNoeudsDXF, ARedrawCollectsThePiecesOfItsArcsAndAsksOnceForTheirFi
 }
 
 } // namespace
+
+namespace {
+
+// The scan of the displayed values for the two ends of an arc, word for
+// word: the oracle of the indexed lookup.
+void valeursLitterales(int io, int id, float& vo, float& vd)
+{
+    int ro = 0, rd = 0, compte = 0;
+    for (int r = 1; r < static_cast<int>(K.ValeursNoeuds.size()); ++r) {
+        const ValeurNoeud& v = K.ValeursNoeuds[static_cast<std::size_t>(r)];
+        if (v.IndiceNoeud == io) {
+            ro = r;
+            ++compte;
+        }
+        if (v.IndiceNoeud == id) {
+            rd = r;
+            ++compte;
+        }
+        if (r >= K.NbNoeuds || compte >= 2)
+            break;
+    }
+    vo = K.ValeursNoeuds[static_cast<std::size_t>(ro)].Valeur;
+    vd = K.ValeursNoeuds[static_cast<std::size_t>(rd)].Valeur;
+}
+
+TEST_F(DXFTest, TheEndValuesAreThoseTheScanOfTheDisplayedValuesFinds)
+{
+    std::mt19937 g(130);
+    for (int essai = 0; essai < 20; ++essai) {
+        test::ModeleNeuf();
+        const int n = 5 + essai * 3;
+        for (int i = 1; i <= n; ++i)
+            test::Noeud_(QStringLiteral("N"), i);
+        // Records that name a node twice, none, or node 0.
+        std::uniform_int_distribution<int> noeud(0, n);
+        K.ValeursNoeuds.assign(static_cast<std::size_t>(n) + 1, ValeurNoeud{});
+        for (int r = 0; r <= n; ++r) {
+            K.ValeursNoeuds[static_cast<std::size_t>(r)].IndiceNoeud = static_cast<int16_t>(r ? noeud(g) : 0);
+            K.ValeursNoeuds[static_cast<std::size_t>(r)].Valeur = static_cast<float>(r * 10 + essai);
+        }
+        ValeursExtremitesDXF index;
+        index.Construit();
+        for (int o = 0; o <= n; ++o)
+            for (int d = 0; d <= n; ++d) {
+                float ao = 0, ad = 0, bo = 0, bd = 0;
+                index.Valeurs(o, d, ao, ad);
+                valeursLitterales(o, d, bo, bd);
+                ASSERT_EQ(ao, bo) << essai << " " << o << " " << d;
+                ASSERT_EQ(ad, bd) << essai << " " << o << " " << d;
+            }
+    }
+}
+
+TEST_F(DXFTest, AnArcBetweenTwoClassesIsCutWhereItsValuesReachTheLimit)
+{
+    cinqClasses();
+    const int o = test::NoeudAEcran(QStringLiteral("O"), 0, 0, 0);
+    const int d = test::NoeudAEcran(QStringLiteral("D"), 0, 100, 40);
+    K.ValeursNoeuds.assign(3, ValeurNoeud{});
+    K.ValeursNoeuds[1].IndiceNoeud = static_cast<int16_t>(d);
+    K.ValeursNoeuds[1].Valeur = 12;
+    K.ValeursNoeuds[2].IndiceNoeud = static_cast<int16_t>(o);
+    K.ValeursNoeuds[2].Valeur = 2;
+    K.EpaisseurArcsDXF = 1.5;
+    K.NbSegmentsDXF = 0;
+    InstalleCrochetsDessinCarteDXF();
+    TraceArcCouleursNoeuds(o, d);
+    ASSERT_EQ(K.NbSegmentsDXF, 3);
+    // Classes 1 and 2, the middle value 7 below the limit 10: the cut at 80 %.
+    const auto traits = images->ima.AppelsDeGenre(AppelZoneImage::Genre::Polyline);
+    ASSERT_EQ(traits.size(), 3u);
+    EXPECT_EQ(traits[0].ForeColor, 0x010101);
+    EXPECT_EQ(traits[2].ForeColor, 0x020202);
+    EXPECT_EQ(traits[1].points, (std::vector<QPoint>{{80, 32}, {50, 20}}));
+    const std::string octets = ExporteCouleursNoeuds(Manifeste()
+                                                         .SansTables()
+                                                         .Polyligne("1", 1, 1.5, {0, 0, 0}, {50, 20, 0})
+                                                         .Polyligne("1", 1, 1.5, {80, 32, 0}, {50, 20, 0})
+                                                         .Polyligne("2", 2, 1.5, {100, 40, 0}, {80, 32, 0}));
+    EXPECT_NE(octets.find("10\r\n80\r\n20\r\n32\r\n30\r\n0\r\n"), std::string::npos);
+}
+
+} // namespace

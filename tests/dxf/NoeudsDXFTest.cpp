@@ -144,3 +144,103 @@ TEST_F(DXFTest, LabelsComeBeforeCirclesAndEachNodeHasOneOfEach)
 }
 
 } // namespace
+
+namespace {
+
+// Three nodes and their values in display order (not node order): node 3
+// first, then nodes 1 and 2; ten classes [0, 10), [10, 20), ... [90, 100).
+class CerclesParValeur : public DXFTest {
+protected:
+    void SetUp() override
+    {
+        DXFTest::SetUp();
+        test::Noeud_(QStringLiteral("N1"), 1, 0, 100, 0, 0);
+        test::Noeud_(QStringLiteral("N2"), 2, 0, 200, 0, 1);
+        test::Noeud_(QStringLiteral("N3"), 3, 0, 300, 0, 2);
+        K.NbClasses = 10;
+        K.Classes.assign(11, Classe{});
+        for (int k = 1; k <= 10; ++k)
+            K.Classes[static_cast<std::size_t>(k)] = {10.0f * (k - 1), 10.0f * k, 0, 1};
+        K.ValeursNoeuds.assign(4, ValeurNoeud{});
+        valeur(1, 3, 75, 1);
+        valeur(2, 1, 85, 2);
+        valeur(3, 2, 95, 3);
+        K.TailleSymboles[1] = 16;
+        K.TailleSymboles[2] = -9;
+        K.TailleSymboles[3] = 4;
+        K.NbValeursNoeuds = 3;
+        K.Formes.SortieDXF.cochecircle.Value = true;
+    }
+    static void valeur(int i, int noeud, float v, int16_t marque)
+    {
+        ValeurNoeud& e = K.ValeursNoeuds[static_cast<std::size_t>(i)];
+        e.IndiceNoeud = static_cast<int16_t>(noeud);
+        e.Valeur = v;
+        e.Marque = marque;
+    }
+    static std::vector<std::string> cercle(const char* calque, const char* couleur, const char* x, const char* z,
+                                           const char* rayon)
+    {
+        return {"0", "CIRCLE", "8", calque, "62", couleur, "10", x, "20", "0", "30", z, "40", rayon};
+    }
+    static std::vector<std::string> entites(std::initializer_list<std::vector<std::string>> c)
+    {
+        std::vector<std::string> l;
+        for (const auto& e : c)
+            l.insert(l.end(), e.begin(), e.end());
+        return avecEntites(l);
+    }
+};
+
+TEST_F(CerclesParValeur, ByNodeValueTheCircleStandsAtTheValuesNodeSizedBySymbolAndColouredByClass)
+{
+    K.Formes.SortieDXF.Rayon = RayonCerclesDXF::FonctionNoeudVal;
+    const std::string octets = Exporte(Manifeste()
+                                           .CalquesInitiaux()
+                                           .Cercle("38", 1, {300, 0, 12}, 4)
+                                           .Cercle("39", 2, {100, 0, 10}, 3)
+                                           .Cercle("40", 10, {200, 0, 11}, 2));
+    EXPECT_EQ(octets, Lignes(entites({cercle("38", "1", "300", "12", "4"), cercle("39", "2", "100", "10", "3"),
+                                      cercle("40", "10", "200", "11", "2")})));
+}
+
+TEST_F(CerclesParValeur, AFixedRadiusWithClassColoursTakesTheClassNumberAsColour)
+{
+    K.Formes.SortieDXF.CouleursClasses.Value = true;
+    const std::string octets = Exporte(Manifeste()
+                                           .CalquesInitiaux()
+                                           .Cercle("38", 8, {300, 0, 12}, 3)
+                                           .Cercle("39", 9, {100, 0, 10}, 3)
+                                           .Cercle("40", 10, {200, 0, 11}, 3));
+    EXPECT_EQ(octets, Lignes(entites({cercle("38", "8", "300", "12", "3"), cercle("39", "9", "100", "10", "3"),
+                                      cercle("40", "10", "200", "11", "3")})));
+}
+
+TEST_F(CerclesParValeur, TheSecondValueColoursFollowTheSignAndTheMark)
+{
+    valeur(1, 3, -3, 1);
+    valeur(2, 1, 0, 2);
+    valeur(3, 2, 5, 7);
+    K.Formes.SortieDXF.Rayon = RayonCerclesDXF::FonctionNoeudVal;
+    K.Formes.SortieDXF.CoulNVal2.Value = true;
+    K.Formes.SortieDXF.cadcircle[1] = QStringLiteral("0,5");
+    const std::string octets = Exporte(Manifeste()
+                                           .CalquesInitiaux()
+                                           .Cercle("31", 1, {300, 0, 12}, 2)
+                                           .Cercle("35", 5, {100, 0, 10}, 1.5)
+                                           .Cercle("37", 7, {200, 0, 11}, 1));
+    EXPECT_EQ(octets, Lignes(entites({cercle("31", "1", "300", "12", "2"), cercle("35", "5", "100", "10", "1.5"),
+                                      cercle("37", "7", "200", "11", "1")})));
+}
+
+TEST_F(CerclesParValeur, AValueNamingNoNodeGetsNoCircleAndAValueInNoClassKeepsLayerZero)
+{
+    valeur(2, 0, 85, 2);
+    valeur(3, 2, 500, 3);
+    K.Formes.SortieDXF.Rayon = RayonCerclesDXF::FonctionNoeudVal;
+    const std::string octets =
+        Exporte(Manifeste().CalquesInitiaux().Cercle("38", 1, {300, 0, 12}, 4).Cercle("0", 0, {200, 0, 11}, 2));
+    EXPECT_EQ(octets, Lignes(entites({cercle("38", "1", "300", "12", "4"), cercle("0", "0", "200", "11", "2")})));
+}
+
+} // namespace
