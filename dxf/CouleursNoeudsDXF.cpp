@@ -166,6 +166,7 @@ void ConstruitFichierCouleursNoeudsDXF(TamponDXF& t)
     const auto n = static_cast<int32_t>(
         std::min<double>(std::max(K.NbSegmentsDXF, 0.0), static_cast<double>(DXF.SegmentsDXF.size() - 1)));
     const QString message = QStringLiteral("Ecrit les arcs aux couleurs des noeuds en DXF...");
+    t.Reserve(static_cast<std::size_t>(n) * 560 + 256);
     t.DebutSection("ENTITIES");
     AfficheProgression(n, 1, message);
     for (int32_t i = 1; i <= n; ++i) {
