@@ -5,6 +5,7 @@
 #include "core/MetaFichier.h"
 #include "core/Modele.h"
 #include "platform/RepondeurScripte.h"
+#include "platform/ZoneImage.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -78,12 +79,21 @@ void BM_EcritMetaFichierPlacable(benchmark::State& state)
 BENCHMARK(BM_EcritMetaFichierPlacable)->Unit(benchmark::kMillisecond);
 
 // Lines drawn with no recording open (some arc drawings of the redraw do):
-// each one goes on the vector picture at once and into the metafile.
+// each one goes on the vector picture at once and into the metafile. The
+// pictures are the program's own, not the tests' recording ones, which
+// would note a call per line.
 void BM_LignesSansEnregistrementOuvert(benchmark::State& state)
 {
     ReinitialiseDonnees();
     K.Menu(QStringLiteral("menImageVectorielle")).Checked = true;
-    ImagesDeTest images;
+    ZoneImageBitmap ima, imaVec;
+    for (ZoneImage* z : {&ima, &imaVec}) {
+        z->DefinitLargeur(350);
+        z->DefinitHauteur(250);
+        z->Cls();
+    }
+    DefinitIma(&ima);
+    DefinitImaVec(&imaVec);
     const auto& segments = Segments();
     for (auto _ : state) {
         EffaceMetaFichier();
@@ -91,6 +101,9 @@ void BM_LignesSansEnregistrementOuvert(benchmark::State& state)
             LigneMeta(s.x1, s.y1, s.x2, s.y2, QBColor(12), 1);
         benchmark::DoNotOptimize(MetaFichier->Mots().size());
     }
+    DefinitIma(nullptr);
+    DefinitImaVec(nullptr);
+    EffaceMetaFichier();
 }
 BENCHMARK(BM_LignesSansEnregistrementOuvert)->Unit(benchmark::kMillisecond);
 
