@@ -6,6 +6,7 @@
 #include "core/Modele.h"
 #include "core/Projection.h"
 #include "platform/Dialogues.h"
+#include "values/Statistiques.h"
 #include "view/DessinNoeuds.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ void installeCrochets(Kelmo& k)
         TrieNoeudsProfondeur();
     };
     c.DessineNoeuds = [] { DessineNoeuds(true, false); };
+    c.ChargeStatistiques = [] { ChargeStatistiques(); };
     c.TailleIma = [&k](double& hauteur, double& largeur) {
         hauteur = k.ImaZone().Height();
         largeur = k.ImaZone().Width();
