@@ -7,6 +7,7 @@
 #include "core/Projection.h"
 #include "platform/Dialogues.h"
 #include "relief/CoutsGeneralises.h"
+#include "values/Statistiques.h"
 #include "view/DessinNoeuds.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ void installeCrochets(Kelmo& k)
         TrieNoeudsProfondeur();
     };
     c.DessineNoeuds = [] { DessineNoeuds(true, false); };
+    c.ChargeStatistiques = [] { ChargeStatistiques(); };
     c.TailleIma = [&k](double& hauteur, double& largeur) {
         hauteur = k.ImaZone().Height();
         largeur = k.ImaZone().Width();

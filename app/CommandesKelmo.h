@@ -3,11 +3,12 @@
 // only: the network files, the relief file check, the picture files, the
 // toolbar and the routing of clicks. The window calls them; the tests call
 // them without any window.
+#include "platform/Dialogues.h"
+
 #include <QString>
 
 namespace kelmo {
 
-inline const QString FiltreFichiersDonnees = QStringLiteral("Tous fichiers(*.*)|*.*|Data(*.dat, *.txt)|*.dat;*.txt");
 inline const QString FiltreImagesBitmap =
     QStringLiteral("Tous fichiers (*.*)|*.*|Bitmap (*.bmp)|*.bmp|GIF CompuServe (*.Gif)|*.Gif|JPEG (*.jpg)|*.jpg");
 inline const QString FiltreImagesWmf = QStringLiteral("Tous fichiers (*.*)|*.*|Windows MetaFile (*.wmf)|*.wmf");

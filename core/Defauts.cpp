@@ -115,7 +115,7 @@ void DefinitDefautsStatistiques()
         K.Classes.resize(static_cast<std::size_t>(nb) + 1);
     for (int i = 1; i <= nb; ++i)
         K.Classes[static_cast<std::size_t>(i)].Couleur = s.PicClasse[static_cast<std::size_t>(i)];
-    s.Ech = TexteGeneral(K.EchelleRonds);
+    s.Ech = TexteGeneral(K.EchelleRonds, QLatin1Char(K.SeparateurDecimal));
 }
 
 void DefinitEspaces(double hauteurIma, double largeurIma)

@@ -24,6 +24,9 @@ struct DemandeFichier {
     QString nomFichier;
 };
 
+// The filter of every data file chooser.
+inline const QString FiltreFichiersDonnees = QStringLiteral("Tous fichiers(*.*)|*.*|Data(*.dat, *.txt)|*.dat;*.txt");
+
 // A font choice with the text colour, as the old font dialog gave them.
 struct Police {
     QString nom = QStringLiteral("Arial");

@@ -10,7 +10,9 @@ ErreurExecution::ErreurExecution(int numero, const QString& description, bool ex
 QString DescriptionErreur(int numero)
 {
     switch (numero) {
+    case ErrAppelIncorrect: return QStringLiteral("Argument ou appel de procédure incorrect");
     case ErrDepassement: return QStringLiteral("Dépassement de capacité");
+    case ErrTypeIncompatible: return QStringLiteral("Type incompatible");
     case ErrTropDeDonnees: return QStringLiteral("L'indice n'appartient pas à la sélection");
     case ErrFichierIntrouvable: return QStringLiteral("Fichier introuvable");
     case ErrEcriture: return QStringLiteral("Erreur d'entrée/sortie de périphérique");

@@ -7,7 +7,9 @@
 namespace kelmo {
 
 enum NumeroErreur : int {
+    ErrAppelIncorrect = 5,     // invalid procedure call (a column window outside the line)
     ErrDepassement = 6,        // overflow
+    ErrTypeIncompatible = 13,  // type mismatch (a text that is not a number)
     ErrFichierIntrouvable = 53,
     ErrFinDeFichier = 62,      // input past end of file
     ErrPeripherique = 68,      // device unavailable

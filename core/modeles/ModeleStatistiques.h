@@ -20,10 +20,13 @@ struct TraitBande {
     int Epaisseur = 1;
 };
 
-// A strip picture: its scale size and the lines drawn since it was cleared.
+// A strip picture: its scale size, its pen and the lines drawn since it was
+// cleared (clearing keeps the pen).
 struct Bande {
     double ScaleWidth = 404;
     double ScaleHeight = 40;
+    Couleur ForeColor = 0;
+    int DrawWidth = 1;
     std::vector<TraitBande> Traits;
 };
 

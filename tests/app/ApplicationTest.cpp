@@ -46,6 +46,11 @@ TEST(Application, StartsOnTheBundledDataAndDrawsTheNodesAtTheirProjectedPosition
         EXPECT_EQ(k.Panneau(4)->text(), "Bitmap ");
         EXPECT_FALSE(k.Progression()->isVisible());
         EXPECT_EQ(K.Formes.ParamAffichage.ListeDesEspaces.Entrees.size(), 10);
+        // The statistics window's load ran: one grey class of every value from 0 to 1e9.
+        EXPECT_EQ(K.NbClasses, 1);
+        EXPECT_EQ(K.Classes[1].Couleur, RGB(254, 254, 254));
+        EXPECT_EQ(K.Classes[1].Epaisseur, 1.0f);
+        EXPECT_EQ(K.Formes.Statistiques.Text3, K.FichierNoeudValeur1);
 
         // Every node on the picture has its symbol's colour at its centre.
         const ZoneImageBitmap& ima = k.ImaZone();

@@ -1,0 +1,110 @@
+#include "values/MethodesBornes.h"
+#include "core/Modele.h"
+#include "platform/Dialogues.h"
+#include "platform/Erreurs.h"
+#include "platform/Nombres.h"
+#include "values/ClassesValeurs.h"
+#include "values/NombresRegionaux.h"
+#include "values/ValeursParNoeud.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <vector>
+
+namespace kelmo {
+namespace {
+
+// The leading number of a box written in the Str form; a text beyond any
+// number stops the method.
+bool nombreTete(const QString& texte, double& v)
+{
+    try {
+        v = ValeurNombre(texte);
+        return true;
+    } catch (const ErreurExecution&) {
+        return false;
+    }
+}
+
+bool minMax(double& min, double& max)
+{
+    const ModeleStatistiques& s = K.Formes.Statistiques;
+    return nombreTete(s.Text2, max) && nombreTete(s.Text1, min) && std::isfinite(max - min);
+}
+
+int nombreClasses() { return std::clamp<int>(K.NbClasses, 0, 10); }
+
+} // namespace
+
+void Statistiques_SSCommand1_Click()
+{
+    const int n = nombreClasses();
+    double min = 0, max = 0;
+    if (n < 1 || !minMax(min, max))
+        return;
+    const double etendue = std::fabs(max - min);
+    const double amplitude = etendue / n;
+    const double eps = etendue / 1e9;
+    ModeleStatistiques& s = K.Formes.Statistiques;
+    s.Label4 = QStringLiteral("Iso-amplitude :");
+    s.Amplitude = TexteRegional(amplitude, K.SeparateurDecimal);
+    EcritBorne(1, min - 1);
+    for (int i = 1; i <= n; ++i)
+        EcritBorne(i + 1, min + i * amplitude);
+    EcritBorne(1, ValeurBorne(1) - 2 * eps);
+    EcritBorne(n + 1, max + 1);
+}
+
+void Statistiques_SSCommand2_Click()
+{
+    const int n = nombreClasses();
+    const int32_t nbNoeuds = K.NbNoeuds;
+    if (n < 1 || nbNoeuds < n || static_cast<int32_t>(K.ValeursNoeuds.size()) <= nbNoeuds)
+        return;
+    double min = 0, max = 0;
+    if (!minMax(min, max))
+        return;
+    TrieValeursNoeuds();
+
+    // Ranks counted in the values sorted by decreasing value: for values of
+    // one sign the order of the table, and negative values get classes too.
+    std::vector<float> tries(static_cast<std::size_t>(nbNoeuds) + 1);
+    for (int32_t i = 1; i <= nbNoeuds; ++i)
+        tries[static_cast<std::size_t>(i)] = K.ValeursNoeuds[static_cast<std::size_t>(i)].Valeur;
+    std::stable_sort(tries.begin() + 1, tries.end(), std::greater<float>());
+
+    const double pas = static_cast<double>(nbNoeuds) / n;
+    const double eps = std::fabs(max - min) / 1e9;
+    ModeleStatistiques& s = K.Formes.Statistiques;
+    s.Label4 = QStringLiteral("Iso-effectif :");
+    s.Amplitude = TexteRegional(pas, K.SeparateurDecimal);
+    for (int i = 1; i <= n + 1; ++i) {
+        double r = nbNoeuds - pas * (i - 1);
+        if (r == 0)
+            r = 1;
+        const auto k = static_cast<int32_t>(std::clamp<double>(ArrondiBanquier(r), 1, nbNoeuds));
+        EcritBorne(i, tries[static_cast<std::size_t>(k)] + eps);
+    }
+    EcritBorne(1, ValeurBorne(1) - 2 * eps);
+    EcritBorne(n + 1, max + 1);
+}
+
+void Statistiques_SSCommand3_Click()
+{
+    const int n = nombreClasses();
+    double min = 0;
+    if (n < 1 || !nombreTete(K.Formes.Statistiques.Text1, min))
+        return;
+    const double debut = min - 1;
+    const std::optional<QString> reponse = Ui().Saisie(QStringLiteral("Donnez l'amplitude des classes"),
+                                                       QStringLiteral("Amplitude régulière"), QStringLiteral("60"));
+    double amplitude = 0;
+    if (!reponse || !NombreRegional(*reponse, K.SeparateurDecimal, amplitude))
+        return;
+    K.Formes.Statistiques.Amplitude = *reponse;
+    for (int i = 1; i <= n; ++i)
+        EcritBorne(i + 1, debut + i * amplitude);
+}
+
+} // namespace kelmo
