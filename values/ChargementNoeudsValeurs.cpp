@@ -11,7 +11,7 @@
 #include "values/CrochetsValeurs.h"
 #include "values/FichierNoeudValeur.h"
 #include "values/IndexCodes.h"
-#include "values/NombresRegionaux.h"
+#include "platform/Nombres.h"
 #include "values/Statistiques.h"
 #include "values/ValeursParNoeud.h"
 

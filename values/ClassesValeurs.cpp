@@ -4,7 +4,6 @@
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 #include "values/BandesStatistiques.h"
-#include "values/NombresRegionaux.h"
 
 #include <cmath>
 #include <limits>

@@ -8,7 +8,6 @@
 #include "platform/Nombres.h"
 #include "values/IndexCodes.h"
 #include "values/LimitesTables.h"
-#include "values/NombresRegionaux.h"
 
 #include <algorithm>
 #include <vector>

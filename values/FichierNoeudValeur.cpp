@@ -1,5 +1,6 @@
 #include "values/FichierNoeudValeur.h"
 #include "core/Colonnes.h"
+#include "core/Heures.h"
 #include "core/Modele.h"
 #include "core/Progression.h"
 #include "platform/CodePageAnsi.h"
@@ -9,7 +10,6 @@
 #include "values/IndexCodes.h"
 #include "values/LectureListe.h"
 #include "values/LimitesTables.h"
-#include "values/NombresRegionaux.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,6 @@
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 #include "values/ClassesValeurs.h"
-#include "values/NombresRegionaux.h"
 #include "values/ValeursParNoeud.h"
 
 #include <algorithm>
