@@ -13,7 +13,7 @@
 
 namespace kelmo {
 
-std::function<void()> CalculeVitesseReferenceArcVal;
+std::function<void()> CrochetVitesseReferenceArcVal;
 
 namespace {
 
@@ -42,7 +42,7 @@ LiensFenetresRelief& liens()
 }
 
 const bool enregistre = (EnregistreReinitialisation([] {
-                             CalculeVitesseReferenceArcVal = nullptr;
+                             CrochetVitesseReferenceArcVal = nullptr;
                              RetablitFenetresRelief();
                          }),
                          true);
@@ -155,8 +155,8 @@ void Kelmo_menTraceRelief_Click()
     K.NbMaxFacettes = 10000;
     K.NbMaxSommets = 10000;
     if (K.Menu(QStringLiteral("menValuationODVal")).Checked) {
-        if (CalculeVitesseReferenceArcVal)
-            CalculeVitesseReferenceArcVal();
+        if (CrochetVitesseReferenceArcVal)
+            CrochetVitesseReferenceArcVal();
         DessineRelief(1, K.NbNoeuds);
         return;
     }

@@ -21,7 +21,7 @@ void RetablitFenetresRelief();
 
 // The reference speed of the arc-value relief, installed by the value maps;
 // empty until then, and again after ReinitialiseDonnees.
-extern std::function<void()> CalculeVitesseReferenceArcVal;
+extern std::function<void()> CrochetVitesseReferenceArcVal;
 
 // The valuation group: each stores its valuation, moves the check mark to
 // itself and enables "Options des co&ûts..." for the cost valuation only.

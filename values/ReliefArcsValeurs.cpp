@@ -1,6 +1,7 @@
 #include "values/ReliefArcsValeurs.h"
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
+#include "relief/CommandesRelief.h"
 #include "values/IndexCodes.h"
 
 #include <algorithm>
@@ -65,5 +66,7 @@ void CalculeVitesseReferenceArcVal()
         K.Arcs1Utilises[static_cast<std::size_t>(i)] = true;
     }
 }
+
+void BrancheReliefArcsValeurs() { CrochetVitesseReferenceArcVal = CalculeVitesseReferenceArcVal; }
 
 } // namespace kelmo

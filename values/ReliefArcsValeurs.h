@@ -11,4 +11,9 @@ namespace kelmo {
 // whose length is not 0, and stays as it was when there is none.
 void CalculeVitesseReferenceArcVal();
 
+// Hands CalculeVitesseReferenceArcVal to "Trace le &relief", which runs it
+// before the relief while "&Basée sur ArcVal" carries its check mark.
+// The model's reset empties the hook again.
+void BrancheReliefArcsValeurs();
+
 } // namespace kelmo

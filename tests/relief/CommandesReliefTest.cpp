@@ -242,13 +242,13 @@ TEST_F(CommandesReliefTest, TraceReliefDrawsOnlyWithRouteTickedOrTheArcValueValu
     EXPECT_FALSE(K.StatusBar.Panneaux[5].startsWith(QStringLiteral("L'espace"))); // but no relief is drawn
     EXPECT_EQ(K.NbMaxFacettes, 10000);
     int vitesses = 0;
-    CalculeVitesseReferenceArcVal = [&] { ++vitesses; };
+    CrochetVitesseReferenceArcVal = [&] { ++vitesses; };
     K.Menu(QStringLiteral("menValuationODVal")).Checked = true;
     Kelmo_menTraceRelief_Click();
     EXPECT_EQ(vitesses, 1);
     EXPECT_TRUE(K.StatusBar.Panneaux[5].startsWith(QStringLiteral("L'espace")));
     ReinitialiseDonnees();
-    EXPECT_FALSE(CalculeVitesseReferenceArcVal);
+    EXPECT_FALSE(CrochetVitesseReferenceArcVal);
 }
 
 } // namespace

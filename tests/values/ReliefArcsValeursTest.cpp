@@ -2,6 +2,9 @@
 // value and its road arc, the durations of the "Route70" arcs, one record
 // per arc, and the pair index against the scan of the records.
 #include "values/ReliefArcsValeurs.h"
+#include "relief/CommandesRelief.h"
+#include "core/Images.h"
+#include "core/Menus.h"
 #include "core/TypesArcs.h"
 #include "support/Reseau.h"
 
@@ -49,6 +52,20 @@ TEST_F(ReliefArcsValeurs, TheSmallestValueOverItsRoadArcGivesTheReferenceSpeed)
     EXPECT_EQ(K.Arcs[3].Duree, 40.0f);  // reversed codes still match
     EXPECT_EQ(K.Arcs[4].Duree, 40.0f);  // the second record of the pair
     EXPECT_TRUE(K.Arcs1Utilises[1] && K.Arcs1Utilises[2] && K.Arcs1Utilises[3]);
+}
+
+// "Trace le &relief" under "&Basée sur ArcVal" values the road arcs before
+// it draws, once the values have handed their computation over.
+TEST_F(ReliefArcsValeurs, TheReliefCommandValuesTheRoadArcsWhenBasedOnArcValues)
+{
+    Arc_(1, 2, route, 20, 30);
+    enregistrement(2, 1, 50);
+    BrancheReliefArcsValeurs();
+    K.Menu(QStringLiteral("menValuationODVal")).Checked = true;
+    ImagesDeTest images;
+    Kelmo_menTraceRelief_Click();
+    EXPECT_EQ(K.Arcs[1].Duree, 50.0f);
+    EXPECT_DOUBLE_EQ(K.VitesseReference, 2.5);
 }
 
 TEST_F(ReliefArcsValeurs, NoRecordOrNoRoadArcForTheSmallestLeavesTheSpeed)
