@@ -51,6 +51,8 @@ struct DonneesDXF {
     std::vector<NoeudDXF> NoeudsDXF = std::vector<NoeudDXF>(1);
     std::vector<CercleDXF> CerclesDXF = std::vector<CercleDXF>(1);
     std::vector<FacetteDXF> FacettesDXF = std::vector<FacetteDXF>(1);
+    // False for a facet slot naming a vertex row that does not exist.
+    std::vector<bool> FacettesValides = std::vector<bool>(1);
     int16_t CalqueFacettes = 0;
     int16_t CouleurFacettes = 0;
     std::vector<FaceTube> FacesTube = std::vector<FaceTube>(1);

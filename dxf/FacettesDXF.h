@@ -6,6 +6,9 @@
 
 namespace kelmo {
 
+// The facets the last collecting relief left (0 while there are none).
+int NbFacettesDXF();
+
 void PrepareFacettesDXF();
 void EcritFacettesDXF(TamponDXF& t);
 

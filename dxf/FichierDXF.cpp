@@ -17,7 +17,6 @@
 
 namespace kelmo {
 
-int nbFacettesEnAttente();
 
 namespace {
 
@@ -150,7 +149,7 @@ std::size_t BorneOctetsDXF()
         }
     }
     if (s.Coche3DFace.Value)
-        n += static_cast<std::size_t>(std::max(nbFacettesEnAttente(), 0)) * face;
+        n += static_cast<std::size_t>(std::max(NbFacettesDXF(), 0)) * face;
     return n;
 }
 

@@ -1,12 +1,12 @@
 #include "dxf/SortieDXF.h"
 #include "core/Modele.h"
 #include "dxf/DonneesDXF.h"
+#include "dxf/FacettesDXF.h"
 #include "dxf/FichierDXF.h"
 #include "platform/Dialogues.h"
 
 namespace kelmo {
 
-int nbFacettesEnAttente();
 
 LiensSortieDXF& LiensDXF()
 {
@@ -32,7 +32,7 @@ void Kelmo_menCréeFichDXF_Click()
 void SortieDXF_Coche3DFace_Click()
 {
     CaseACocher& c = K.Formes.SortieDXF.Coche3DFace;
-    if (!c.Value || nbFacettesEnAttente() != 0)
+    if (!c.Value || NbFacettesDXF() != 0)
         return;
     Ui().Message(QStringLiteral("Attention : il est nécessaire de dessiner le relief dans KELMO avec l'option "
                                 "'prépare le fichier de relief 3d' avant de pouvoir exporter les facettes en DXF"),
