@@ -10,6 +10,7 @@
 #include "dxf/formes/FenetresDXF.h"
 #include "platform/Dialogues.h"
 #include "relief/DessinRelief.h"
+#include "relief/LiensCarte.h"
 #include "relief/formes/FenetresRelief.h"
 #include "view/DessinNoeuds.h"
 #include "view/LiensDialogues.h"
@@ -134,6 +135,8 @@ Kelmo::~Kelmo()
     K.StatusBar.TraiteEvenements = nullptr;
     DetruitFenetresDXF();
     Liens().Kelmo_Form_Resize = [] {};
+    LiensVersCarte().RepeintFenetre = [] {};
+    LiensVersCarte().CurseurIma = [](bool) {};
     K.StatusBar.Repeint = nullptr;
     DefinitIma(nullptr);
     DefinitImaVec(nullptr);
@@ -317,6 +320,18 @@ void Kelmo::installeLiens()
     // The display dialogs lay the window out again after a change of the
     // picture size; everything else they reach through Ima() and ImaVec().
     Liens().Kelmo_Form_Resize = [this] { Kelmo_Form_Resize(); };
+    // The anamorphosis shows each of its steps at once, without letting any
+    // other event in; its window's "Annuler" sets the map's pointer.
+    LiensVersCarte().RepeintFenetre = [this] {
+        if (!isVisible())
+            show();
+        vueIma_->repaint();
+        vueImaVec_->repaint();
+    };
+    LiensVersCarte().CurseurIma = [this](bool croix) {
+        curseurCroix_ = croix;
+        appliqueCurseurIma();
+    };
 }
 
 bool Kelmo::occupeParRelief() const { return ReliefEnCours(); }

@@ -13,6 +13,10 @@ LiensCarte completes(LiensCarte l)
         l.DessineNoeuds = [](bool, bool) {};
     if (!l.DessineArcsType)
         l.DessineArcsType = [](const TypeArc&) {};
+    if (!l.RepeintFenetre)
+        l.RepeintFenetre = [] {};
+    if (!l.CurseurIma)
+        l.CurseurIma = [](bool) {};
     return l;
 }
 

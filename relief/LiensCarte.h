@@ -18,6 +18,14 @@ struct LiensCarte {
     std::function<void(bool symboles, bool noms)> DessineNoeuds;
     // Draws every arc of that link type whose two ends are visible.
     std::function<void(const TypeArc& type)> DessineArcsType;
+
+    // Installed by the main window itself, and emptied by a reset like the
+    // status bar's repaint:
+    // shows the main window and paints its pictures at once, without handing
+    // it any other event (the anamorphosis shows its steps as it goes);
+    std::function<void()> RepeintFenetre;
+    // the pointer over the map picture: the cross, else the arrow.
+    std::function<void(bool croix)> CurseurIma;
 };
 
 // The links in use.

@@ -23,10 +23,16 @@ namespace {
 // The relief and the anamorphosis reach the map drawing through these links;
 // this file is in every program that draws the map, so they are always the
 // real ones there, also after each ReinitialiseDonnees.
-const bool liensCarteInstalles = (DefinitLiensCarteParDefaut({[] { RedessineCarte(); },
-                                                              [](bool symboles, bool noms) { DessineNoeuds(symboles, noms); },
-                                                              [](const TypeArc& type) { DessineArcsType(type); }}),
-                                  true);
+LiensCarte liensCarte()
+{
+    LiensCarte l;
+    l.RedessineCarte = [] { RedessineCarte(); };
+    l.DessineNoeuds = [](bool symboles, bool noms) { DessineNoeuds(symboles, noms); };
+    l.DessineArcsType = [](const TypeArc& type) { DessineArcsType(type); };
+    return l;
+}
+
+const bool liensCarteInstalles = (DefinitLiensCarteParDefaut(liensCarte()), true);
 
 // One recording around a step in metafile mode.
 template <class F>
