@@ -5,6 +5,7 @@
 #include "relief/formes/Couts.h"
 #include "relief/formes/CoutsKilometriques.h"
 #include "relief/formes/OptionsRelief.h"
+#include "relief/formes/frmAnamorphose.h"
 
 #include <QPointer>
 
@@ -91,6 +92,7 @@ void InstalleCommandesRelief(QWidget* parent)
     commande("menValuationCoût", Kelmo_menValuationCoût_Click);
     commande("menValuationODVal", Kelmo_menValuationODVal_Click);
     commande("menPasDeValuation", Kelmo_menPasDeValuation_Click);
+    InstalleFenetresAnamorphose(parent);
 }
 
 void DetruitFenetresRelief()
@@ -98,6 +100,7 @@ void DetruitFenetresRelief()
     delete options_.data();
     delete couts_.data();
     delete kilometriques_.data();
+    DetruitFenetresAnamorphose();
 }
 
 } // namespace kelmo

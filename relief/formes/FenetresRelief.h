@@ -6,7 +6,8 @@ class QWidget;
 namespace kelmo {
 
 // Installs the show and hide links of the relief windows and registers
-// "menTraceRelief", "menOptionsRelief", "menCoûts" and the valuation group.
+// "menTraceRelief", "menOptionsRelief", "menCoûts" and the valuation group,
+// with the anamorphosis window's "menAnamorphose" and "menLectFichFacettes".
 // parent: the main window.
 void InstalleCommandesRelief(QWidget* parent);
 
