@@ -12,6 +12,7 @@
 #include "relief/DessinRelief.h"
 #include "relief/LiensCarte.h"
 #include "relief/formes/FenetresRelief.h"
+#include "values/CommandesCartes.h"
 #include "view/DessinNoeuds.h"
 #include "view/LiensDialogues.h"
 #include "view/Redessin.h"
@@ -120,6 +121,7 @@ Kelmo::Kelmo(QWidget* parent) : QMainWindow(parent)
     InstalleCommandesRelief(this);
     K.StatusBar.TraiteEvenements = [this] { traiteEvenementsPendantRelief(); };
     InstalleSortieDXF(this);
+    InstalleCommandesCartes();
     ima_.Repeint = [this] { vueIma_->update(); };
     imaVec_.Repeint = [this] { vueImaVec_->update(); };
     K.StatusBar.Repeint = [this] { SynchroniseEtat(); };

@@ -12,6 +12,9 @@ namespace kelmo {
 // Value maps: draws arc i (1 to NbArcs) as a line graded by the value classes
 // of its two end nodes, recording its own shapes in metafile mode.
 extern std::function<void(int32_t i)> DessineArcDegrade;
+// Value maps: called once before the arcs of a link type are handed to
+// DessineArcDegrade, so that it reads the node values and the view once.
+extern std::function<void()> PrepareArcsDegrades;
 
 // DXF export: draws the arc between those two node numbers in node-colour
 // segments and collects them (NbSegmentsDXF, width EpaisseurArcsDXF).

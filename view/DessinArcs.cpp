@@ -120,6 +120,8 @@ void DessineArcsType(const TypeArc& type)
     const bool couleursNoeuds = K.Menu(QStringLiteral("menCouleursNoeuds")).Checked;
     const bool dxf = K.Formes.TraceArcs.DXFCouleurNoeuds == 1;
     const bool vectoriel = ModeImageVectorielle();
+    if (couleursNoeuds && !dxf && PrepareArcsDegrades)
+        PrepareArcsDegrades();
     ZoneImage& ima = Ima();
     bool typeTraceConnu = false;
     bool routier = false;
