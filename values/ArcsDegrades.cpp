@@ -9,6 +9,7 @@
 #include "values/ClassesValeurs.h"
 #include "view/CrochetsDessinCarte.h"
 
+#include <QLineF>
 #include <QPointF>
 #include <algorithm>
 #include <memory>
@@ -47,7 +48,10 @@ void piece(int c, QPointF p, QPointF q)
 {
     ZoneImage& ima = Ima();
     ima.ForeColor = classe(c).Couleur;
-    ima.TracePolyligne(p.x(), p.y(), q.x(), q.y());
+    // One segment through the picture's segment writer, rounded as a
+    // polyline is: a redraw hands a hundred thousand arcs here.
+    const QLineF segment(p, q);
+    ima.TraceSegments(&segment, 1);
     if (ModeImageVectorielle())
         LigneMeta(p.x(), p.y(), q.x(), q.y(), ima.ForeColor, ima.DrawWidth);
 }
