@@ -49,6 +49,7 @@ void relief(benchmark::State& state, bool vectoriel)
         benchmark::DoNotOptimize(images.ima.Pixel(10, 10));
     }
     state.counters["facettes"] = K.NbFacettes;
+    state.counters["Mo_meta"] = MetaFichier ? 2e-6 * static_cast<double>(MetaFichier->Mots().size()) : 0;
 }
 
 void BM_ReliefBitmap(benchmark::State& state) { relief(state, false); }
