@@ -19,6 +19,16 @@ int16_t NbFormesMetaFichier = 0;
 namespace {
 
 std::optional<wmf::Metafichier> enregistrement_; // the open recording
+// The records' memory of the last metafile deleted, for the next recording:
+// a relief redrawn writes tens of megabytes of records, and pages the
+// system hands out afresh cost more than writing them.
+std::vector<uint16_t> memoireLibre_;
+
+void recupereMemoire(wmf::Metafichier& m)
+{
+    if (m.Capacite() > memoireLibre_.capacity())
+        memoireLibre_ = m.RendMemoire();
+}
 ContexteMeta dc_ = ContexteMeta::Aucun;
 
 // What of the accumulated metafile the vector picture already shows: the
@@ -43,6 +53,7 @@ void Reinitialise()
     PointsPolygone = {};
     NbFormesMetaFichier = 0;
     affichage_ = Affichage{};
+    memoireLibre_ = {};
     ++generation_;
 }
 
@@ -168,8 +179,16 @@ void DebutMetaFichier()
         MetaFichier.reset();
     } else {
         enregistrement_.emplace();
+        enregistrement_->PrendMemoire(std::move(memoireLibre_));
+        memoireLibre_ = {};
     }
     dc_ = ContexteMeta::Enregistrement;
+}
+
+void ReserveMetaFichier(std::size_t mots)
+{
+    if (enregistrement_)
+        enregistrement_->Reserve(mots);
 }
 
 void FinMetaFichier()
@@ -185,9 +204,13 @@ void FinMetaFichier()
 
 void EffaceMetaFichier()
 {
+    if (MetaFichier)
+        recupereMemoire(*MetaFichier);
     MetaFichier.reset();
-    if (enregistrement_)
+    if (enregistrement_) {
+        recupereMemoire(*enregistrement_);
         enregistrement_.emplace();
+    }
     ++generation_;
 }
 

@@ -44,6 +44,8 @@ extern int16_t NbFormesMetaFichier;
 
 // Opens a recording that starts with the accumulated metafile.
 void DebutMetaFichier();
+// Room in the open recording for that many 16-bit words of records.
+void ReserveMetaFichier(std::size_t mots);
 // Closes the recording into MetaFichier and paints it on ImaVec. With no
 // recording open it does nothing.
 void FinMetaFichier();

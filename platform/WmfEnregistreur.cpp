@@ -34,6 +34,22 @@ int Metafichier::Enregistre(uint16_t fonction, const uint16_t* parametres, std::
     return -1;
 }
 
+std::vector<uint16_t> Metafichier::RendMemoire()
+{
+    std::vector<uint16_t> m = std::move(mots_);
+    m.clear();
+    mots_ = {};
+    return m;
+}
+
+void Metafichier::PrendMemoire(std::vector<uint16_t>&& memoire)
+{
+    if (!mots_.empty() || memoire.capacity() <= mots_.capacity())
+        return;
+    mots_ = std::move(memoire);
+    mots_.clear();
+}
+
 int Metafichier::Enregistre(uint16_t fonction, std::initializer_list<uint16_t> parametres)
 {
     return Enregistre(fonction, parametres.begin(), parametres.size());

@@ -73,6 +73,14 @@ public:
     uint32_t PlusGrandEnregistrement() const { return plusGrand_; }
     bool ObjetOccupe(int objet) const { return objets_.Occupe(objet); }
 
+    // The memory of the records, handed from one metafile to the next: a
+    // large drawing then writes into pages already in use instead of asking
+    // the system for new ones. Prend only takes it into an empty metafile.
+    std::vector<uint16_t> RendMemoire();
+    void PrendMemoire(std::vector<uint16_t>&& memoire);
+    void Reserve(std::size_t mots) { mots_.reserve(mots); }
+    std::size_t Capacite() const { return mots_.capacity(); }
+
     // Standard metafile bytes: 18-byte header, the records, the end record.
     // `type` 1 is a memory metafile, 2 a disk one.
     std::string Octets(uint16_t type = 1) const;

@@ -204,7 +204,13 @@ void ZoneImageBitmap::Polyline(const QPoint* points, int nombre)
 // Solid copy-mode segments go straight into the image (SegmentsDirects.h).
 void ZoneImageBitmap::SegmentsDirects(const QLine* segments, int nombre)
 {
-    FermePeintre();
+    // The open painter draws straight into the image's pixels, as the
+    // segments do, so both can work in turn without closing it (opening a
+    // painter costs more than a small triangle). An image shared with a copy
+    // is first copied by the write: the painter would then draw into the
+    // copy, so it is closed.
+    if (!image_.isDetached())
+        FermePeintre();
     const QColor q = EnQColor(ForeColor);
     TraceSegmentsDirects(image_, segments, nombre, qRgb(q.red(), q.green(), q.blue()), DrawWidth);
 }

@@ -10,9 +10,11 @@
 #include "relief/TablesFacettes.h"
 #include "relief/TrianglesRelief.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <exception>
+#include <optional>
 
 namespace kelmo {
 namespace {
@@ -28,6 +30,32 @@ const bool enregistre = (EnregistreReinitialisation([] {
                              arretDemande = false;
                          }),
                          true);
+
+// The pen and brush of a picture, given back when the relief ends.
+class EtatTraceImage {
+public:
+    explicit EtatTraceImage(ZoneImage& z)
+        : z_(z), fore_(z.ForeColor), fill_(z.FillColor), fillStyle_(z.FillStyle), width_(z.DrawWidth),
+          mode_(z.DrawMode), style_(z.DrawStyle)
+    {
+    }
+    ~EtatTraceImage()
+    {
+        z_.ForeColor = fore_;
+        z_.FillColor = fill_;
+        z_.FillStyle = fillStyle_;
+        z_.DrawWidth = width_;
+        z_.DrawMode = mode_;
+        z_.DrawStyle = style_;
+    }
+    EtatTraceImage(const EtatTraceImage&) = delete;
+    EtatTraceImage& operator=(const EtatTraceImage&) = delete;
+
+private:
+    ZoneImage& z_;
+    int32_t fore_, fill_;
+    int fillStyle_, width_, mode_, style_;
+};
 
 // Marks the relief as running for its whole drawing, however it ends.
 struct Marque {
@@ -178,8 +206,11 @@ void DessineRelief(int32_t premier, int32_t dernier)
         }
         PrepareTablesFacettes();
     }
+    // The vector picture shows the triangles as they are drawn; its pen is
+    // given back afterwards.
+    std::optional<EtatTraceImage> traceImaVec;
     if (vectoriel) {
-        DebutMetaFichier();
+        traceImaVec.emplace(ImaVec());
         PrepareTablesFacettes();
     }
     if (K.Formes.OptionsRelief.Anamorphose) {
@@ -215,19 +246,20 @@ void DessineRelief(int32_t premier, int32_t dernier)
         } catch (const std::exception&) {
             ctx.signaleErreur();
         }
-        if (vectoriel) {
-            // The picture shows the relief growing node by node.
-            FinMetaFichier();
-            DebutMetaFichier();
-        }
+        if (vectoriel)
+            ImaVec().Refresh(); // the picture shows the relief growing node by node
     }
     AfficheProgression(dernier, dernier, Message);
 
     if (vectoriel) {
-        FinMetaFichier();
+        // The metafile holds the facets alone, in painter's order.
+        traceImaVec.reset();
         EffaceMetaFichier();
         ImaVec().Cls();
         DebutMetaFichier();
+        // A facet takes at most about 90 words: its brush, its pen, the
+        // triangle and two ridges.
+        ReserveMetaFichier(static_cast<std::size_t>(std::max(K.NbFacettes, 0)) * 96 + 64);
         try {
             OrdonneFacettes();
             RedessineFacettes();

@@ -45,7 +45,8 @@ void OrdonneFacettes()
 
 void RedessineFacettes()
 {
-    const bool vectoriel = ModeImageVectorielle();
+    const SortieVectorielle vectoriel =
+        ModeImageVectorielle() ? SortieVectorielle::Enregistre : SortieVectorielle::Aucune;
     const int32_t n = nombreFacettes();
     for (int32_t i = 1; i <= n; ++i) {
         const Facette& f = K.Facettes[static_cast<std::size_t>(i)];

@@ -120,8 +120,24 @@ void FermeTrianglesNoeud(ContexteRelief& ctx, double& hauteur, int32_t centre, i
         hauteur = -(double(c.ZEcran) + p1.ZEcran + p2.ZEcran) / 3 * std::sin(K.AngleVertical);
 }
 
+namespace {
+
+// The pen and brush of a shape copied onto the vector picture, which then
+// paints it as the bitmap does.
+void copieTrace(const ZoneImage& ima, ZoneImage& vec)
+{
+    vec.FillColor = ima.FillColor;
+    vec.FillStyle = ima.FillStyle;
+    vec.ForeColor = ima.ForeColor;
+    vec.DrawMode = ima.DrawMode;
+    vec.DrawWidth = ima.DrawWidth;
+    vec.DrawStyle = ima.DrawStyle;
+}
+
+} // namespace
+
 void PeintTriangle(double x1, double y1, double z1, double x2, double y2, double z2, double x3, double y3, double z3,
-                   int32_t couleur, bool vectoriel)
+                   int32_t couleur, SortieVectorielle sortie)
 {
     QPoint p[3];
     if (!coinPeint(x1, y1, z1, p[0]) || !coinPeint(x2, y2, z2, p[1]) || !coinPeint(x3, y3, z3, p[2]))
@@ -134,13 +150,19 @@ void PeintTriangle(double x1, double y1, double z1, double x2, double y2, double
     ima.DrawWidth = 1;
     ima.DrawStyle = 0;
     ima.Polygon(p, 3);
-    if (vectoriel) {
+    if (sortie == SortieVectorielle::Enregistre) {
         PointsPolygone = {p[0], p[1], p[2]};
         PolygoneMeta();
+    } else if (sortie == SortieVectorielle::Montre) {
+        // Without outline, as the metafile draws it.
+        ZoneImage& vec = ImaVec();
+        copieTrace(ima, vec);
+        vec.DrawStyle = 5;
+        vec.Polygon(p, 3);
     }
 }
 
-void TraceArete(int code, double x1, double y1, double z1, double x2, double y2, double z2, bool vectoriel)
+void TraceArete(int code, double x1, double y1, double z1, double x2, double y2, double z2, SortieVectorielle sortie)
 {
     if (code == 0)
         return;
@@ -154,8 +176,13 @@ void TraceArete(int code, double x1, double y1, double z1, double x2, double y2,
     if (!(std::fabs(l.x1()) + std::fabs(l.y1()) + std::fabs(l.x2()) + std::fabs(l.y2()) < 1e9))
         return;
     ima.TraceSegments(&l, 1);
-    if (vectoriel)
+    if (sortie == SortieVectorielle::Enregistre) {
         LigneMeta(l.x1(), l.y1(), l.x2(), l.y2(), ima.ForeColor, ima.DrawWidth);
+    } else if (sortie == SortieVectorielle::Montre) {
+        ZoneImage& vec = ImaVec();
+        copieTrace(ima, vec);
+        vec.TraceSegments(&l, 1);
+    }
 }
 
 void DessineTriangleRelief(ContexteRelief& ctx, double x1, double y1, double z1, double x2, double y2, double z2,
@@ -167,12 +194,13 @@ void DessineTriangleRelief(ContexteRelief& ctx, double x1, double y1, double z1,
         return;
     }
     const bool vectoriel = ModeImageVectorielle();
-    PeintTriangle(x1, y1, z1, x2, y2, z2, x3, y3, z3, OmbreFacette(x1, y1, z1, x2, y2, z2, x3, y3, z3), vectoriel);
+    const SortieVectorielle sortie = vectoriel ? SortieVectorielle::Montre : SortieVectorielle::Aucune;
+    PeintTriangle(x1, y1, z1, x2, y2, z2, x3, y3, z3, OmbreFacette(x1, y1, z1, x2, y2, z2, x3, y3, z3), sortie);
     if (vectoriel)
         AjouteFacette(x1, y1, z1, x2, y2, z2, x3, y3, z3, codeA, codeB);
     if ((cote == u"D" || cote == u"G" || cote == u"A") && ctx.parametres.valuation != ValuationRelief::ReliefThématique) {
-        TraceArete(codeA, x1, y1, z1, x2, y2, z2, vectoriel);
-        TraceArete(codeB, x1, y1, z1, x3, y3, z3, vectoriel);
+        TraceArete(codeA, x1, y1, z1, x2, y2, z2, sortie);
+        TraceArete(codeB, x1, y1, z1, x3, y3, z3, sortie);
     }
 }
 

@@ -38,9 +38,15 @@ void FermeTrianglesNoeud(ContexteRelief& ctx, double& hauteur, int32_t centre, i
 void DessineTriangleRelief(ContexteRelief& ctx, double x1, double y1, double z1, double x2, double y2, double z2,
                            double x3, double y3, double z3, const QString& cote, int codeA, int codeB);
 
+// What a triangle or a ridge gives the vector picture besides the bitmap.
+// While the nodes are drawn the shapes are only shown on it, the metafile
+// being recorded afterwards, once, in painter's order; recording them node
+// by node would make a metafile that is thrown away at the end.
+enum class SortieVectorielle { Aucune, Montre, Enregistre };
+
 // The ridge pen and the filled triangle, shared with the facet redraw.
 void PeintTriangle(double x1, double y1, double z1, double x2, double y2, double z2, double x3, double y3, double z3,
-                   int32_t couleur, bool vectoriel);
-void TraceArete(int code, double x1, double y1, double z1, double x2, double y2, double z2, bool vectoriel);
+                   int32_t couleur, SortieVectorielle sortie);
+void TraceArete(int code, double x1, double y1, double z1, double x2, double y2, double z2, SortieVectorielle sortie);
 
 } // namespace kelmo

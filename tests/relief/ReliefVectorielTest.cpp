@@ -68,7 +68,8 @@ protected:
                                   60.f + 50.f * l + float((l * 5 + c * 2) % 9));
         int k = 0;
         const auto lie = [&](int o, int d) {
-            test::Arc_(K.Noeuds[o].Code, K.Noeuds[d].Code, types[k++ % 5], 10, 4.f + float(k % 7));
+            const float duree = 4.f + float(k % 7);
+            test::Arc_(K.Noeuds[o].Code, K.Noeuds[d].Code, types[k++ % 5], 10, duree);
             Arc& a = K.Arcs.back();
             a.IndiceOrigine = static_cast<int16_t>(o);
             a.IndiceDestination = static_cast<int16_t>(d);
