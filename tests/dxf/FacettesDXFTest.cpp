@@ -90,7 +90,6 @@ TEST_F(FacettesDXF, AfterAReliefForTheThreeDFileTheBoxStaysTickedAndEveryFacetIs
     K.NbMaxSommets = 10000;
     // A, B, C and the three arcs between them, at half the reference speed:
     // tents whose apices lie well below their ends.
-
     const int32_t a = test::NoeudAEcran(QStringLiteral("A"), 0, 100, 900, 3);
     const int32_t b = test::NoeudAEcran(QStringLiteral("B"), 0, 200, 900, 0);
     const int32_t c = test::NoeudAEcran(QStringLiteral("C"), 0, 150, 950, 1);
