@@ -3,6 +3,8 @@
 // many random networks.
 #include "AnamorphoseLitterale.h"
 #include "core/DonneesDerivees.h"
+#include "core/FichierArcs.h"
+#include "core/FichierNoeuds.h"
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
 #include "platform/RepondeurScripte.h"
@@ -403,6 +405,37 @@ void reseauAleatoire(std::mt19937& g, int nbNoeuds, int nbArcs, bool grille)
 
 bool memesOctets(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
+// Runs the anamorphosis on K, then the plain loops on the model as it was,
+// and compares every field either writes, bit for bit. Leaves the plain
+// loops' result in K.
+void compareAuxBouclesLitterales(const std::string& trace)
+{
+    const DonneesKelmo avant = K;
+    CalculeAnamorphose();
+    const DonneesKelmo rapide = K;
+    K = avant;
+    const int32_t depart = NoeudDepartAnamorphose();
+    const int nbPas = AnamorphoseLitterale(depart);
+    ASSERT_EQ(rapide.StatusBar.Panneaux[5], TexteEtatAnamorphose(nbPas, depart)) << trace;
+    ASSERT_EQ(rapide.VitesseMinimale, K.VitesseMinimale) << trace;
+    ASSERT_EQ(rapide.ComparaisonArcs, K.ComparaisonArcs) << trace;
+    for (int32_t j = 1; j <= K.NbArcs; ++j) {
+        const Arc &x = rapide.Arcs[j], &y = K.Arcs[j];
+        ASSERT_EQ(x.CodeOrigine, y.CodeOrigine) << trace << " arc " << j;
+        ASSERT_EQ(x.CodeDestination, y.CodeDestination) << trace << " arc " << j;
+        ASSERT_EQ(x.Minimal, y.Minimal) << trace << " arc " << j;
+        ASSERT_EQ(x.Niveau, y.Niveau) << trace << " arc " << j;
+        ASSERT_TRUE(memesOctets(x.Longueur, y.Longueur)) << trace << " arc " << j;
+    }
+    for (int32_t i = 1; i <= K.NbNoeuds; ++i) {
+        const Noeud &x = rapide.Noeuds[i], &y = K.Noeuds[i];
+        ASSERT_EQ(x.Niveau, y.Niveau) << trace << " node " << i;
+        ASSERT_EQ(x.Traite, y.Traite) << trace << " node " << i;
+        ASSERT_TRUE(memesOctets(x.X, y.X) && memesOctets(x.Y, y.Y)) << trace << " node " << i;
+        ASSERT_TRUE(std::isfinite(x.X) && std::isfinite(x.Y)) << trace << " node " << i;
+    }
+}
+
 } // namespace
 
 TEST_F(Anamorphose, TheFastRunEqualsThePlainLoopsToTheLastBit)
@@ -418,31 +451,32 @@ TEST_F(Anamorphose, TheFastRunEqualsThePlainLoopsToTheLastBit)
         for (int f = 0; f < t.fois; ++f) {
             reseauAleatoire(g, t.noeuds, t.arcs, t.grille);
             K.RacineDonnees = dir.path();
-            const DonneesKelmo avant = K;
-            CalculeAnamorphose();
-            const DonneesKelmo rapide = K;
-            K = avant;
-            const int32_t depart = NoeudDepartAnamorphose();
-            const int nbPas = AnamorphoseLitterale(depart);
-            const QString trace = QStringLiteral("%1 nodes, run %2").arg(t.noeuds).arg(f);
-            ASSERT_EQ(rapide.StatusBar.Panneaux[5], TexteEtatAnamorphose(nbPas, depart)) << trace.toStdString();
-            ASSERT_EQ(rapide.VitesseMinimale, K.VitesseMinimale) << trace.toStdString();
-            ASSERT_EQ(rapide.ComparaisonArcs, K.ComparaisonArcs) << trace.toStdString();
-            for (int32_t j = 1; j <= K.NbArcs; ++j) {
-                const Arc &x = rapide.Arcs[j], &y = K.Arcs[j];
-                ASSERT_EQ(x.Minimal, y.Minimal) << trace.toStdString() << " arc " << j;
-                ASSERT_EQ(x.Niveau, y.Niveau) << trace.toStdString() << " arc " << j;
-                ASSERT_TRUE(memesOctets(x.Longueur, y.Longueur)) << trace.toStdString() << " arc " << j;
-            }
-            for (int32_t i = 1; i <= K.NbNoeuds; ++i) {
-                const Noeud &x = rapide.Noeuds[i], &y = K.Noeuds[i];
-                ASSERT_EQ(x.Niveau, y.Niveau) << trace.toStdString() << " node " << i;
-                ASSERT_EQ(x.Traite, y.Traite) << trace.toStdString() << " node " << i;
-                ASSERT_TRUE(memesOctets(x.X, y.X) && memesOctets(x.Y, y.Y)) << trace.toStdString() << " node " << i;
-                ASSERT_TRUE(std::isfinite(x.X) && std::isfinite(x.Y)) << trace.toStdString() << " node " << i;
-            }
+            compareAuxBouclesLitterales(QStringLiteral("%1 nodes, run %2").arg(t.noeuds).arg(f).toStdString());
+            if (HasFatalFailure())
+                return;
             ++comparaisons;
         }
     }
     EXPECT_EQ(comparaisons, 196);
+}
+
+TEST_F(Anamorphose, TheSampleNetworkFromSeveralStartsEqualsThePlainLoops)
+{
+    const QString donnees = QStringLiteral(KELMO_SOURCE_DIR "/data/");
+    LitFichierNoeuds(donnees + "noeuds/n157eu.dat");
+    LitFichierArcs(donnees + "arcs/a157eu01.dat");
+    IndexeArcs();
+    ASSERT_GT(K.NbArcs, 100);
+    const DonneesKelmo charge = K;
+    for (const int index : {-1, 1, 40, 157}) {
+        K = charge;
+        K.Formes.frmAnamorphose.ListeModifiable1.ListIndex = index;
+        compareAuxBouclesLitterales("start item " + std::to_string(index));
+        if (HasFatalFailure())
+            return;
+        int atteints = 0;
+        for (int32_t i = 1; i <= K.NbNoeuds; ++i)
+            atteints += K.Noeuds[i].Niveau >= 0;
+        EXPECT_GT(atteints, K.NbNoeuds / 2) << "the sample network is mostly one piece; start item " << index;
+    }
 }
