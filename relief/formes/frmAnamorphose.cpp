@@ -3,6 +3,7 @@
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
 #include "relief/Anamorphose.h"
+#include "relief/DessinRelief.h"
 #include "relief/FacettesGPS.h"
 #include "relief/LiensCarte.h"
 
@@ -105,6 +106,10 @@ void Kelmo_menAnamorphose_Click()
 
 void frmAnamorphose_cmdOK_Click()
 {
+    // A relief being drawn lets events in between its nodes, and walks the
+    // arc table that the anamorphosis would sort under it.
+    if (ReliefEnCours())
+        return;
     cache();
     Sablier sablier;
     CalculeAnamorphose();

@@ -39,7 +39,8 @@ frmAnamorphose* FenetreAnamorphose();
 
 // "&Anamorphose": hourglass, the window shown modeless beside the map.
 void Kelmo_menAnamorphose_Click();
-// "&OK": hides the window and runs the anamorphosis from the chosen node.
+// "&OK": hides the window and runs the anamorphosis from the chosen node;
+// refused while a relief is being drawn (the window then stays).
 void frmAnamorphose_cmdOK_Click();
 // "&Annuler": hides the window; the map's pointer becomes the cross while
 // "Zoom curseur (&souris)" is ticked, else the arrow. Nothing else changes.

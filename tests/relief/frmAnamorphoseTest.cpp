@@ -8,6 +8,7 @@
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
 #include "platform/RepondeurScripte.h"
+#include "relief/DessinRelief.h"
 #include "relief/LiensCarte.h"
 #include "relief/formes/frmAnamorphose.h"
 #include "support/Reseau.h"
@@ -120,6 +121,32 @@ TEST_F(FenetreAnamorphose_, AnnulerAndTheCloseBoxChangeNothingButThePointer)
     }
     EXPECT_EQ(K.StatusBar.Panneaux[5], etat);
     EXPECT_TRUE(r.appels().empty());
+}
+
+TEST_F(FenetreAnamorphose_, OKIsRefusedWhileAReliefIsBeingDrawn)
+{
+    Kelmo_menAnamorphose_Click();
+    frmAnamorphose* f = FenetreAnamorphose();
+    f->ListeModifiable1->setCurrentIndex(1);
+    const std::vector<Arc> arcs = K.Arcs;
+    const std::vector<Noeud> noeuds = K.Noeuds;
+    int pendant = 0;
+    // The relief hands the user's events over between its nodes.
+    K.StatusBar.TraiteEvenements = [&] {
+        ++pendant;
+        f->cmdOK->click();
+        EXPECT_TRUE(f->isVisible()) << "the window waits for the relief to end";
+        for (int32_t j = 1; j <= K.NbArcs; ++j)
+            EXPECT_EQ(K.Arcs[j].CodeOrigine, arcs[j].CodeOrigine) << "arc table untouched under the relief";
+        for (int32_t i = 1; i <= K.NbNoeuds; ++i)
+            EXPECT_EQ(K.Noeuds[i].X, noeuds[i].X) << i;
+    };
+    DessineRelief(1, K.NbNoeuds);
+    ASSERT_EQ(pendant, 1);
+    K.StatusBar.TraiteEvenements = nullptr;
+    f->cmdOK->click();
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_TRUE(K.StatusBar.Panneaux[5].startsWith(QStringLiteral("Anamorphose en "))) << "once the relief is over";
 }
 
 TEST_F(FenetreAnamorphose_, TheFacetsCommandIsRegisteredWithTheWindow)
