@@ -1,5 +1,6 @@
 #include "app/Icones.h"
 
+#include <QBitmap>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -96,6 +97,23 @@ QPixmap DessineEmbleme(int cote, bool relief)
     for (const QPointF& v : villes)
         p.drawEllipse(v, c * 0.05, c * 0.05);
     return pm;
+}
+
+QCursor CurseurEditeurArcs()
+{
+    // One-bit bitmap and mask: black lines with a white rim, so that the
+    // pointer shows on any map.
+    QBitmap dessin(32, 32), masque(32, 32);
+    dessin.fill(Qt::color0);
+    masque.fill(Qt::color0);
+    QPainter d(&dessin), m(&masque);
+    m.setPen(QPen(Qt::color1, 3));
+    m.drawRect(4, 4, 22, 22);
+    m.drawRect(11, 11, 8, 8);
+    d.setPen(QPen(Qt::color1, 1));
+    d.drawRect(4, 4, 22, 22);
+    d.drawRect(11, 11, 8, 8);
+    return QCursor(dessin, masque, 15, 15);
 }
 
 } // namespace kelmo

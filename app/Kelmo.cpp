@@ -8,6 +8,7 @@
 #include "core/Menus.h"
 #include "core/Modele.h"
 #include "dxf/formes/FenetresDXF.h"
+#include "editing/formes/FenetresEdition.h"
 #include "platform/Dialogues.h"
 #include "relief/DessinRelief.h"
 #include "relief/LiensCarte.h"
@@ -122,6 +123,12 @@ Kelmo::Kelmo(QWidget* parent) : QMainWindow(parent)
     K.StatusBar.TraiteEvenements = [this] { traiteEvenementsPendantRelief(); };
     InstalleSortieDXF(this);
     InstalleCommandesCartes();
+    InstalleFenetresEdition(this, [this] {
+        SynchroniseMenus();
+        SynchroniseEtat();
+        vueIma_->update();
+        vueImaVec_->update();
+    });
     ima_.Repeint = [this] { vueIma_->update(); };
     imaVec_.Repeint = [this] { vueImaVec_->update(); };
     K.StatusBar.Repeint = [this] { SynchroniseEtat(); };
@@ -136,6 +143,7 @@ Kelmo::~Kelmo()
     DetruitFenetresRelief();
     K.StatusBar.TraiteEvenements = nullptr;
     DetruitFenetresDXF();
+    DetruitFenetresEdition();
     Liens().Kelmo_Form_Resize = [] {};
     LiensVersCarte().RepeintFenetre = [] {};
     LiensVersCarte().CurseurIma = [](bool) {};
@@ -331,7 +339,7 @@ void Kelmo::installeLiens()
         vueImaVec_->repaint();
     };
     LiensVersCarte().CurseurIma = [this](bool croix) {
-        curseurCroix_ = croix;
+        K.ImaMousePointer = croix ? 2 : 1;
         appliqueCurseurIma();
     };
 }
@@ -416,6 +424,7 @@ void Kelmo::SynchroniseMenus()
     }
     barre_->setVisible(K.Menu(QStringLiteral("menZoomBarreOutils")).Checked);
     barre_->setEnabled(!occupe);
+    appliqueCurseurIma();
 }
 
 void Kelmo::SynchroniseEtat()
@@ -535,15 +544,20 @@ void Kelmo::Kelmo_StatusBar_PanelDblClick(int panneau)
 
 void Kelmo::appliqueCurseurIma()
 {
-    vueIma_->setCursor(curseurCroix_ ? Qt::CrossCursor : Qt::ArrowCursor);
-    vueImaVec_->setCursor(curseurCroix_ ? Qt::CrossCursor : Qt::ArrowCursor);
+    QCursor c(Qt::ArrowCursor);
+    if (K.ImaMousePointer == 2)
+        c = QCursor(Qt::CrossCursor);
+    else if (K.ImaMousePointer == 4)
+        c = CurseurEditeurArcs();
+    vueIma_->setCursor(c);
+    vueImaVec_->setCursor(c);
 }
 
 void Kelmo::Kelmo_menZoomSouris_Click()
 {
     EtatMenu& m = K.Menu(QStringLiteral("menZoomSouris"));
     m.Checked = !m.Checked;
-    curseurCroix_ = m.Checked;
+    K.ImaMousePointer = m.Checked ? 2 : 1;
     appliqueCurseurIma();
 }
 

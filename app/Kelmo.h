@@ -106,7 +106,6 @@ private:
     PanneauEtat* panneaux_[6] = {};
     QProgressBar* progression_ = nullptr;
     MiseEnPageCarte miseEnPage_;
-    bool curseurCroix_ = false;
     bool fermetureDemandee_ = false; // asked during a relief: closes once it stops
 };
 

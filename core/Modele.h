@@ -179,6 +179,9 @@ struct DonneesKelmo {
     double AngleHorizontal = 0;
     double AngleVerticalDeg = 0;      // the tilt as typed, in degrees
     float AngleVerticalDonnees = 0;   // tilt given to the data drawings only
+    // The mouse pointer over the map: 1 arrow, 2 cross, 4 the arc editor's
+    // (a small square in a square). The main window shows it.
+    int16_t ImaMousePointer = 1;
 
     // --- node and name appearance ---
     double SeuilSuperieurNoms = 0;

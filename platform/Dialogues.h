@@ -22,6 +22,8 @@ struct DemandeFichier {
     QString filtre;
     int indexFiltre = 1;
     QString nomFichier;
+    // Save dialogs: whether the chooser itself asks before replacing a file.
+    bool confirmeRemplacement = true;
 };
 
 // The filter of every data file chooser.

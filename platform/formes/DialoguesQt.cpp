@@ -87,6 +87,7 @@ static std::optional<QString> choisitFichier(QWidget* parent, const DemandeFichi
         dlg.selectFile(CheminLocal(d.nomFichier));
     dlg.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, !d.confirmeRemplacement);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().first();

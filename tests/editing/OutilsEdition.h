@@ -12,7 +12,11 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <tuple>
+
+// Texts shown as text in the failure reports.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace kelmo::testedition {
 

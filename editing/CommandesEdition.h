@@ -1,0 +1,11 @@
+#pragma once
+// The main window's editing commands and the map clicks they route.
+
+namespace kelmo {
+
+// Registers "menModifieNoeuds" and "menModifieOD" and sends the map's clicks
+// to the editors while their modes are on: PrepareNouveauNoeud, then the
+// editor shown again.
+void InstalleCommandesEdition();
+
+} // namespace kelmo

@@ -1,0 +1,167 @@
+// The editing windows from the main window: the two menu commands, the map
+// pointer, the routing of map clicks, and each window driven through its
+// widgets.
+#include "OutilsApp.h"
+#include "app/Kelmo.h"
+#include "core/Commandes.h"
+#include "core/DonneesDerivees.h"
+#include "core/ListesNoeuds.h"
+#include "core/Projection.h"
+#include "editing/CrochetsEdition.h"
+#include "editing/formes/FenetresEdition.h"
+#include "editing/formes/ModifArcs.h"
+#include "editing/formes/ModifNoeuds.h"
+#include "platform/RepondeurScripte.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace kelmo;
+using namespace kelmo::test;
+
+namespace {
+
+class FenetresEdition : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ModeleDemarre();
+        ReseauEnMemoire(); // PARIS, LYON, TOURS; two Train arcs from PARIS
+        K.Echelle = 1;
+        IndexeArcs();
+        RemplitListesNoeuds();
+        ReprojetteVue();
+        TrieNoeudsProfondeur();
+    }
+    void TearDown() override
+    {
+        ClicsCarte() = {};
+        ReinitialiseDonnees();
+    }
+    static void presse(QWidget* w)
+    {
+        QMouseEvent e(QEvent::MouseButtonPress, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+    RepondeurScripte r;
+};
+
+} // namespace
+
+TEST_F(FenetresEdition, TheMenuCommandsOpenTheEditorsWithTheirPointers)
+{
+    Kelmo k;
+    ASSERT_TRUE(k.ExecuteMenu(QStringLiteral("menModifieOD")));
+    ModifArcs* a = FenetreModifArcs();
+    EXPECT_TRUE(K.ModeModifArcs);
+    EXPECT_TRUE(a->isVisible());
+    EXPECT_EQ(a->windowTitle(), QStringLiteral("Modification des arcs"));
+    EXPECT_EQ(k.Ima()->cursor().shape(), Qt::BitmapCursor);
+    for (QWidget* b : {static_cast<QWidget*>(a->BtnCréer), static_cast<QWidget*>(a->BtnDétruire),
+                       static_cast<QWidget*>(a->BtnDoubleArc), static_cast<QWidget*>(a->BtnHoraires)})
+        EXPECT_TRUE(b->isHidden()) << b->objectName().toStdString();
+
+    a->Command3D5->click(); // "Quitter"
+    EXPECT_FALSE(K.ModeModifArcs);
+    EXPECT_FALSE(a->isVisible());
+    EXPECT_EQ(k.Ima()->cursor().shape(), Qt::ArrowCursor);
+
+    k.ExecuteMenu(QStringLiteral("menZoomSouris"));
+    ASSERT_TRUE(k.ExecuteMenu(QStringLiteral("menModifieNoeuds")));
+    ModifNoeuds* n = FenetreModifNoeuds();
+    EXPECT_TRUE(K.ModeModifNoeuds);
+    EXPECT_TRUE(n->isVisible());
+    EXPECT_EQ(n->windowTitle(), QStringLiteral("Modifie les noeuds"));
+    EXPECT_EQ(k.Ima()->cursor().shape(), Qt::CrossCursor);
+    // Closing the window quits node editing too; under zoom by click the
+    // map keeps the cross.
+    n->close();
+    EXPECT_FALSE(K.ModeModifNoeuds);
+    EXPECT_EQ(k.Ima()->cursor().shape(), Qt::CrossCursor);
+}
+
+TEST_F(FenetresEdition, AMapClickGoesToTheArcEditorFirst)
+{
+    Kelmo k;
+    k.ExecuteMenu(QStringLiteral("menZoomSouris"));
+    k.ExecuteMenu(QStringLiteral("menModifieNoeuds"));
+    k.ExecuteMenu(QStringLiteral("menModifieOD"));
+    const double echelle = K.Echelle;
+    const Noeud& lyon = K.Noeuds[2];
+    k.Kelmo_Ima_MouseDown(1, 0, lyon.XEcran + 1, lyon.YEcran);
+    k.Kelmo_Ima_MouseUp(1, 0, lyon.XEcran + 1, lyon.YEcran);
+    EXPECT_EQ(K.Formes.ModifArcs.ListeModifiable1.ListIndex, 2);
+    EXPECT_EQ(FenetreModifArcs()->ListeModifiable1->currentIndex(), 2);
+    EXPECT_EQ(K.Formes.ModifNoeuds.ListeModifiable1.ListIndex, -1);
+    EXPECT_EQ(K.Echelle, echelle);
+    EXPECT_FALSE(r.sablierActif());
+}
+
+TEST_F(FenetresEdition, TheArcEditorDrivenThroughItsWidgets)
+{
+    Kelmo k;
+    k.ExecuteMenu(QStringLiteral("menModifieOD"));
+    ModifArcs* w = FenetreModifArcs();
+    EXPECT_EQ(w->ListeModifiable1->count(), 4);
+    emit w->ListeModifiable3->activated(w->ListeModifiable3->findText(QStringLiteral("Train")));
+    emit w->ListeModifiable1->activated(1);
+    emit w->ListeModifiable2->activated(2);
+    // PARIS - LYON by Train is stored: shown with its timetable button,
+    // which stands disabled until the timetables are there.
+    EXPECT_EQ(w->Longueur->text(), QStringLiteral(" 460"));
+    EXPECT_FALSE(w->BtnDétruire->isHidden());
+    EXPECT_FALSE(w->BtnHoraires->isHidden());
+    EXPECT_FALSE(w->BtnHoraires->isEnabled());
+    EXPECT_FALSE(w->Commande1->isEnabled());
+    EXPECT_EQ(w->BtnDétruire->geometry().left(), 200);
+    EXPECT_EQ(w->BtnDétruire->width(), 65);
+    AfficheHorairesArc = [] {};
+    w->Rafraichit();
+    EXPECT_TRUE(w->BtnHoraires->isEnabled());
+
+    // A press on the capacity box asks for the new capacity.
+    r.RepondTexte(QStringLiteral("480"));
+    presse(w->Capacité);
+    EXPECT_EQ(K.Arcs[1].Capacite, 480.0f);
+    EXPECT_EQ(w->Capacité->text(), QStringLiteral(" 480"));
+
+    // PARIS - TOURS by Métro does not exist: created from the boxes.
+    emit w->ListeModifiable3->activated(w->ListeModifiable3->findText(QStringLiteral("Métro")));
+    r.efface();
+    emit w->ListeModifiable2->activated(3);
+    EXPECT_FALSE(w->BtnCréer->isHidden());
+    w->Heures->setText(QStringLiteral("2"));
+    emit w->Heures->textEdited(QStringLiteral("2"));
+    w->BtnCréer->click();
+    ASSERT_EQ(K.NbArcs, 3);
+    EXPECT_EQ(K.Arcs[3].Mode, 8);
+    EXPECT_TRUE(w->BtnCréer->isHidden());
+    EXPECT_EQ(w->height(), 2595 / 15);
+    K.Formes.ModifArcs.Height = 4185;
+    w->Rafraichit();
+    EXPECT_EQ(w->height(), 4185 / 15);
+}
+
+TEST_F(FenetresEdition, TheNodeEditorDrivenThroughItsWidgets)
+{
+    Kelmo k;
+    k.ExecuteMenu(QStringLiteral("menModifieNoeuds"));
+    ModifNoeuds* w = FenetreModifNoeuds();
+    emit w->ListeModifiable1->activated(3);
+    EXPECT_EQ(w->Texte1->text().trimmed(), QStringLiteral("TOURS"));
+    EXPECT_EQ(w->Texte2->text(), QStringLiteral("37261"));
+    emit w->Texte1->textEdited(QStringLiteral("TOURS-CENTRE"));
+    w->Command3D5->click(); // "Modifier"
+    EXPECT_EQ(K.Noeuds[3].Nom.sansBlancsFinaux(), QStringLiteral("TOURS-CENTRE"));
+    EXPECT_EQ(w->ListeModifiable1->itemText(3), QStringLiteral("TOURS-CENTRE   "));
+    EXPECT_EQ(w->ListeModifiable1->currentIndex(), 3);
+    EXPECT_TRUE(r.appels().empty());
+    EXPECT_FALSE(w->BtnHoraires->isEnabled());
+}
