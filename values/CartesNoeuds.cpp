@@ -50,6 +50,7 @@ void AfficheRondsCarres(const QString& mode)
     ZoneImage& ima = Ima();
     const int32_t nb = nombreValeurs();
     const double total = K.NbNoeuds;
+    const FinProgression fin; // also with no node at all, whose report never reaches its end
     EnregistrementCarte enregistrement;
     bool erreurMontree = false;
     // The map goes on after an error, as it always did, but says so once.
@@ -142,6 +143,7 @@ void AfficheValeursNoeuds()
     const int32_t nb = nombreValeurs();
     const double total = K.NbNoeuds;
     const bool horaire = K.Formes.Statistiques.ValHoraires;
+    const FinProgression fin;
     EnregistrementCarte enregistrement;
     for (int32_t i = 1; i <= nb; ++i) {
         if (i % 10 == 0)

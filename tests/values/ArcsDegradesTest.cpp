@@ -140,6 +140,17 @@ TEST_F(ArcsDegrades, OverlappingClassesTakeTheHigherOneAndAnEndOfNoValueReadsAsZ
     EXPECT_EQ(pieces(), (std::vector<Piece>{{100, 200, C1}, {100, 200, C1}, {100, 300, C2}}));
 }
 
+TEST_F(ArcsDegrades, ACutBeyondTheArcOfClassesThatDoNotMeetIsHeldAtItsEnd)
+{
+    classes({{0, 10, C1, 1}, {20, 30, C2, 1}});
+    valeurs(5, 25);
+    PrepareArcsDegradesCarte();
+    DessineArcDegradeCarte(arc);
+    // Down from the origin's lower bound 0: 1.5 half-arcs from the middle,
+    // past the origin, which holds the cut.
+    EXPECT_EQ(pieces(), (std::vector<Piece>{{100, 200, C1}, {100, 200, C1}, {100, 300, C2}}));
+}
+
 TEST_F(ArcsDegrades, TheMapsArcDrawingHandsEveryArcToTheGradingWithoutAnErrorWhenNoValuesExist)
 {
     InstalleArcsDegrades();
