@@ -7,9 +7,9 @@
 #include "platform/Erreurs.h"
 #include "relief/GeometrieArcRelief.h"
 #include "values/ClassesValeurs.h"
+#include "values/OutilsCartes.h"
 #include "view/CrochetsDessinCarte.h"
 
-#include <QLineF>
 #include <QPointF>
 #include <algorithm>
 #include <memory>
@@ -48,10 +48,7 @@ void piece(int c, QPointF p, QPointF q)
 {
     ZoneImage& ima = Ima();
     ima.ForeColor = classe(c).Couleur;
-    // One segment through the picture's segment writer, rounded as a
-    // polyline is: a redraw hands a hundred thousand arcs here.
-    const QLineF segment(p, q);
-    ima.TraceSegments(&segment, 1);
+    TraceTrait(p.x(), p.y(), q.x(), q.y());
     if (ModeImageVectorielle())
         LigneMeta(p.x(), p.y(), q.x(), q.y(), ima.ForeColor, ima.DrawWidth);
 }

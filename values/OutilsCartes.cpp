@@ -1,6 +1,9 @@
 #include "values/OutilsCartes.h"
 
+#include "core/Images.h"
 #include "platform/Nombres.h"
+
+#include <QLineF>
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +30,12 @@ bool ExtremitesPlacees(int32_t origine, int32_t destination, double& x1, double&
 }
 
 int LargeurStylo(double largeur) { return EnEntier16(largeur); }
+
+void TraceTrait(double x1, double y1, double x2, double y2)
+{
+    const QLineF trait(x1, y1, x2, y2);
+    Ima().TraceSegments(&trait, 1);
+}
 
 double ValeurMaxArrondie(double maximum)
 {

@@ -23,6 +23,13 @@ bool ExtremitesPlacees(int32_t origine, int32_t destination, double& x1, double&
 // within 16 bits (beyond: error 6).
 int LargeurStylo(double largeur);
 
+// A thin line on Ima with its current pen, ends rounded to nearest (halves
+// to even), through the picture's segment writer as the map's own arcs are:
+// a redraw of graded arcs hands it hundreds of thousands of pieces, which the
+// painter's stroker would round at both ends one by one. (Wide lines fill
+// faster through the painter, so the flow maps keep TracePolyligne.)
+void TraceTrait(double x1, double y1, double x2, double y2);
+
 // The largest value cut down to its leading digit: 3456.7 gives 3000, 87
 // gives 80, 5 gives 5; below 1, 0.
 double ValeurMaxArrondie(double maximum);
