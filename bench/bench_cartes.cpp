@@ -22,6 +22,7 @@
 
 #include <benchmark/benchmark.h>
 #include <algorithm>
+#include <cmath>
 #include <random>
 
 using namespace kelmo;
@@ -137,6 +138,22 @@ void BM_TrieArcs1(benchmark::State& state)
     }
 }
 
+// The worst order the files bring: already sorted from the largest down.
+void BM_TrieArcs1Decroissant(benchmark::State& state)
+{
+    donneesCartes();
+    std::sort(K.Arcs1.begin() + 1, K.Arcs1.begin() + 1 + K.NombreArcs1,
+              [](const ArcValeur& a, const ArcValeur& b) { return std::fabs(a.Valeur) > std::fabs(b.Valeur); });
+    const std::vector<ArcValeur> decroissant = K.Arcs1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        K.Arcs1 = decroissant;
+        state.ResumeTiming();
+        TrieArcs1();
+        benchmark::DoNotOptimize(K.Arcs1[1].Valeur);
+    }
+}
+
 void BM_RedessineArcsDegrades(benchmark::State& state, bool vectoriel)
 {
     donneesCartes();
@@ -163,6 +180,7 @@ BENCHMARK_CAPTURE(carte, Valeurs, AfficheValeursNoeuds, false)->Unit(benchmark::
 BENCHMARK_CAPTURE(carte, ValeursEnregistrees, AfficheValeursNoeuds, true)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(carte, Afflux, AfficheAffluxNoeuds, false)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_TrieArcs1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_TrieArcs1Decroissant)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(carte, ClassesArcs, classesArcs, false)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(carte, ClassesArcsEnregistrees, classesArcs, true)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(carte, Attractions, AfficheAttractions, false)->Unit(benchmark::kMillisecond)->UseRealTime();
