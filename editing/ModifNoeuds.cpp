@@ -10,7 +10,7 @@
 #include "editing/LiensEdition.h"
 #include "editing/ModifArcs.h"
 #include "editing/SaisiesEdition.h"
-#include "editing/ValeurNoeudAffichee.h"
+#include "editing/TexteValeurNoeud.h"
 #include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
@@ -200,7 +200,7 @@ void ModifNoeuds_ListeModifiable1_Click()
     QString modes = n.Modes.texte();
     modes.replace(QChar(u'\0'), QLatin1Char(' '));
     m.Texte7 = modes;
-    m.Texte8 = ValeurNoeudAffichee(i);
+    m.Texte8 = TexteValeurNoeud(i);
     MontreFenetreEdition(FenetreEdition::ModifNoeuds);
 }
 

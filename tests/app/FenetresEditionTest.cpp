@@ -157,6 +157,9 @@ TEST_F(FenetresEdition, TheNodeEditorDrivenThroughItsWidgets)
     emit w->ListeModifiable1->activated(3);
     EXPECT_EQ(w->Texte1->text().trimmed(), QStringLiteral("TOURS"));
     EXPECT_EQ(w->Texte2->text(), QStringLiteral("37261"));
+    // No node values loaded: the value box shows 0 (a same-named function of
+    // another subsystem once answered here).
+    EXPECT_EQ(w->Texte8->text(), QStringLiteral("0"));
     emit w->Texte1->textEdited(QStringLiteral("TOURS-CENTRE"));
     w->Command3D5->click(); // "Modifier"
     EXPECT_EQ(K.Noeuds[3].Nom.sansBlancsFinaux(), QStringLiteral("TOURS-CENTRE"));

@@ -6,7 +6,7 @@
 #include "editing/ModifArcs.h"
 #include "editing/ModifNoeuds.h"
 #include "editing/PrepareNouveauNoeud.h"
-#include "editing/ValeurNoeudAffichee.h"
+#include "editing/TexteValeurNoeud.h"
 
 using namespace kelmo;
 using namespace kelmo::test;

@@ -1,4 +1,4 @@
-#include "editing/ValeurNoeudAffichee.h"
+#include "editing/TexteValeurNoeud.h"
 #include "core/Modele.h"
 
 #include <algorithm>
@@ -6,7 +6,7 @@
 
 namespace kelmo {
 
-QString ValeurNoeudAffichee(int32_t i)
+QString TexteValeurNoeud(int32_t i)
 {
     if (!K.Menu(QStringLiteral("menAfficheValeur2")).Enabled)
         return QStringLiteral("0");
