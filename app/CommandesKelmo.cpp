@@ -16,7 +16,6 @@
 #include "view/DessinNoeuds.h"
 #include "view/GeometrieVue.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <cmath>
@@ -170,12 +169,7 @@ void Kelmo_menImprimeImage_Click()
     }
     const QString chemin = Joint(K.RepertoireImages, QStringLiteral("\\Image.bmp"));
     try {
-        QByteArray octets;
-        QBuffer tampon(&octets);
-        tampon.open(QIODevice::WriteOnly);
-        if (!Ima().Image().save(&tampon, "BMP"))
-            throw std::runtime_error("bmp");
-        EnregistreFichier(chemin, std::string(octets.constData(), static_cast<std::size_t>(octets.size())));
+        EnregistreImaBitmap(chemin);
     } catch (const std::exception&) {
         Ui().Sablier(false);
         MessageErreur(QStringLiteral("L'image n'a pas pu être enregistrée dans le fichier ") + chemin);

@@ -15,6 +15,7 @@
 #include "relief/formes/FenetresRelief.h"
 #include "values/CommandesCartes.h"
 #include "view/DessinNoeuds.h"
+#include "values/formes/FenetresStatistiques.h"
 #include "view/LiensDialogues.h"
 #include "view/Redessin.h"
 #include "view/formes/FenetresDialogues.h"
@@ -129,6 +130,7 @@ Kelmo::Kelmo(QWidget* parent) : QMainWindow(parent)
         vueIma_->update();
         vueImaVec_->update();
     });
+    InstalleStatistiques(this);
     ima_.Repeint = [this] { vueIma_->update(); };
     imaVec_.Repeint = [this] { vueImaVec_->update(); };
     K.StatusBar.Repeint = [this] { SynchroniseEtat(); };
@@ -144,6 +146,7 @@ Kelmo::~Kelmo()
     K.StatusBar.TraiteEvenements = nullptr;
     DetruitFenetresDXF();
     DetruitFenetresEdition();
+    DetruitFenetresStatistiques();
     Liens().Kelmo_Form_Resize = [] {};
     LiensVersCarte().RepeintFenetre = [] {};
     LiensVersCarte().CurseurIma = [](bool) {};

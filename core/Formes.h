@@ -6,6 +6,7 @@
 #include "core/modeles/ModeleAnamorphose.h"
 #include "core/modeles/ModeleAngles.h"
 #include "core/modeles/ModeleAspectVisuelArcs.h"
+#include "core/modeles/ModeleAspectVisuelArcsAttr.h"
 #include "core/modeles/ModeleAspectVisuelNoeuds.h"
 #include "core/modeles/ModeleCouts.h"
 #include "core/modeles/ModeleCoutsKilometriques.h"
@@ -37,6 +38,7 @@ struct FormesKelmo {
     ModeleCoutsKilometriques CoûtsKilométriques;
     ModeleStatistiques Statistiques;
     ModeleSortieDXF SortieDXF;
+    ModeleAspectVisuelArcsAttr AspectVisuelArcsAttr;
     ModeleCouleursDXF CouleursDXF;
 };
 

@@ -1,4 +1,8 @@
 #include "core/Images.h"
+#include "platform/Erreurs.h"
+#include "platform/Fichiers.h"
+
+#include <QBuffer>
 
 namespace kelmo {
 
@@ -49,6 +53,16 @@ ImagesDeTest::~ImagesDeTest()
 {
     DefinitIma(ancienneIma_);
     DefinitImaVec(ancienneImaVec_);
+}
+
+void EnregistreImaBitmap(const QString& chemin)
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    if (!Ima().Image().save(&tampon, "BMP"))
+        throw ErreurExecution(75, QStringLiteral("Erreur d'accès au chemin/fichier"));
+    EnregistreFichier(chemin, std::string(octets.constData(), static_cast<std::size_t>(octets.size())));
 }
 
 } // namespace kelmo

@@ -10,6 +10,11 @@ namespace kelmo {
 ZoneImage& Ima();
 ZoneImage& ImaVec();
 
+// Saves the persistent image of Ima() as a Windows bitmap file, through a
+// temporary file renamed over the old one: a failure raises and leaves any
+// earlier file as it was.
+void EnregistreImaBitmap(const QString& chemin);
+
 // Installs the pictures in use (not owned); nullptr restores the built-in one.
 void DefinitIma(ZoneImage* ima);
 void DefinitImaVec(ZoneImage* imaVec);

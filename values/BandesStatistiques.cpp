@@ -10,6 +10,11 @@
 #include <vector>
 
 namespace kelmo {
+
+namespace {
+int differes = 0;
+bool apercuEnAttente = false;
+} // namespace
 namespace {
 
 // The values of a strip with the base and scale of their abscissae.
@@ -154,8 +159,23 @@ void DessineClasses()
 
     const int n = std::clamp<int>(K.NbClasses, 0, 10);
     s.Graph1.Points.assign(s.EffectifsClasses.begin() + 1, s.EffectifsClasses.begin() + 1 + n);
-    if (s.ApercuCarte && RedessineValeurs)
-        RedessineValeurs();
+    if (s.ApercuCarte && RedessineValeurs) {
+        if (differes > 0)
+            apercuEnAttente = true;
+        else
+            RedessineValeurs();
+    }
+}
+
+ApercuDiffere::ApercuDiffere() { ++differes; }
+
+ApercuDiffere::~ApercuDiffere()
+{
+    if (--differes == 0 && apercuEnAttente) {
+        apercuEnAttente = false;
+        if (K.Formes.Statistiques.ApercuCarte && RedessineValeurs)
+            RedessineValeurs();
+    }
 }
 
 } // namespace kelmo

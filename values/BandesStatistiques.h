@@ -17,4 +17,15 @@ void CalculeStatistiquesNoeuds();
 // when "Aperçu de la carte" is ticked.
 void DessineClasses();
 
+// While one lives, DessineClasses leaves the map preview to its end: a
+// bound method writes up to eleven boxes and each redraws the classes, but
+// only the last map is ever seen.
+class ApercuDiffere {
+public:
+    ApercuDiffere();
+    ~ApercuDiffere();
+    ApercuDiffere(const ApercuDiffere&) = delete;
+    ApercuDiffere& operator=(const ApercuDiffere&) = delete;
+};
+
 } // namespace kelmo

@@ -21,39 +21,6 @@
 namespace kelmo {
 namespace {
 
-// What a failed reading puts back.
-struct ValeursChargees {
-    std::vector<ValeurNoeud> fichiers = K.ValeursFichiersNoeuds;
-    int32_t nombre = K.NbValeursNoeuds;
-    std::vector<ValeurNoeud> parNoeud = K.ValeursNoeuds;
-    std::vector<float> tailles = K.TailleSymboles;
-    double refRonds = K.RefRonds, refRondsValeur1 = K.RefRondsValeur1;
-
-    void retablit()
-    {
-        K.ValeursFichiersNoeuds = std::move(fichiers);
-        K.NbValeursNoeuds = nombre;
-        K.ValeursNoeuds = std::move(parNoeud);
-        K.TailleSymboles = std::move(tailles);
-        K.RefRonds = refRonds;
-        K.RefRondsValeur1 = refRondsValeur1;
-    }
-};
-
-// false after the message of a file that cannot be read.
-bool lit(void (*lecteur)(const QString&), const QString& chemin, int numero)
-{
-    try {
-        lecteur(chemin);
-        return true;
-    } catch (const std::exception&) {
-        MessageErreur(QStringLiteral("Erreur dans la lecture du fichier noeud-valeur numéro %1 : %2")
-                          .arg(numero)
-                          .arg(chemin));
-        return false;
-    }
-}
-
 // The kind of file, from the first letters of its title: sums of absolute
 // attractions, minimal times, sums of minimal times (weighted: dark blue
 // nodes).
@@ -87,6 +54,39 @@ void reprojetteNoeuds()
 
 } // namespace
 
+ValeursNoeudsChargees::ValeursNoeudsChargees()
+    : fichiers(K.ValeursFichiersNoeuds), nombre(K.NbValeursNoeuds), parNoeud(K.ValeursNoeuds),
+      tailles(K.TailleSymboles), refRonds(K.RefRonds), refRondsValeur1(K.RefRondsValeur1)
+{
+}
+
+void ValeursNoeudsChargees::Retablit()
+{
+    K.ValeursFichiersNoeuds = std::move(fichiers);
+    K.NbValeursNoeuds = nombre;
+    K.ValeursNoeuds = std::move(parNoeud);
+    K.TailleSymboles = std::move(tailles);
+    K.RefRonds = refRonds;
+    K.RefRondsValeur1 = refRondsValeur1;
+}
+
+void VideValeursNoeuds()
+{
+    K.ValeursFichiersNoeuds.assign(NbMaxValeursNoeuds + 1, ValeurNoeud{});
+    K.ValeursNoeuds.assign(static_cast<std::size_t>(std::max<int32_t>(K.NbNoeuds, 0)) + 1, ValeurNoeud{});
+}
+
+bool LitFichierNoeudValeurSignale(int numero, const QString& chemin)
+{
+    try {
+        (numero == 1 ? LitFichierNoeudValeur1 : LitFichierNoeudValeur2)(chemin);
+        return true;
+    } catch (const std::exception&) {
+        MessageErreur(QStringLiteral("Erreur dans la lecture du fichier noeud-valeur numéro %1").arg(numero));
+        return false;
+    }
+}
+
 void ChargeFichierNoeudValeur(int n)
 {
     const bool premier = n == 1;
@@ -111,9 +111,8 @@ void ChargeFichierNoeudValeur(int n)
 
 void ChargeFichiersNoeudValeur(int n, const QString& titreFichier)
 {
-    ValeursChargees avant;
-    K.ValeursFichiersNoeuds.assign(NbMaxValeursNoeuds + 1, ValeurNoeud{});
-    K.ValeursNoeuds.assign(static_cast<std::size_t>(std::max<int32_t>(K.NbNoeuds, 0)) + 1, ValeurNoeud{});
+    ValeursNoeudsChargees avant;
+    VideValeursNoeuds();
     K.NomValeurAffichee = n == 1 ? QStringLiteral("Valeur1") : QStringLiteral("Valeur2");
     PrepareValeursNoeuds(K.NomValeurAffichee);
 
@@ -123,14 +122,14 @@ void ChargeFichiersNoeudValeur(int n, const QString& titreFichier)
         K.Menu(QString::fromLatin1(menu)).Enabled = true;
     if (!FichierExiste(K.FichierNoeudValeur1))
         return;
-    if (!lit(LitFichierNoeudValeur1, K.FichierNoeudValeur1, 1)) {
-        avant.retablit();
+    if (!LitFichierNoeudValeurSignale(1, K.FichierNoeudValeur1)) {
+        avant.Retablit();
         return;
     }
     if (!FichierExiste(K.FichierNoeudValeur2))
         return;
-    if (!lit(LitFichierNoeudValeur2, K.FichierNoeudValeur2, 2)) {
-        avant.retablit();
+    if (!LitFichierNoeudValeurSignale(2, K.FichierNoeudValeur2)) {
+        avant.Retablit();
         return;
     }
     if (K.Menu(QStringLiteral("menCodeValEnZ")).Checked) {

@@ -3,7 +3,10 @@
 // prepare the values shown per node, lift the nodes to the values of file 1
 // when asked, adapt the node colour to the kind of file and open the
 // statistics window with the two file names.
+#include "core/Modele.h"
+
 #include <QString>
+#include <vector>
 
 namespace kelmo {
 
@@ -16,6 +19,29 @@ void ChargeFichierNoeudValeur(int n);
 // folder). A file that fails to read is reported and the values loaded
 // before are put back.
 void ChargeFichiersNoeudValeur(int n, const QString& titreFichier);
+
+// The node values as they stand, to put back when a reading that cleared
+// them fails.
+class ValeursNoeudsChargees {
+public:
+    ValeursNoeudsChargees();
+    void Retablit();
+
+private:
+    std::vector<ValeurNoeud> fichiers;
+    int32_t nombre;
+    std::vector<ValeurNoeud> parNoeud;
+    std::vector<float> tailles;
+    double refRonds, refRondsValeur1;
+};
+
+// Both node-value tables cleared: the file records (0 to 6000) and the
+// values per node (0 to NbNoeuds).
+void VideValeursNoeuds();
+
+// Reads node-value file no. 1 or 2; a failure shows "Erreur dans la lecture
+// du fichier noeud-valeur numéro n" and gives false, the tables unchanged.
+bool LitFichierNoeudValeurSignale(int numero, const QString& chemin);
 
 // The file names, the class count and the circle scale into the statistics
 // window; shows it (MontreStatistiques) and takes the scale back.

@@ -3,6 +3,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
+#include "values/BandesStatistiques.h"
 #include "values/ClassesValeurs.h"
 #include "values/ValeursParNoeud.h"
 
@@ -38,6 +39,7 @@ int nombreClasses() { return std::clamp<int>(K.NbClasses, 0, 10); }
 
 void Statistiques_SSCommand1_Click()
 {
+    ApercuDiffere apercu;
     const int n = nombreClasses();
     double min = 0, max = 0;
     if (n < 1 || !minMax(min, max))
@@ -57,6 +59,7 @@ void Statistiques_SSCommand1_Click()
 
 void Statistiques_SSCommand2_Click()
 {
+    ApercuDiffere apercu;
     const int n = nombreClasses();
     const int32_t nbNoeuds = K.NbNoeuds;
     if (n < 1 || nbNoeuds < n || static_cast<int32_t>(K.ValeursNoeuds.size()) <= nbNoeuds)
@@ -91,6 +94,7 @@ void Statistiques_SSCommand2_Click()
 
 void Statistiques_SSCommand3_Click()
 {
+    ApercuDiffere apercu;
     const int n = nombreClasses();
     double min = 0;
     if (n < 1 || !nombreTete(K.Formes.Statistiques.Text1, min))

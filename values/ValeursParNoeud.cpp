@@ -165,7 +165,13 @@ void DimensionneRonds(const QString& nom)
     }
     if (K.RefRonds == 0)
         K.RefRonds = 1;
+    TailleSymbolesSelonRefRonds();
+}
 
+void TailleSymbolesSelonRefRonds()
+{
+    dimensionneTailles();
+    const int32_t n = valeursEnPlace();
     // Between 50 and 1000 the values are drawn at their own size.
     const bool telles = K.RefRonds > 50 && K.RefRonds <= 1000;
     for (int32_t i = 1; i <= n; ++i) {

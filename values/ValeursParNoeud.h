@@ -23,6 +23,10 @@ void TrieValeursNoeuds();
 // leaves the sizes computed so far.
 void DimensionneRonds(const QString& nom);
 
+// TailleSymboles from the values in place and the current RefRonds (the
+// last step of DimensionneRonds, which leaves RefRonds as it is).
+void TailleSymbolesSelonRefRonds();
+
 // The chain of every node-value display: values, sort, sizes.
 void PrepareValeursNoeuds(const QString& nom);
 

@@ -1,0 +1,130 @@
+// The exploration of a numbered series of node-value files: the names tried
+// in order, the bitmaps written, the count as typed, a missing member, a
+// name too short to hold the two digits.
+#include "values/Exploration.h"
+#include "core/Images.h"
+#include "core/Menus.h"
+#include "platform/RepondeurScripte.h"
+#include "values/CrochetsValeurs.h"
+#include "values/ValeursDeTest.h"
+
+#include <QFile>
+#include <QImage>
+#include <gtest/gtest.h>
+
+using namespace kelmo;
+using namespace kelmo::test;
+
+namespace {
+
+class Exploration : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        StatistiquesDemarrees();
+        InitialiseEtatsMenus();
+        Noeud_(QStringLiteral("PARIS"), 751);
+        Noeud_(QStringLiteral("LYON"), 692);
+        K.RepertoireImages = dir.path();
+        K.RefRonds = 1000;
+        for (const char* nom : {"stm300.dat", "stm301.dat", "stm302.dat"})
+            EcritFichier(dir, QString::fromLatin1(nom), std::string("751 ") + nom[5] + "1\r\n692 7\r\n");
+        K.Formes.Statistiques.Text3 = dir.path() + QStringLiteral("/stm312.dat");
+        LienAfficheRondsCarres = [this](const QString& mode) {
+            EXPECT_EQ(mode, QStringLiteral("Valeur1"));
+            premieres.push_back(K.ValeursNoeuds[1].Valeur);
+            // Something to tell the pictures apart.
+            Ima().FillStyle = 0;
+            Ima().Ellipse(0, 0, static_cast<int>(premieres.size()) * 10, 10);
+        };
+    }
+    void TearDown() override { EXPECT_FALSE(ui.sablierActif()); }
+    void explore(const std::optional<QString>& nombre, bool images)
+    {
+        ui.RepondTexte(nombre);
+        ui.Repond(images ? Reponse::Oui : Reponse::Non);
+        Kelmo_menExploration_Click();
+    }
+    bool existe(const char* nom) const { return QFile::exists(dir.path() + QLatin1Char('/') + QLatin1String(nom)); }
+    QTemporaryDir dir;
+    RepondeurScripte ui;
+    ImagesDeTest images;
+    std::vector<float> premieres; // the first value shown at each step
+};
+
+} // namespace
+
+TEST_F(Exploration, TheSeriesIsShownInOrderAndEachPictureSaved)
+{
+    explore(QStringLiteral("3"), true);
+    ASSERT_GE(ui.appels().size(), 2u);
+    EXPECT_EQ(ui.appels()[0].texte, QStringLiteral("Entrez le nombre d'itérations à explorer :"));
+    EXPECT_EQ(ui.appels()[0].titre, QStringLiteral("Exploration"));
+    EXPECT_EQ(ui.appels()[1].texte, QStringLiteral("Voulez-vous enregistrer les image ,"));
+    EXPECT_EQ(ui.appels()[1].boutons, Boutons::OuiNon);
+    EXPECT_EQ(ui.appels()[1].icone, Icone::Question);
+    EXPECT_EQ(premieres, (std::vector<float>{7, 11, 21})); // files 00, 01, 02
+    EXPECT_EQ(images.ima.AppelsDeGenre(AppelZoneImage::Genre::Efface).size(), 3u);
+    for (const char* nom : {"00.bmp", "01.bmp", "02.bmp"})
+        EXPECT_TRUE(existe(nom)) << nom;
+    // The last bitmap is the last picture.
+    const QImage lue(dir.path() + QStringLiteral("/02.bmp"));
+    EXPECT_EQ(lue.convertToFormat(QImage::Format_RGB32), Ima().Image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(K.FichierNoeudValeur1, K.Formes.Statistiques.Text3);
+    EXPECT_EQ(K.NomValeurAffichee, QStringLiteral("Valeur1"));
+    // Every circle at the size of its own value, one scale for the series.
+    EXPECT_EQ(K.RefRonds, 1000);
+    EXPECT_EQ(K.TailleSymboles[1], 21.0f);
+}
+
+TEST_F(Exploration, TheCountIsTheLeadingNumberTyped)
+{
+    struct Cas {
+        std::optional<QString> reponse;
+        std::size_t pas;
+    };
+    const Cas cas[] = {{QStringLiteral("2.5"), 2}, {QStringLiteral("0"), 0}, {QString(), 0}, {std::nullopt, 0},
+                       {QStringLiteral("deux"), 0}};
+    for (const Cas& c : cas) {
+        premieres.clear();
+        K.FichierNoeudValeur1.clear();
+        ui.efface();
+        explore(c.reponse, false);
+        EXPECT_EQ(premieres.size(), c.pas) << c.reponse.value_or(QStringLiteral("(annulé)")).toStdString();
+        EXPECT_EQ(K.FichierNoeudValeur1, K.Formes.Statistiques.Text3);
+        EXPECT_FALSE(existe("00.bmp"));
+    }
+}
+
+TEST_F(Exploration, AMissingMemberIsReportedAndTheSeriesGoesOn)
+{
+    QFile::remove(dir.path() + QStringLiteral("/stm301.dat"));
+    explore(QStringLiteral("3"), true);
+    ASSERT_EQ(ui.messages().size(), 2u); // the question, then the missing file
+    EXPECT_EQ(ui.messages()[1],
+              QStringLiteral("Ce fichier ou répertoire n'existe pas : ") + dir.path() + QStringLiteral("/stm301.dat"));
+    EXPECT_EQ(premieres, (std::vector<float>{7, 21}));
+    EXPECT_TRUE(existe("00.bmp"));
+    EXPECT_FALSE(existe("01.bmp"));
+    EXPECT_TRUE(existe("02.bmp"));
+}
+
+TEST_F(Exploration, ANameShorterThanSixCharactersExploresNothing)
+{
+    K.Formes.Statistiques.Text3 = QStringLiteral("a.dat");
+    explore(QStringLiteral("3"), false);
+    ASSERT_EQ(ui.appels().size(), 3u);
+    EXPECT_EQ(ui.appels()[2].titre, QStringLiteral("Exploration"));
+    EXPECT_TRUE(ui.appels()[2].texte.startsWith(QStringLiteral("Le nom du fichier de la série")));
+    EXPECT_TRUE(premieres.empty());
+    EXPECT_EQ(K.FichierNoeudValeur1, QStringLiteral("a.dat"));
+}
+
+TEST_F(Exploration, ABitmapThatCannotBeWrittenStopsTheSeriesWithItsMessage)
+{
+    K.RepertoireImages = dir.path() + QStringLiteral("/absent");
+    explore(QStringLiteral("3"), true);
+    ASSERT_EQ(ui.messages().size(), 2u);
+    EXPECT_EQ(ui.messages()[1], QStringLiteral("Erreur dans l'impression de l'image"));
+    EXPECT_EQ(premieres.size(), 1u);
+}

@@ -1,0 +1,96 @@
+#include "values/Exploration.h"
+#include "core/Images.h"
+#include "core/Modele.h"
+#include "core/Progression.h"
+#include "platform/Chemins.h"
+#include "platform/Dialogues.h"
+#include "platform/Nombres.h"
+#include "values/ChargementNoeudsValeurs.h"
+#include "values/CrochetsValeurs.h"
+#include "values/ValeursParNoeud.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+namespace kelmo {
+namespace {
+
+// The count typed: its leading number ("." as decimal point); a cancelled,
+// empty or unreadable answer gives 0.
+double nombreIterations()
+{
+    const std::optional<QString> r =
+        Ui().Saisie(QStringLiteral("Entrez le nombre d'itérations à explorer :"), QStringLiteral("Exploration"),
+                    QStringLiteral("1"));
+    if (!r)
+        return 0;
+    try {
+        const double n = ValeurNombre(*r);
+        return std::isfinite(n) ? n : 0;
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+// One member of the series shown; false when its picture could not be
+// saved (the series then stops: the next ones would fail the same way).
+bool montre(const QString& nom, bool enregistre, int numero)
+{
+    Sablier sablier;
+    ValeursNoeudsChargees avant;
+    VideValeursNoeuds();
+    if (!LitFichierNoeudValeurSignale(1, nom)) {
+        avant.Retablit();
+        return true;
+    }
+    K.NomValeurAffichee = QStringLiteral("Valeur1");
+    CalculeValeursNoeuds(K.NomValeurAffichee);
+    // Each circle takes the size of its own value, at one scale for the
+    // whole series.
+    TrieValeursNoeuds();
+    TailleSymbolesSelonRefRonds();
+    Ima().Cls();
+    if (LienAfficheRondsCarres)
+        LienAfficheRondsCarres(QStringLiteral("Valeur1"));
+    if (!enregistre)
+        return true;
+    try {
+        EnregistreImaBitmap(
+            Joint(K.RepertoireImages, QStringLiteral("\\%1.bmp").arg(numero, 2, 10, QLatin1Char('0'))));
+    } catch (const std::exception&) {
+        MessageErreur(QStringLiteral("Erreur dans l'impression de l'image"));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void Kelmo_menExploration_Click()
+{
+    // Beyond a hundred thousand the names would need more than the digits
+    // a series holds.
+    const double n = std::min(nombreIterations(), 100000.0);
+    const bool enregistre = Ui().Message(QStringLiteral("Voulez-vous enregistrer les image ,"), Boutons::OuiNon,
+                                         Icone::Question, QStringLiteral("Exploration")) == Reponse::Oui;
+    K.FichierNoeudValeur1 = K.Formes.Statistiques.Text3;
+    if (n < 1)
+        return;
+    const QString& modele = K.FichierNoeudValeur1;
+    if (modele.size() < 6) {
+        MessageOK(QStringLiteral("Le nom du fichier de la série doit compter au moins 6 caractères : "
+                                 "le début, deux chiffres et une extension de 4 caractères (stm300.dat)."),
+                  Icone::Exclamation, QStringLiteral("Exploration"));
+        return;
+    }
+    const QString prefixe = modele.left(modele.size() - 6);
+    const QString suffixe = modele.right(4);
+    for (int i = 1; i <= n; ++i) {
+        const QString nom = prefixe + QStringLiteral("%1").arg(i - 1, 2, 10, QLatin1Char('0')) + suffixe;
+        if (FichierExiste(nom) && !montre(nom, enregistre, i - 1))
+            return;
+    }
+}
+
+} // namespace kelmo

@@ -1,0 +1,236 @@
+#include "values/GestionStatistiques.h"
+#include "core/Images.h"
+#include "core/Modele.h"
+#include "core/Progression.h"
+#include "platform/Chemins.h"
+#include "platform/Dialogues.h"
+#include "platform/Nombres.h"
+#include "values/BandesStatistiques.h"
+#include "values/ChargementNoeudsValeurs.h"
+#include "values/CrochetsValeurs.h"
+#include "values/DifferencesArcs.h"
+#include "values/FichierArcValeur.h"
+#include "values/ValeursParNoeud.h"
+
+#include <exception>
+
+namespace kelmo {
+namespace {
+
+ModeleStatistiques& fenetre() { return K.Formes.Statistiques; }
+
+void quantiteNoeuds(bool ModeleStatistiques::*option, const QString& quantite)
+{
+    Sablier sablier;
+    fenetre().Selectionne(option);
+    fenetre().Graph1.ChartType = 4;
+    CalculeValeursNoeuds(quantite);
+    TrieValeursNoeuds();
+    DimensionneRonds(quantite);
+    CalculeStatistiquesNoeuds();
+    DessineClasses();
+}
+
+void fichierArcs(bool ModeleStatistiques::*option)
+{
+    Sablier sablier;
+    fenetre().Selectionne(option);
+    fenetre().Graph1.ChartType = 2;
+    if (option == &ModeleStatistiques::ArcVale1)
+        CalculeStatistiquesArcs1();
+    else
+        CalculeStatistiquesArcs2();
+    DessineClasses();
+}
+
+void difference(void (*calcul)())
+{
+    Sablier sablier;
+    calcul();
+    fenetre().Graph1.ChartType = 2;
+    CalculeStatistiquesArcs1();
+    DessineClasses();
+}
+
+// Reads and indexes one arc-value file again; a failure keeps its table.
+void relitArcs(int numero)
+{
+    const bool un = numero == 1;
+    try {
+        (un ? LitFichierArcValeur1 : LitFichierArcValeur2)(un ? K.FichierArcValeur1 : K.FichierArcValeur2);
+    } catch (const std::exception&) {
+        MessageErreur(QStringLiteral("Erreur dans la lecture du fichier code-code-valeur numéro %1").arg(numero));
+    }
+    (un ? IndexeArcs1 : IndexeArcs2)();
+}
+
+// Both node-value files read again under the time options just chosen.
+void relitFichiersHoraires()
+{
+    // Without file 1 there is nothing to read: the values stay as they were.
+    if (!FichierExiste(K.FichierNoeudValeur1))
+        return;
+    Sablier sablier;
+    ValeursNoeudsChargees avant;
+    VideValeursNoeuds();
+    if (!LitFichierNoeudValeurSignale(1, K.FichierNoeudValeur1)) {
+        avant.Retablit();
+        return;
+    }
+    if (FichierExiste(K.FichierNoeudValeur2))
+        LitFichierNoeudValeurSignale(2, K.FichierNoeudValeur2);
+}
+
+} // namespace
+
+void Statistiques_Option3D1_Click() { quantiteNoeuds(&ModeleStatistiques::Option3D1, QStringLiteral("Valeur1")); }
+void Statistiques_Option3D2_Click() { quantiteNoeuds(&ModeleStatistiques::Option3D2, QStringLiteral("Valeur2")); }
+void Statistiques_Multiplication_Click()
+{
+    quantiteNoeuds(&ModeleStatistiques::Multiplication, QStringLiteral("Multiplication"));
+}
+void Statistiques_DiffAbs_Click()
+{
+    quantiteNoeuds(&ModeleStatistiques::DiffAbs, QStringLiteral("Différences absolues"));
+}
+void Statistiques_DiffRelat_Click()
+{
+    quantiteNoeuds(&ModeleStatistiques::DiffRelat, QStringLiteral("Différences relatives"));
+}
+
+void Statistiques_ArcVale1_Click() { fichierArcs(&ModeleStatistiques::ArcVale1); }
+void Statistiques_ArcVale2_Click() { fichierArcs(&ModeleStatistiques::ArcVale2); }
+void Statistiques_Command3D4_Click() { difference(DifferenceAbsolueArcs); }
+void Statistiques_Command3D5_Click() { difference(DifferenceRelativeArcs); }
+
+void Statistiques_R_Click()
+{
+    Sablier sablier;
+    relitArcs(1);
+    relitArcs(2);
+}
+
+void Statistiques_Command3D2_Click()
+{
+    K.FichierNoeudValeur1 = fenetre().Text3;
+    if (!FichierExiste(K.FichierNoeudValeur1))
+        return;
+    Sablier sablier;
+    ValeursNoeudsChargees avant;
+    VideValeursNoeuds();
+    if (!LitFichierNoeudValeurSignale(1, K.FichierNoeudValeur1)) {
+        avant.Retablit();
+        return;
+    }
+    K.NomValeurAffichee = QStringLiteral("Valeur1");
+    CalculeValeursNoeuds(K.NomValeurAffichee);
+    // Each circle takes the size of its own value: sorted as the sizes are,
+    // at the scale of the display before (not a new reference).
+    TrieValeursNoeuds();
+    TailleSymbolesSelonRefRonds();
+    Ima().Cls();
+    if (LienAfficheRondsCarres)
+        LienAfficheRondsCarres(QStringLiteral("Valeur1"));
+}
+
+void Statistiques_FusionneFichiers_Click()
+{
+    K.FusionValeurs = true;
+    try {
+        DemandeFichier d;
+        d.dossierInitial = K.RepertoireValeursNoeuds;
+        d.filtre = FiltreFichiersDonnees;
+        d.indexFiltre = 2;
+        const std::optional<QString> f = Ui().FichierOuvrir(d);
+        if (f && !f->isEmpty()) {
+            Sablier sablier;
+            if (FichierExiste(*f))
+                LitFichierNoeudValeurSignale(1, *f);
+        }
+    } catch (const std::exception&) {
+        // The merge ends quietly; the flag is cleared below on every path.
+    }
+    K.FusionValeurs = false;
+}
+
+void Statistiques_Text3_DblClick() { ChargeFichierNoeudValeur(1); }
+void Statistiques_Text4_DblClick() { ChargeFichierNoeudValeur(2); }
+
+void Statistiques_ValHoraires_Click(bool coche)
+{
+    fenetre().ValHoraires = coche;
+    fenetre().TypeHoraireVisible = coche;
+    relitFichiersHoraires();
+}
+
+void Statistiques_HoraireHHMM_Click()
+{
+    fenetre().HoraireHHMM = true;
+    fenetre().HoraireMinutes = false;
+    Statistiques_ValHoraires_Click(fenetre().ValHoraires);
+}
+
+void Statistiques_HoraireMinutes_Click()
+{
+    fenetre().HoraireHHMM = false;
+    fenetre().HoraireMinutes = true;
+    Statistiques_ValHoraires_Click(fenetre().ValHoraires);
+}
+
+void Statistiques_ClassesDifférences_Click(bool coche)
+{
+    fenetre().ClassesDifférences = coche;
+    fenetre().ChoixDiffClasseVisible = coche;
+}
+
+void Statistiques_AffValNum_Click(bool coche)
+{
+    fenetre().AffValNum = coche;
+    if (fenetre().ApercuCarte && RedessineValeurs)
+        RedessineValeurs();
+}
+
+void Statistiques_ApercuCarte_Click(bool coche)
+{
+    fenetre().ApercuCarte = coche;
+    if (coche && RedessineValeurs)
+        RedessineValeurs();
+}
+
+void Statistiques_Ech_Change(const QString& texte)
+{
+    fenetre().Ech = texte;
+    // A scale of 0 would hide every symbol: a text that is not a number in
+    // the regional format keeps the scale it had.
+    double echelle = 0;
+    if (NombreRegional(texte, K.SeparateurDecimal, echelle))
+        K.EchelleRonds = echelle;
+}
+
+void Statistiques_Command3D1_Click()
+{
+    fenetre().Visible = false;
+    Statistiques_Ech_Change(fenetre().Ech);
+}
+
+void Statistiques_Command3D3_Click()
+{
+    if (!Ima().AutoRedraw) {
+        Ui().Message(QStringLiteral("Mettez la propriété AutoRedraw sur l'image (Menu Options-Image-Propriété "
+                                    "AutoRedraw) avant de sauvegarder.   La sauvegarde de l'image enregistre tous "
+                                    "les dessins faits aprés la validation de AutoRedraw."),
+                     Boutons::OK, Icone::Critique, QStringLiteral("Pas d'AutoRedraw"));
+        return;
+    }
+    try {
+        Sablier sablier;
+        const QString nom = fenetre().NomFichBMP.trimmed();
+        if (nom.isEmpty())
+            throw std::runtime_error("nom");
+        EnregistreImaBitmap(Joint(K.RepertoireImages, QStringLiteral("\\") + nom));
+    } catch (const std::exception&) {
+        MessageErreur(QStringLiteral("Erreur dans l'impression de l'image"));
+    }
+}
+
+} // namespace kelmo
