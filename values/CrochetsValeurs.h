@@ -3,7 +3,6 @@
 // them: the statistics window shows itself, the value map redraws for the
 // preview. Each hook is empty until its owner installs it, and empty again
 // after ReinitialiseDonnees; an empty hook does nothing.
-#include <QString>
 #include <functional>
 
 namespace kelmo {
@@ -12,8 +11,5 @@ namespace kelmo {
 extern std::function<void()> MontreStatistiques;
 // Clears the map and, in the "Noeuds" tab, redraws the node circles.
 extern std::function<void()> RedessineValeurs;
-// Draws the node circles of ValeursNoeuds in a mode ("Valeur1", ...), over
-// the picture ("Data" and the exploration clear it first).
-extern std::function<void(const QString& mode)> LienAfficheRondsCarres;
 
 } // namespace kelmo

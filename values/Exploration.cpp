@@ -5,8 +5,8 @@
 #include "platform/Chemins.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "values/CartesNoeuds.h"
 #include "values/ChargementNoeudsValeurs.h"
-#include "values/CrochetsValeurs.h"
 #include "values/ValeursParNoeud.h"
 
 #include <algorithm>
@@ -51,8 +51,7 @@ bool montre(const QString& nom, bool enregistre, int numero)
     TrieValeursNoeuds();
     TailleSymbolesSelonRefRonds();
     Ima().Cls();
-    if (LienAfficheRondsCarres)
-        LienAfficheRondsCarres(QStringLiteral("Valeur1"));
+    AfficheRondsCarres(QStringLiteral("Valeur1"));
     if (!enregistre)
         return true;
     try {

@@ -6,6 +6,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
 #include "values/BandesStatistiques.h"
+#include "values/CartesNoeuds.h"
 #include "values/ChargementNoeudsValeurs.h"
 #include "values/CrochetsValeurs.h"
 #include "values/DifferencesArcs.h"
@@ -129,8 +130,7 @@ void Statistiques_Command3D2_Click()
     TrieValeursNoeuds();
     TailleSymbolesSelonRefRonds();
     Ima().Cls();
-    if (LienAfficheRondsCarres)
-        LienAfficheRondsCarres(QStringLiteral("Valeur1"));
+    AfficheRondsCarres(QStringLiteral("Valeur1"));
 }
 
 void Statistiques_FusionneFichiers_Click()

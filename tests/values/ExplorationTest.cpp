@@ -5,10 +5,10 @@
 #include "core/Images.h"
 #include "core/Menus.h"
 #include "platform/RepondeurScripte.h"
-#include "values/CrochetsValeurs.h"
 #include "values/ValeursDeTest.h"
 
 #include <QFile>
+#include <cstdlib>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -26,17 +26,10 @@ protected:
         Noeud_(QStringLiteral("PARIS"), 751);
         Noeud_(QStringLiteral("LYON"), 692);
         K.RepertoireImages = dir.path();
-        K.RefRonds = 1000;
+        K.RefRonds = 1000; // sizes equal to the values: radii 3 (7), 3 (11), 4 (21)
         for (const char* nom : {"stm300.dat", "stm301.dat", "stm302.dat"})
             EcritFichier(dir, QString::fromLatin1(nom), std::string("751 ") + nom[5] + "1\r\n692 7\r\n");
         K.Formes.Statistiques.Text3 = dir.path() + QStringLiteral("/stm312.dat");
-        LienAfficheRondsCarres = [this](const QString& mode) {
-            EXPECT_EQ(mode, QStringLiteral("Valeur1"));
-            premieres.push_back(K.ValeursNoeuds[1].Valeur);
-            // Something to tell the pictures apart.
-            Ima().FillStyle = 0;
-            Ima().Ellipse(0, 0, static_cast<int>(premieres.size()) * 10, 10);
-        };
     }
     void TearDown() override { EXPECT_FALSE(ui.sablierActif()); }
     void explore(const std::optional<QString>& nombre, bool images)
@@ -49,7 +42,21 @@ protected:
     QTemporaryDir dir;
     RepondeurScripte ui;
     ImagesDeTest images;
-    std::vector<float> premieres; // the first value shown at each step
+    // The radius of the first circle drawn after each clear: one per step.
+    std::vector<int> premiers() const
+    {
+        std::vector<int> r;
+        bool attend = false;
+        for (const AppelZoneImage& a : images.ima.Appels) {
+            if (a.genre == AppelZoneImage::Genre::Efface)
+                attend = true;
+            else if (a.genre == AppelZoneImage::Genre::Ellipse && attend) {
+                r.push_back(std::abs(a.points[1].x() - a.points[0].x()) / 2);
+                attend = false;
+            }
+        }
+        return r;
+    }
 };
 
 } // namespace
@@ -63,7 +70,8 @@ TEST_F(Exploration, TheSeriesIsShownInOrderAndEachPictureSaved)
     EXPECT_EQ(ui.appels()[1].texte, QStringLiteral("Voulez-vous enregistrer les image ,"));
     EXPECT_EQ(ui.appels()[1].boutons, Boutons::OuiNon);
     EXPECT_EQ(ui.appels()[1].icone, Icone::Question);
-    EXPECT_EQ(premieres, (std::vector<float>{7, 11, 21})); // files 00, 01, 02
+    // Files 00, 01, 02: the largest values 7, 11, 21 give radii of their roots.
+    EXPECT_EQ(premiers(), (std::vector<int>{2, 3, 4}));
     EXPECT_EQ(images.ima.AppelsDeGenre(AppelZoneImage::Genre::Efface).size(), 3u);
     for (const char* nom : {"00.bmp", "01.bmp", "02.bmp"})
         EXPECT_TRUE(existe(nom)) << nom;
@@ -86,11 +94,11 @@ TEST_F(Exploration, TheCountIsTheLeadingNumberTyped)
     const Cas cas[] = {{QStringLiteral("2.5"), 2}, {QStringLiteral("0"), 0}, {QString(), 0}, {std::nullopt, 0},
                        {QStringLiteral("deux"), 0}};
     for (const Cas& c : cas) {
-        premieres.clear();
+        images.ima.Appels.clear();
         K.FichierNoeudValeur1.clear();
         ui.efface();
         explore(c.reponse, false);
-        EXPECT_EQ(premieres.size(), c.pas) << c.reponse.value_or(QStringLiteral("(annulé)")).toStdString();
+        EXPECT_EQ(premiers().size(), c.pas) << c.reponse.value_or(QStringLiteral("(annulé)")).toStdString();
         EXPECT_EQ(K.FichierNoeudValeur1, K.Formes.Statistiques.Text3);
         EXPECT_FALSE(existe("00.bmp"));
     }
@@ -103,7 +111,7 @@ TEST_F(Exploration, AMissingMemberIsReportedAndTheSeriesGoesOn)
     ASSERT_EQ(ui.messages().size(), 2u); // the question, then the missing file
     EXPECT_EQ(ui.messages()[1],
               QStringLiteral("Ce fichier ou répertoire n'existe pas : ") + dir.path() + QStringLiteral("/stm301.dat"));
-    EXPECT_EQ(premieres, (std::vector<float>{7, 21}));
+    EXPECT_EQ(premiers(), (std::vector<int>{2, 4}));
     EXPECT_TRUE(existe("00.bmp"));
     EXPECT_FALSE(existe("01.bmp"));
     EXPECT_TRUE(existe("02.bmp"));
@@ -116,7 +124,7 @@ TEST_F(Exploration, ANameShorterThanSixCharactersExploresNothing)
     ASSERT_EQ(ui.appels().size(), 3u);
     EXPECT_EQ(ui.appels()[2].titre, QStringLiteral("Exploration"));
     EXPECT_TRUE(ui.appels()[2].texte.startsWith(QStringLiteral("Le nom du fichier de la série")));
-    EXPECT_TRUE(premieres.empty());
+    EXPECT_TRUE(premiers().empty());
     EXPECT_EQ(K.FichierNoeudValeur1, QStringLiteral("a.dat"));
 }
 
@@ -126,5 +134,5 @@ TEST_F(Exploration, ABitmapThatCannotBeWrittenStopsTheSeriesWithItsMessage)
     explore(QStringLiteral("3"), true);
     ASSERT_EQ(ui.messages().size(), 2u);
     EXPECT_EQ(ui.messages()[1], QStringLiteral("Erreur dans l'impression de l'image"));
-    EXPECT_EQ(premieres.size(), 1u);
+    EXPECT_EQ(premiers().size(), 1u);
 }

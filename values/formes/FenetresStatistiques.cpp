@@ -2,6 +2,7 @@
 #include "core/Commandes.h"
 #include "core/Modele.h"
 #include "values/AspectVisuelArcsAttr.h"
+#include "values/CartesNoeuds.h"
 #include "values/ChargementNoeudsValeurs.h"
 #include "values/CrochetsValeurs.h"
 #include "values/Exploration.h"
@@ -51,6 +52,10 @@ void InstalleStatistiques(QWidget* parent)
     if (!statistiques_)
         statistiques_ = new Statistiques(parent);
     MontreStatistiques = montreStatistiques;
+    ActiveStatistiques = [] {
+        if (statistiques_ && statistiques_->isVisible())
+            statistiques_->activateWindow();
+    };
     DefinitMontreAspectVisuelArcsAttr(montreArcsAttr);
     BrancheReliefArcsValeurs();
     const auto commande = [](const char* nom, Commande c) { EnregistreCommande(QString::fromUtf8(nom), std::move(c)); };
@@ -66,6 +71,7 @@ void DetruitFenetresStatistiques()
 {
     DefinitMontreAspectVisuelArcsAttr(nullptr);
     MontreStatistiques = nullptr;
+    ActiveStatistiques = nullptr;
     delete arcsAttr_.data();
     delete statistiques_.data();
 }
