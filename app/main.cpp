@@ -2,8 +2,16 @@
 #include "app/Kelmo.h"
 #include "platform/Traductions.h"
 #include "platform/formes/DialoguesQt.h"
+#include "values/BandesStatistiques.h"
+#include "values/ChargementNoeudsValeurs.h"
+#include "values/ClassesValeurs.h"
+#include "values/GestionStatistiques.h"
+#include "values/MethodesBornes.h"
+#include "values/formes/FenetresStatistiques.h"
+#include "values/formes/Statistiques.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QTimer>
 #include <cstring>
@@ -27,6 +35,41 @@ int main(int argc, char** argv)
             QTimer::singleShot(300, &fenetre, [&fenetre, fichier] {
                 const bool ok = fenetre.grab().save(fichier);
                 QApplication::exit(ok ? 0 : 1);
+            });
+        });
+    }
+    // "--capture-statistiques file.png": the sample node values loaded, the
+    // value map of file 1 in five classes of equal range, and the statistics
+    // window beside the map, saved as one picture.
+    if (argc == 3 && std::strcmp(argv[1], "--capture-statistiques") == 0) {
+        const QString fichier = QString::fromLocal8Bit(argv[2]);
+        QTimer::singleShot(300, &fenetre, [&fenetre, fichier] {
+            fenetre.ExecuteMenu(QStringLiteral("menRedessine"));
+            kelmo::ChargeFichiersNoeudValeur(1, QStringLiteral("stm312.dat"));
+            kelmo::K.Formes.Statistiques.Text5 = QStringLiteral("5");
+            kelmo::Statistiques_Text5_Change();
+            kelmo::Statistiques_Option3D1_Click();
+            kelmo::Statistiques_SSCommand1_Click();
+            const QColor couleurs[] = {QColor(255, 255, 178), QColor(254, 204, 92), QColor(253, 141, 60),
+                                       QColor(240, 59, 32), QColor(189, 0, 38)};
+            for (int k = 1; k <= 5; ++k) {
+                kelmo::K.Classes[static_cast<std::size_t>(k)].Couleur = kelmo::DepuisQColor(couleurs[k - 1]);
+                kelmo::K.Formes.Statistiques.PicClasse[static_cast<std::size_t>(k)] =
+                    kelmo::DepuisQColor(couleurs[k - 1]);
+            }
+            kelmo::DessineClasses();
+            kelmo::Statistiques_ApercuCarte_Click(true);
+            kelmo::FenetreStatistiques()->Rafraichit();
+            QTimer::singleShot(500, &fenetre, [&fenetre, fichier] {
+                const QPixmap carte = fenetre.grab();
+                const QPixmap stats = kelmo::FenetreStatistiques()->grab();
+                QPixmap image(carte.width() + stats.width(), std::max(carte.height(), stats.height()));
+                image.fill(Qt::white);
+                QPainter p(&image);
+                p.drawPixmap(0, 0, carte);
+                p.drawPixmap(carte.width(), 0, stats);
+                p.end();
+                QApplication::exit(image.save(fichier) ? 0 : 1);
             });
         });
     }

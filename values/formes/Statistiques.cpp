@@ -248,16 +248,18 @@ QGroupBox* Statistiques::cadreClasses()
     for (int i = 1; i <= 11; ++i) {
         Borne[i] = new QLineEdit(f);
         Borne[i]->setObjectName(QStringLiteral("Borne(%1)").arg(i));
-        Borne[i]->setFixedWidth(62);
+        Borne[i]->setFixedWidth(84);
         bornes->addWidget(Borne[i]);
     }
     bornes->addStretch();
-    boites->addSpacing(31);
+    // Each colour box sits under the bound between its class and the next.
+    boites->setSpacing(0);
+    boites->addSpacing(84 + 3 - 17);
     for (int k = 1; k <= 10; ++k) {
         PicClasse[k] = new PicClasseBoite(f);
         PicClasse[k]->setObjectName(QStringLiteral("PicClasse(%1)").arg(k));
         boites->addWidget(PicClasse[k]);
-        boites->addSpacing(28 - 6);
+        boites->addSpacing(84 + 6 - 34);
     }
     boites->addStretch();
     g->addLayout(bornes, 3, 0, 1, 6);
