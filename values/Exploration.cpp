@@ -9,6 +9,7 @@
 #include "values/ChargementNoeudsValeurs.h"
 #include "values/ValeursParNoeud.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -52,6 +53,11 @@ bool montre(const QString& nom, bool enregistre, int numero)
     TailleSymbolesSelonRefRonds();
     Ima().Cls();
     AfficheRondsCarres(QStringLiteral("Valeur1"));
+    // The series plays as an animation: each picture is shown before the
+    // next is read. The user's input waits, so nothing re-enters.
+    Ima().Refresh();
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!enregistre)
         return true;
     try {
