@@ -1,4 +1,5 @@
 #include "core/DonneesDerivees.h"
+#include "core/Tables.h"
 #include "core/Modele.h"
 #include "core/Progression.h"
 #include "core/TableTypes.h"
@@ -68,7 +69,7 @@ ArcCle cleDe(const Arc& a, int32_t indice)
             static_cast<uint8_t>(a.CodeOrigine > a.CodeDestination ? 1 : 0), indice};
 }
 
-bool estHoraire(const Arc& a) { return a.HeureDepart + a.HeureArrivee != 0; }
+bool estHoraire(const Arc& a) { return EstHoraire(a.HeureDepart, a.HeureArrivee); }
 
 } // namespace
 

@@ -10,6 +10,8 @@
 #include "core/modeles/ModeleAspectVisuelNoeuds.h"
 #include "core/modeles/ModeleCouts.h"
 #include "core/modeles/ModeleCoutsKilometriques.h"
+#include "core/modeles/ModeleHorairesArcs.h"
+#include "core/modeles/ModeleHorairesNoeuds.h"
 #include "core/modeles/ModeleModifArcs.h"
 #include "core/modeles/ModeleModifNoeuds.h"
 #include "core/modeles/ModeleOptionsRedess.h"
@@ -19,6 +21,7 @@
 #include "core/modeles/ModeleSortieDXF.h"
 #include "core/modeles/ModeleStatistiques.h"
 #include "core/modeles/ModeleTraceArcs.h"
+#include "core/modeles/ModeleTrains.h"
 
 namespace kelmo {
 
@@ -40,6 +43,9 @@ struct FormesKelmo {
     ModeleSortieDXF SortieDXF;
     ModeleAspectVisuelArcsAttr AspectVisuelArcsAttr;
     ModeleCouleursDXF CouleursDXF;
+    ModeleHorairesArcs HorairesArcs;
+    ModeleHorairesNoeuds HorairesNoeuds;
+    ModeleTrains Trains;
 };
 
 } // namespace kelmo

@@ -27,7 +27,7 @@ void AjouteArc(double codeOrigine, double codeDestination, double indiceOrigine,
     a.Debit = static_cast<float>(debit);
     a.Capacite = static_cast<float>(capacite);
     a.Minimal = 1;
-    a.Oriente = heureDepart + heureArrivee != 0;
+    a.Oriente = EstHoraire(a.HeureDepart, a.HeureArrivee);
     K.Arcs.resize(static_cast<std::size_t>(K.NbArcs) + 1);
     K.Arcs.push_back(a);
     K.NbArcs++;

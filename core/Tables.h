@@ -5,6 +5,11 @@
 
 namespace kelmo {
 
+// A timed service: a departure or an arrival that is not 0. A service that
+// leaves as many minutes before midnight as it arrives after is timed too;
+// only 00:00-00:00 is not.
+inline bool EstHoraire(double heureDepart, double heureArrivee) { return heureDepart != 0 || heureArrivee != 0; }
+
 // Both check the table limits before growing it (error 9) and convert their
 // arguments to the field types (error 6 on overflow).
 void AjouteArc(double codeOrigine, double codeDestination, double indiceOrigine, double indiceDestination, double mode,

@@ -6,6 +6,9 @@
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
 
+#include <unordered_set>
+#include <vector>
+
 namespace kelmo {
 namespace {
 
@@ -19,16 +22,30 @@ QString nomNoeud(int32_t i)
     return n;
 }
 
-// Node i leaves the table: the later nodes move down one place with all
+// The nodes marked leave the table: the later nodes move down with all
 // their fields, and every table that holds node numbers follows.
-void retireNoeud(int32_t i)
+void retireNoeuds(const std::vector<char>& retire)
 {
     const int32_t ancienNb = K.NbNoeuds;
-    K.Noeuds.erase(K.Noeuds.begin() + i);
-    K.NbNoeuds = ancienNb - 1;
+    // New number of each old node, 0 for a node that goes.
+    std::vector<int32_t> nouveau(static_cast<std::size_t>(ancienNb) + 1, 0);
+    int32_t gardes = 0;
+    for (int32_t k = 1; k <= ancienNb; ++k) {
+        if (k < static_cast<int32_t>(retire.size()) && retire[static_cast<std::size_t>(k)])
+            continue;
+        nouveau[static_cast<std::size_t>(k)] = ++gardes;
+        if (gardes != k)
+            K.Noeuds[static_cast<std::size_t>(gardes)] = K.Noeuds[static_cast<std::size_t>(k)];
+    }
+    K.NbNoeuds = gardes;
     K.Noeuds.resize(static_cast<std::size_t>(K.NbNoeuds) + 1);
 
-    auto renumerote = [i](int32_t n) { return n == i ? 0 : (n > i ? n - 1 : n); };
+    const int32_t retires = ancienNb - gardes;
+    auto renumerote = [&nouveau, ancienNb, retires](int32_t n) {
+        if (n >= 1 && n <= ancienNb)
+            return nouveau[static_cast<std::size_t>(n)];
+        return n > ancienNb ? n - retires : n;
+    };
 
     // The drawing order keeps its order without the node; an order that did
     // not hold every node once is rebuilt in table order.
@@ -37,7 +54,7 @@ void retireNoeud(int32_t i)
     std::vector<char> vu(static_cast<std::size_t>(K.NbNoeuds) + 1, 0);
     for (std::size_t k = 1; k < K.IndexNoeuds.size(); ++k) {
         const int32_t e = K.IndexNoeuds[k];
-        if (e < 1 || e > ancienNb || e == i)
+        if (e < 1 || e > ancienNb || nouveau[static_cast<std::size_t>(e)] == 0)
             continue;
         const int32_t r = renumerote(e);
         if (vu[r])
@@ -64,7 +81,8 @@ void retireNoeud(int32_t i)
     std::vector<float>& tailles = K.TailleSymboles;
     std::size_t garde = 1;
     for (std::size_t k = 1; k < valeurs.size(); ++k) {
-        if (valeurs[k].IndiceNoeud == i)
+        if (valeurs[k].IndiceNoeud >= 1 && valeurs[k].IndiceNoeud <= ancienNb
+            && nouveau[static_cast<std::size_t>(valeurs[k].IndiceNoeud)] == 0)
             continue;
         valeurs[k].IndiceNoeud = static_cast<int16_t>(renumerote(valeurs[k].IndiceNoeud));
         if (garde != k) {
@@ -86,6 +104,13 @@ void retireNoeud(int32_t i)
             a.IndiceOrigine = static_cast<int16_t>(renumerote(a.IndiceOrigine));
             a.IndiceDestination = static_cast<int16_t>(renumerote(a.IndiceDestination));
         }
+}
+
+void retireNoeud(int32_t i)
+{
+    std::vector<char> retire(static_cast<std::size_t>(K.NbNoeuds) + 1, 0);
+    retire[static_cast<std::size_t>(i)] = 1;
+    retireNoeuds(retire);
 }
 
 int32_t elimine(int32_t i, double code)
@@ -117,6 +142,22 @@ int32_t ElimineNoeud(double code)
         if (K.Noeuds[i].Code == code)
             trouve = i;
     return elimine(trouve, code);
+}
+
+int32_t ElimineNoeudsNumeros(const std::vector<char>& retire)
+{
+    std::unordered_set<int32_t> codes;
+    for (int32_t k = 1; k <= K.NbNoeuds && k < static_cast<int32_t>(retire.size()); ++k)
+        if (retire[static_cast<std::size_t>(k)])
+            codes.insert(K.Noeuds[static_cast<std::size_t>(k)].Code);
+    if (codes.empty())
+        return 0;
+    const BilanSuppression b = SupprimeArcsSi(
+        [&codes](const Arc& a) { return codes.contains(a.CodeOrigine) || codes.contains(a.CodeDestination); },
+        [](int32_t) {});
+    retireNoeuds(retire);
+    RemplitListesNoeuds();
+    return b.nombre;
 }
 
 int32_t ElimineNoeudNumero(int32_t i)
