@@ -9,6 +9,7 @@
 #include "core/Modele.h"
 #include "dxf/formes/FenetresDXF.h"
 #include "editing/formes/FenetresEdition.h"
+#include "timetables/formes/FenetresHoraires.h"
 #include "platform/Dialogues.h"
 #include "relief/DessinRelief.h"
 #include "relief/LiensCarte.h"
@@ -131,6 +132,7 @@ Kelmo::Kelmo(QWidget* parent) : QMainWindow(parent)
         vueImaVec_->update();
     });
     InstalleStatistiques(this);
+    InstalleFenetresHoraires(this);
     ima_.Repeint = [this] { vueIma_->update(); };
     imaVec_.Repeint = [this] { vueImaVec_->update(); };
     K.StatusBar.Repeint = [this] { SynchroniseEtat(); };
@@ -147,6 +149,7 @@ Kelmo::~Kelmo()
     DetruitFenetresDXF();
     DetruitFenetresEdition();
     DetruitFenetresStatistiques();
+    DetruitFenetresHoraires();
     Liens().Kelmo_Form_Resize = [] {};
     LiensVersCarte().RepeintFenetre = [] {};
     LiensVersCarte().CurseurIma = [](bool) {};

@@ -1,0 +1,181 @@
+// The link timetable: its lines, header and mean, and its three commands.
+#include "OutilsHoraires.h"
+#include "timetables/EtatHoraires.h"
+#include "timetables/HorairesArcs.h"
+#include "timetables/LignesHoraires.h"
+#include "timetables/RechercheHoraires.h"
+
+using namespace kelmo;
+using namespace kelmo::testhoraires;
+
+namespace {
+
+class HorairesArcsT : public HorairesTest {
+protected:
+    void SetUp() override
+    {
+        HorairesTest::SetUp();
+        a = noeud("Avignon Centre");
+        b = noeud("Beaucaire");
+        z = noeud("Zurich");
+        K.Formes.ModifArcs.Longueur = QStringLiteral("25");
+        K.Formes.ModifArcs.Débit = QStringLiteral("7");
+        K.Formes.ModifArcs.Capacité = QStringLiteral("300");
+    }
+    int a = 0, b = 0, z = 0;
+};
+
+TEST_F(HorairesArcsT, HeaderCountsTheListedServicesAndRoundsTheMeanToEven)
+{
+    service(a, b, 600, 620);   // 20
+    service(a, b, 700, 725);   // 25
+    service(b, a, 800, 840);   // one-way the other way: not listed
+    service(a, b, 900, 900, TypeTGV().Code);
+    liaison(a, b);
+    AfficheHorairesArc();
+    const ModeleHorairesArcs& f = K.Formes.HorairesArcs;
+    EXPECT_EQ(f.ListeHoraires.ListCount(), 2);
+    EXPECT_DOUBLE_EQ(Horaires().MoyenneHoraires, 22.5);
+    EXPECT_EQ(f.OriDest, QStringLiteral("Avignon Cent  Beaucaire     en TER  (2 HorairesArcs, moyenne : 22)"));
+    EXPECT_TRUE(K.CompareHoraires);
+    EXPECT_TRUE(f.Visible);
+    EXPECT_FALSE(f.Modifier.Enabled);
+    EXPECT_FALSE(f.Command3D1.Enabled);
+}
+
+TEST_F(HorairesArcsT, EmptyLinkShowsNothingForTheCountAndAMeanOfZero)
+{
+    liaison(a, b);
+    AfficheHorairesArc();
+    EXPECT_EQ(K.Formes.HorairesArcs.OriDest, QStringLiteral("Avignon Cent  Beaucaire     en TER  ( HorairesArcs, moyenne : )"));
+    // No node chosen: nothing is read outside the node table.
+    liaison(-1, 0);
+    AfficheHorairesArc();
+    EXPECT_EQ(K.Formes.HorairesArcs.ListeHoraires.ListCount(), 0);
+}
+
+TEST_F(HorairesArcsT, OneWayLinesNameTheFeederAndTwoWayLinesAreListedEitherWay)
+{
+    const int32_t zb = service(z, a, 580, 600, -1, 20, 7);
+    (void)zb;
+    service(a, b, 600, 620, -1, 20, 7);
+    service(a, b, 700, 720, -1, 20, 7);
+    const int32_t deux = service(b, a, 0, 0, -1, 30, 0);
+    K.Arcs[deux].Oriente = false;
+    IndexeArcs();
+    liaison(a, b);
+    AfficheHorairesArc();
+    EXPECT_EQ(textes(K.Formes.HorairesArcs.ListeHoraires),
+              QStringList({QStringLiteral("00:00     00:00       LMMJV      30   L00"),
+                           QStringLiteral("10:00     10:20       LMMJV      20   L07  Zurich "),
+                           QStringLiteral("11:40     12:00       LMMJV      20   L07        Avignon")}));
+}
+
+TEST_F(HorairesArcsT, NewAsksBothTimesAndAddsTheServiceWithTheEditorValues)
+{
+    liaison(a, b);
+    AfficheHorairesArc();
+    ui.RepondTexte(QStringLiteral("0903"));
+    ui.RepondTexte(QStringLiteral("0975"));
+    HorairesArcs_Command3D2_Click();
+    ASSERT_EQ(ui.appels().size(), 2u);
+    EXPECT_EQ(ui.appels()[0].texte, QStringLiteral("Entrez l'heure de départ : "));
+    EXPECT_EQ(ui.appels()[0].titre, QStringLiteral("Heure de départ (0903 pour 9:03)"));
+    EXPECT_EQ(ui.appels()[1].texte, QStringLiteral("Entrez l'heure de d'arrivée (>0903) : "));
+    EXPECT_EQ(ui.appels()[1].titre, QStringLiteral("Heure d'arrivée"));
+    ASSERT_EQ(K.NbArcs, 1);
+    const Arc& x = K.Arcs[1];
+    EXPECT_EQ(x.HeureDepart, 543);
+    EXPECT_EQ(x.HeureArrivee, 615); // 0975: 9 hours and 75 minutes, no range test
+    EXPECT_FLOAT_EQ(x.Duree, 72);
+    EXPECT_FLOAT_EQ(x.Longueur, 25);
+    EXPECT_FLOAT_EQ(x.Debit, 7);
+    EXPECT_FLOAT_EQ(x.Capacite, 300);
+    EXPECT_TRUE(x.Oriente);
+    EXPECT_EQ(K.Formes.HorairesArcs.ListeHoraires.ListIndex, 0);
+    EXPECT_TRUE(K.Formes.HorairesArcs.Modifier.Enabled);
+}
+
+TEST_F(HorairesArcsT, CancelledTimePromptChangesNothing)
+{
+    liaison(a, b);
+    service(a, b, 600, 620);
+    AfficheHorairesArc();
+    ui.RepondTexte(std::nullopt);
+    HorairesArcs_Command3D2_Click();
+    ui.RepondTexte(QStringLiteral("0800"));
+    ui.RepondTexte(std::nullopt);
+    HorairesArcs_Command3D2_Click();
+    HorairesArcs_ListeHoraires_Click(0);
+    ui.RepondTexte(QStringLiteral("0800"));
+    ui.RepondTexte(std::nullopt);
+    HorairesArcs_Modifier_Click();
+    EXPECT_EQ(K.NbArcs, 1);
+    EXPECT_EQ(K.Arcs[1].HeureDepart, 600);
+}
+
+TEST_F(HorairesArcsT, DeleteRemovesOnlyTheChosenLinesServiceNotItsTwinNorTheReverse)
+{
+    service(a, b, 600, 620);
+    const int32_t jumeau = service(a, b, 600, 620);
+    const int32_t inverse = service(b, a, 600, 620);
+    K.Arcs[inverse].Oriente = false;
+    service(a, b, 700, 720);
+    liaison(a, b);
+    AfficheHorairesArc();
+    // Without a chosen line the button is disabled and does nothing.
+    EXPECT_FALSE(K.Formes.HorairesArcs.Command3D1.Enabled);
+    HorairesArcs_Command3D1_Click();
+    EXPECT_EQ(K.NbArcs, 4);
+    HorairesArcs_ListeHoraires_Click(0);
+    HorairesArcs_Command3D1_Click();
+    EXPECT_EQ(K.NbArcs, 3);
+    EXPECT_EQ(ui.messages().back(), QStringLiteral(" 1 arc a été éliminé.") + QChar(13)
+                                         + QStringLiteral("Numéro de ligne : ") + QString::number(jumeau));
+    EXPECT_EQ(K.Formes.HorairesArcs.ListeHoraires.ListCount(), 3);
+}
+
+TEST_F(HorairesArcsT, ModifyChangesOnlyTheTimesAndKeepsTheServiceValues)
+{
+    const int32_t k = service(a, b, 600, 620, -1, 20, 12, QStringLiteral("SD"));
+    K.Arcs[k].Longueur = 33;
+    service(a, b, 600, 620, -1, 20, 12);
+    liaison(a, b);
+    AfficheHorairesArc();
+    HorairesArcs_ListeHoraires_Click(0);
+    ui.RepondTexte(QStringLiteral("1000"));
+    ui.RepondTexte(QStringLiteral("1045"));
+    HorairesArcs_Modifier_Click();
+    ASSERT_EQ(K.NbArcs, 2);
+    // The first search runs downward: the higher-numbered twin is changed.
+    const Arc& reste = K.Arcs[1];
+    const Arc& x = K.Arcs[2];
+    EXPECT_EQ(reste.HeureDepart, 600);
+    EXPECT_EQ(x.HeureDepart, 600);
+    EXPECT_EQ(x.HeureArrivee, 645);
+    EXPECT_FLOAT_EQ(x.Duree, 45);
+    EXPECT_FLOAT_EQ(x.Debit, 12);
+    EXPECT_FLOAT_EQ(x.Capacite, 100);
+    EXPECT_EQ(K.Formes.HorairesArcs.ListeHoraires.Lignes[static_cast<std::size_t>(K.Formes.HorairesArcs.ListeHoraires.ListIndex)].Cle,
+              CleDeArc(2));
+}
+
+TEST_F(HorairesArcsT, QuitClearsTheTimeComparisonAndListHeightNeverGoesNegative)
+{
+    liaison(a, b);
+    AfficheHorairesArc();
+    HorairesArcs_Command3D3_Click();
+    EXPECT_FALSE(K.CompareHoraires);
+    EXPECT_FALSE(K.Formes.HorairesArcs.Visible);
+    ModeleHorairesArcs& f = K.Formes.HorairesArcs;
+    f.Height = 6000;
+    f.HauteurEtiquette1 = 255;
+    f.HauteurOriDest = 495;
+    HorairesArcs_Form_Resize();
+    EXPECT_EQ(f.HauteurListe, 4850);
+    f.Height = 300;
+    HorairesArcs_Form_Resize();
+    EXPECT_EQ(f.HauteurListe, 0);
+}
+
+} // namespace
