@@ -51,8 +51,10 @@ QString FormateLigneArc(int32_t k)
     const Arc& a = arc(k);
     QString jours = a.Jours.texte();
     jours.replace(QChar(u'\0'), QLatin1Char(' '));
+    // A duration of 0 writes nothing at all: the rest moves three columns left.
+    const QString duree = FormatDieses(a.Duree);
     return TexteHeure(a.HeureDepart) + QStringLiteral("     ") + TexteHeure(a.HeureArrivee) + QString(7, QLatin1Char(' '))
-           + jours + QStringLiteral("   ") + FormatDieses(a.Duree).rightJustified(3, QLatin1Char(' '))
+           + jours + QStringLiteral("   ") + (duree.isEmpty() ? duree : duree.rightJustified(3, QLatin1Char(' ')))
            + QStringLiteral("   L") + deuxChiffres(a.Debit);
 }
 

@@ -36,7 +36,7 @@ TEST_F(HorairesArcsT, HeaderCountsTheListedServicesAndRoundsTheMeanToEven)
     const ModeleHorairesArcs& f = K.Formes.HorairesArcs;
     EXPECT_EQ(f.ListeHoraires.ListCount(), 2);
     EXPECT_DOUBLE_EQ(Horaires().MoyenneHoraires, 22.5);
-    EXPECT_EQ(f.OriDest, QStringLiteral("Avignon Cent  Beaucaire     en TER  (2 HorairesArcs, moyenne : 22)"));
+    EXPECT_EQ(f.OriDest, QStringLiteral("Avignon Cent  Beaucaire    en TER  (2 HorairesArcs, moyenne : 22)"));
     EXPECT_TRUE(K.CompareHoraires);
     EXPECT_TRUE(f.Visible);
     EXPECT_FALSE(f.Modifier.Enabled);
@@ -47,7 +47,7 @@ TEST_F(HorairesArcsT, EmptyLinkShowsNothingForTheCountAndAMeanOfZero)
 {
     liaison(a, b);
     AfficheHorairesArc();
-    EXPECT_EQ(K.Formes.HorairesArcs.OriDest, QStringLiteral("Avignon Cent  Beaucaire     en TER  ( HorairesArcs, moyenne : )"));
+    EXPECT_EQ(K.Formes.HorairesArcs.OriDest, QStringLiteral("Avignon Cent  Beaucaire    en TER  ( HorairesArcs, moyenne : )"));
     // No node chosen: nothing is read outside the node table.
     liaison(-1, 0);
     AfficheHorairesArc();
@@ -127,11 +127,14 @@ TEST_F(HorairesArcsT, DeleteRemovesOnlyTheChosenLinesServiceNotItsTwinNorTheReve
     EXPECT_FALSE(K.Formes.HorairesArcs.Command3D1.Enabled);
     HorairesArcs_Command3D1_Click();
     EXPECT_EQ(K.NbArcs, 4);
-    HorairesArcs_ListeHoraires_Click(0);
+    // Line 0 is the two-way reverse service, whose line has no "Vient de";
+    // line 1 is one of the twins.
+    HorairesArcs_ListeHoraires_Click(1);
     HorairesArcs_Command3D1_Click();
     EXPECT_EQ(K.NbArcs, 3);
+    EXPECT_EQ(K.Arcs[jumeau].CodeOrigine, K.Noeuds[b].Code);
     EXPECT_EQ(ui.messages().back(), QStringLiteral(" 1 arc a été éliminé.") + QChar(13)
-                                         + QStringLiteral("Numéro de ligne : ") + QString::number(jumeau));
+                                         + QStringLiteral("Numéro de ligne :  ") + QString::number(jumeau));
     EXPECT_EQ(K.Formes.HorairesArcs.ListeHoraires.ListCount(), 3);
 }
 

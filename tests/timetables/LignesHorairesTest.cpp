@@ -26,7 +26,7 @@ TEST_F(LignesHoraires, LinkLineColumnsFollowTheDurationAndLineNumberWidths)
         {425, 545, 120, 12, "LMMJV", "07:05     09:05       LMMJV     120   L12"},
         {425, 425, 0, 12, "LMMJV", "07:05     07:05       LMMJV        L12"},
         {425, 1500, 1075, 12, "LMMJV", "07:05     25:00       LMMJV     1075   L12"},
-        {425, 490, 65, 5, "", "07:05     08:10                    65   L05"},
+        {425, 490, 65, 5, "", "07:05     08:10                  65   L05"},
         {425, 490, 65, 125, "SD", "07:05     08:10       SD         65   L125"},
         {425, 490, 64.5f, 12, "LMMJV", "07:05     08:10       LMMJV      65   L12"},
         // Negative times: a sign and the absolute time; hours past 24 kept.

@@ -11,6 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Texts shown as text in the failure reports.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace kelmo::testhoraires {
 
 // A fresh model; nodes are added with codes 10 times their number.
