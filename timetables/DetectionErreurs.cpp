@@ -74,11 +74,22 @@ void DetecteErreursHoraires()
         dernierA = a;
         dernierB = b;
         dernierMontre = false;
-        const ServicesLiaison s = ListeServicesLiaison(a, b, mode, index);
+        // The order of the lines is that of their texts; a link of one
+        // service needs no text to order it.
         ListeServices lignes;
-        for (const LigneService& l : s.Lignes)
-            lignes.AddItem(l);
-        const double m = s.Lignes.empty() ? 0 : s.Total / static_cast<double>(s.Lignes.size());
+        double m = 0;
+        const std::vector<int32_t> arcs = ArcsLiaison(a, b, mode, index);
+        if (arcs.size() == 1) {
+            const Arc& seul = K.Arcs[static_cast<std::size_t>(arcs[0])];
+            lignes.AddItem({QString(), CleService{seul.CodeOrigine, seul.CodeDestination, seul.Mode, seul.HeureDepart,
+                                                  seul.HeureArrivee}});
+            m = seul.HeureArrivee - seul.HeureDepart;
+        } else if (arcs.size() > 1) {
+            const ServicesLiaison s = ListeServicesLiaison(a, b, mode, index);
+            for (const LigneService& l : s.Lignes)
+                lignes.AddItem(l);
+            m = s.Total / static_cast<double>(s.Lignes.size());
+        }
         bool montre = false;
         for (int k = 0; k < lignes.ListCount(); ++k) {
             const int32_t j = services.Cherche(lignes.Lignes[static_cast<std::size_t>(k)].Cle);

@@ -106,12 +106,11 @@ EtatHoraires& Horaires()
     return etat;
 }
 
-ServicesLiaison ListeServicesLiaison(int32_t a, int32_t b, int16_t mode, const IndexArcsNoeuds& index)
+std::vector<int32_t> ArcsLiaison(int32_t a, int32_t b, int16_t mode, const IndexArcsNoeuds& index)
 {
-    ServicesLiaison s;
-    if (!estNoeud(a) || !estNoeud(b))
-        return s;
     std::vector<int32_t> arcs;
+    if (!estNoeud(a) || !estNoeud(b))
+        return arcs;
     for (const int32_t k : index.Partants(a))
         if (arc(k).IndiceDestination == b && arc(k).Mode == mode)
             arcs.push_back(k);
@@ -120,7 +119,13 @@ ServicesLiaison ListeServicesLiaison(int32_t a, int32_t b, int16_t mode, const I
             if (arc(k).IndiceDestination == a && arc(k).Mode == mode && !arc(k).Oriente)
                 arcs.push_back(k);
     std::sort(arcs.begin(), arcs.end());
-    for (const int32_t k : arcs) {
+    return arcs;
+}
+
+ServicesLiaison ListeServicesLiaison(int32_t a, int32_t b, int16_t mode, const IndexArcsNoeuds& index)
+{
+    ServicesLiaison s;
+    for (const int32_t k : ArcsLiaison(a, b, mode, index)) {
         const Arc& x = arc(k);
         QString ligne = FormateLigneArc(k);
         if (x.Oriente)

@@ -17,6 +17,8 @@ struct ServicesLiaison {
     double Total = 0;
 };
 ServicesLiaison ListeServicesLiaison(int32_t a, int32_t b, int16_t mode, const IndexArcsNoeuds& index);
+// The arcs of those services alone, ascending.
+std::vector<int32_t> ArcsLiaison(int32_t a, int32_t b, int16_t mode, const IndexArcsNoeuds& index);
 
 // Fills the window for the arc editor's link and shows it.
 void AfficheHorairesArc();
