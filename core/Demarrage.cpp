@@ -1,4 +1,5 @@
 #include "core/Demarrage.h"
+#include "core/Tables.h"
 #include "core/Defauts.h"
 #include "core/DonneesDerivees.h"
 #include "core/FichierArcs.h"
@@ -215,10 +216,13 @@ void InitialiseKelmo()
     });
     // 13. Timetable menus.
     etape([] {
-        long long somme = 0;
-        for (int32_t i = 1; i <= K.NbArcs && i < static_cast<int32_t>(K.Arcs.size()); ++i)
-            somme += K.Arcs[static_cast<std::size_t>(i)].HeureDepart + K.Arcs[static_cast<std::size_t>(i)].HeureArrivee;
-        K.Menu(QStringLiteral("menDéveloppmentHoraire")).Enabled = somme != 0;
+        // Any timed arc, whatever the sum of the times (a service from
+        // 23:40 the day before to 00:20 adds up to 0).
+        bool horaire = false;
+        for (int32_t i = 1; i <= K.NbArcs && i < static_cast<int32_t>(K.Arcs.size()) && !horaire; ++i)
+            horaire = EstHoraire(K.Arcs[static_cast<std::size_t>(i)].HeureDepart,
+                                 K.Arcs[static_cast<std::size_t>(i)].HeureArrivee);
+        K.Menu(QStringLiteral("menDéveloppmentHoraire")).Enabled = horaire;
         K.Menu(QStringLiteral("menOptimisationHoraire")).Enabled = false;
     });
     // 14. First drawing: node symbols only, no arcs.

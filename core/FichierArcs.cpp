@@ -1,4 +1,5 @@
 #include "core/FichierArcs.h"
+#include "core/Tables.h"
 #include "core/Colonnes.h"
 #include "core/DonneesDerivees.h"
 #include "core/Heures.h"
@@ -124,10 +125,10 @@ void LitFichierArcs(const QString& chemin)
                             + QStringLiteral(" arcs)"));
 
     RemplitListesTypes();
-    long somme = 0;
-    for (int32_t i = 1; i <= K.NbArcs; ++i)
-        somme += K.Arcs[i].HeureDepart + K.Arcs[i].HeureArrivee;
-    K.Menu(QStringLiteral("menDéveloppmentHoraire")).Enabled = somme != 0;
+    bool horaire = false;
+    for (int32_t i = 1; i <= K.NbArcs && !horaire; ++i)
+        horaire = EstHoraire(K.Arcs[i].HeureDepart, K.Arcs[i].HeureArrivee);
+    K.Menu(QStringLiteral("menDéveloppmentHoraire")).Enabled = horaire;
     if (K.VitesseReference == 0)
         K.VitesseReference = 100;
     K.StatusBar.Panneaux[2] = QString::number(K.NbArcs) + QStringLiteral(" arcs (") + chemin + QStringLiteral(")  ");

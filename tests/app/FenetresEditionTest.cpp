@@ -114,11 +114,11 @@ TEST_F(FenetresEdition, TheArcEditorDrivenThroughItsWidgets)
     emit w->ListeModifiable1->activated(1);
     emit w->ListeModifiable2->activated(2);
     // PARIS - LYON by Train is stored: shown with its timetable button,
-    // which stands disabled until the timetables are there.
+    // which the timetables installed with the main window.
     EXPECT_EQ(w->Longueur->text(), QStringLiteral(" 460"));
     EXPECT_FALSE(w->BtnDétruire->isHidden());
     EXPECT_FALSE(w->BtnHoraires->isHidden());
-    EXPECT_FALSE(w->BtnHoraires->isEnabled());
+    EXPECT_TRUE(w->BtnHoraires->isEnabled());
     EXPECT_FALSE(w->Commande1->isEnabled());
     EXPECT_EQ(w->BtnDétruire->geometry().left(), 200);
     EXPECT_EQ(w->BtnDétruire->width(), 65);
@@ -166,5 +166,5 @@ TEST_F(FenetresEdition, TheNodeEditorDrivenThroughItsWidgets)
     EXPECT_EQ(w->ListeModifiable1->itemText(3), QStringLiteral("TOURS-CENTRE   "));
     EXPECT_EQ(w->ListeModifiable1->currentIndex(), 3);
     EXPECT_TRUE(r.appels().empty());
-    EXPECT_FALSE(w->BtnHoraires->isEnabled());
+    EXPECT_TRUE(w->BtnHoraires->isEnabled());
 }

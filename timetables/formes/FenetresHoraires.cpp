@@ -1,4 +1,8 @@
 #include "timetables/formes/FenetresHoraires.h"
+#include "core/Modele.h"
+#include "editing/formes/FenetresEdition.h"
+#include "editing/formes/ModifArcs.h"
+#include "editing/formes/ModifNoeuds.h"
 #include "timetables/CommandesHoraires.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/HorairesArcs.h"
@@ -37,6 +41,14 @@ void actualise()
         noeuds_->Rafraichit();
     if (trains_)
         trains_->Rafraichit();
+    // The timetables choose links in the arc editor and change the tables
+    // the main window counts.
+    if (K.Formes.ModifArcs.Visible)
+        FenetreModifArcs()->Rafraichit();
+    if (K.Formes.ModifNoeuds.Visible)
+        FenetreModifNoeuds()->Rafraichit();
+    if (K.StatusBar.Repeint)
+        K.StatusBar.Repeint();
 }
 } // namespace
 
