@@ -10,6 +10,7 @@
 #include "values/BandesStatistiques.h"
 #include "values/ChargementNoeudsValeurs.h"
 #include "values/ClassesValeurs.h"
+#include "values/CommandesCartes.h"
 #include "values/CrochetsValeurs.h"
 #include "values/MethodesBornes.h"
 #include "values/ValeursDeTest.h"
@@ -340,4 +341,19 @@ TEST_F(GestionStatistiques, BmpFailuresShowTheirMessageAndKeepTheEarlierFile)
         ui.efface();
     }
     EXPECT_EQ(LitOctets(chemin), "ancien");
+}
+
+// With the value map's own redraw: a node option clears the picture and
+// draws one circle per node with a value; the "Arcs" tab draws none.
+TEST_F(GestionStatistiques, ANodeOptionWithThePreviewRedrawsTheCirclesAfterTheClear)
+{
+    ChargeFichiersNoeudValeur(1, QStringLiteral("stm312.dat"));
+    InstalleCommandesCartes();
+    s.ApercuCarte = true;
+    Statistiques_Option3D1_Click();
+    EXPECT_EQ(rondsApresEffacement(), std::make_pair(3, true));
+    images.ima.Appels.clear();
+    s.SSTab1 = 1;
+    Statistiques_DiffAbs_Click();
+    EXPECT_EQ(rondsApresEffacement(), std::make_pair(0, true));
 }
