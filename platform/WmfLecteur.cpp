@@ -1,6 +1,7 @@
 #include "platform/WmfLecteur.h"
 #include "platform/CodePageAnsi.h"
 #include "platform/SegmentsDirects.h"
+#include "platform/TrianglesDirects.h"
 #include "platform/WmfOctets.h"
 
 #include <QFont>
@@ -250,6 +251,7 @@ private:
     void PreparePinceau();
     void PrepareBrosse();
     void VideLignes();
+    bool TriangleDirect();
     QPolygonF Points(std::size_t debut, std::size_t nombre) const;
     QString Texte(std::size_t debutMot, std::size_t longueur) const;
     void Ecrit(double x, double y, const QString& texte);
@@ -313,6 +315,23 @@ void Seance::VideLignes()
         p_.drawLines(lignes_.data(), static_cast<int>(lignes_.size()));
     }
     lignes_.clear();
+}
+
+// A triangle of the current record filled straight into the image, when
+// it has no outline, a solid brush in copy mode and lands on whole pixels
+// (TrianglesDirects.h); false when the painter must fill it.
+bool Seance::TriangleDirect()
+{
+    if ((e_.stylo.style & 0x0F) != PS_NULL || e_.brosse.style != BS_SOLID || e_.rop2 == R2_XORPEN
+        || e_.rop2 == R2_NOT)
+        return false;
+    QPoint decalage;
+    QImage* image = ImageDirecte(p_, decalage);
+    if (!image)
+        return false;
+    const QPoint coins[3] = {QPoint(S(1), S(2)) + decalage, QPoint(S(3), S(4)) + decalage,
+                             QPoint(S(5), S(6)) + decalage};
+    return RemplitTriangleDirect(*image, coins, EnQColor(static_cast<uint32_t>(e_.brosse.couleur)).rgb());
 }
 
 QPolygonF Seance::Points(std::size_t debut, std::size_t nombre) const
@@ -489,6 +508,8 @@ void Seance::Enregistrement(uint16_t f)
     case META_POLYGON:
     case META_POLYLINE: {
         const std::size_t nb = std::min<std::size_t>(U(0), n_ > 0 ? (n_ - 1) / 2 : 0);
+        if (f == META_POLYGON && nb == 3 && TriangleDirect())
+            break;
         const QPolygonF poly = Points(1, nb);
         PreparePinceau();
         if (f == META_POLYLINE) {

@@ -1,5 +1,6 @@
 #include "platform/ZoneImage.h"
 #include "platform/SegmentsDirects.h"
+#include "platform/TrianglesDirects.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -243,6 +244,16 @@ void ZoneImageBitmap::Polygon(const QPoint* points, int nombre)
 {
     if (!points || nombre < 2)
         return;
+    // A small triangle filled without outline in copy mode goes straight
+    // into the image (TrianglesDirects.h), as the painter would fill it.
+    if (nombre == 3 && DrawStyle == 5 && FillStyle != 1 && DrawMode != 6 && DrawMode != 7
+        && AccepteSegmentsDirects(image_)) {
+        if (!image_.isDetached())
+            FermePeintre(); // see SegmentsDirects
+        const QColor q = EnQColor(FillColor);
+        if (RemplitTriangleDirect(image_, points, qRgb(q.red(), q.green(), q.blue())))
+            return;
+    }
     QPainter& p = Peintre();
     PrepareMode(p);
     PrepareStylo(p);
