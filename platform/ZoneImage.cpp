@@ -244,15 +244,26 @@ void ZoneImageBitmap::Polygon(const QPoint* points, int nombre)
 {
     if (!points || nombre < 2)
         return;
-    // A small triangle filled without outline in copy mode goes straight
-    // into the image (TrianglesDirects.h), as the painter would fill it.
-    if (nombre == 3 && DrawStyle == 5 && FillStyle != 1 && DrawMode != 6 && DrawMode != 7
+    // A small solid triangle in copy mode is filled straight into the image
+    // (TrianglesDirects.h), as the painter would fill it; a one-pixel solid
+    // outline is then left to the painter alone, which draws it over its
+    // fill as it would have (the fill costs it as much as the outline).
+    const bool sansContour = DrawStyle == 5;
+    if (nombre == 3 && FillStyle != 1 && DrawMode != 6 && DrawMode != 7 && (sansContour || (DrawStyle == 0 && DrawWidth <= 1))
         && AccepteSegmentsDirects(image_)) {
         if (!image_.isDetached())
             FermePeintre(); // see SegmentsDirects
         const QColor q = EnQColor(FillColor);
-        if (RemplitTriangleDirect(image_, points, qRgb(q.red(), q.green(), q.blue())))
+        if (RemplitTriangleDirect(image_, points, qRgb(q.red(), q.green(), q.blue()))) {
+            if (sansContour)
+                return;
+            QPainter& p = Peintre();
+            PrepareMode(p);
+            PrepareStylo(p);
+            p.setBrush(Qt::NoBrush);
+            p.drawPolygon(points, nombre);
             return;
+        }
     }
     QPainter& p = Peintre();
     PrepareMode(p);

@@ -241,3 +241,45 @@ TEST(TrianglesDirects, LImageBitmapEtLeLecteurRemplissentLesTrianglesSansContour
         EXPECT_EQ(PixelsDifferents(joue, peintre), 0) << decalage.x() << "," << decalage.y();
     }
 }
+
+TEST(TrianglesDirects, LImageBitmapDonneLesPixelsDuPeintreAuxTrianglesPleinsContouresDUnPixel)
+{
+    // Fill and outline of different colours, so that the outline drawn over
+    // the fill shows; every shape, and some triangles off the picture.
+    struct Cas { Forme forme; const char* nom; };
+    const Cas cas[] = {{Forme::Minuscule, "minuscules"}, {Forme::Petit, "petits"}, {Forme::Grand, "grands"},
+                       {Forme::Mince, "minces"},         {Forme::Aligne, "alignés"}, {Forme::Droit, "à côté droit"}};
+    std::mt19937 alea(99);
+    const int l = 160, h = 140;
+    for (const Cas& c : cas) {
+        std::vector<Triangle> t = TrianglesAuHasard(alea, c.forme, 4000, l, h);
+        for (std::size_t i = 0; i < t.size(); i += 97)
+            for (QPoint& p : t[i])
+                p += QPoint(l / 2, 0); // partly off the picture: the painter's
+        QImage attendu = ImageBlanche(l, h);
+        {
+            QPainter p(&attendu);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            for (std::size_t i = 0; i < t.size(); ++i) {
+                p.setPen(QPen(QColor(CouleurNumero(i + 1)), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.setBrush(QColor(CouleurNumero(i)));
+                p.drawPolygon(t[i].data(), 3);
+            }
+        }
+        ZoneImageBitmap z;
+        z.DefinitLargeur(PixelsEnMillimetres(l));
+        z.DefinitHauteur(PixelsEnMillimetres(h));
+        z.BackColor = 0xFFFFFF;
+        z.Cls();
+        z.FillStyle = 0;
+        z.DrawStyle = 0;
+        z.DrawWidth = 1;
+        const auto enValeur = [](QRgb c) { return qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16); };
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            z.FillColor = enValeur(CouleurNumero(i));
+            z.ForeColor = enValeur(CouleurNumero(i + 1));
+            z.Polygon(t[i].data(), 3);
+        }
+        EXPECT_EQ(PixelsDifferents(z.Image(), attendu), 0) << c.nom;
+    }
+}
