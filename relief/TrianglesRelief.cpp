@@ -149,7 +149,12 @@ void PeintTriangle(double x1, double y1, double z1, double x2, double y2, double
     ima.DrawMode = 13;
     ima.DrawWidth = 1;
     ima.DrawStyle = 0;
-    ima.Polygon(p, 3);
+    // While the nodes are drawn in vector mode the bitmap lies hidden under
+    // the vector picture, and the facets repainted in painter's order at the
+    // end cover every pixel the live paint would give it: painting it twice
+    // doubled the relief's time for nothing.
+    if (sortie != SortieVectorielle::Montre)
+        ima.Polygon(p, 3);
     if (sortie == SortieVectorielle::Enregistre) {
         PointsPolygone = {p[0], p[1], p[2]};
         PolygoneMeta();
@@ -175,7 +180,8 @@ void TraceArete(int code, double x1, double y1, double z1, double x2, double y2,
     const QLineF l(x1, y1 - z1, x2, y2 - z2);
     if (!(std::fabs(l.x1()) + std::fabs(l.y1()) + std::fabs(l.x2()) + std::fabs(l.y2()) < 1e9))
         return;
-    ima.TraceSegments(&l, 1);
+    if (sortie != SortieVectorielle::Montre) // hidden bitmap: see PeintTriangle
+        ima.TraceSegments(&l, 1);
     if (sortie == SortieVectorielle::Enregistre) {
         LigneMeta(l.x1(), l.y1(), l.x2(), l.y2(), ima.ForeColor, ima.DrawWidth);
     } else if (sortie == SortieVectorielle::Montre) {
