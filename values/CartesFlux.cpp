@@ -46,43 +46,14 @@ void maximumFlux()
 int PasLargeurFlux(float part) { return pas(BandesOrientees, part); }
 int PasLargeurFluxNonOrientes(float part) { return pas(BandesNonOrientees, part); }
 
-void AfficheFlux()
-{
-    ZoneImage& ima = Ima();
-    const FinProgression fin;
-    EnregistrementCarte enregistrement;
-    maximumFlux();
-    if (K.ValeurMaxArcs1 == 0)
-        return;
-    const double maximum = K.ValeurMaxArcs1;
-    const QString message = QStringLiteral("Affiche les flux...");
-    const int32_t n = NombreArcs1Utilises();
-    AfficheProgression(n, 0, message);
-    for (int32_t i = 1; i <= n; ++i) {
-        if (i % 10 == 0)
-            AfficheProgression(n, i, message);
-        ArcValeur& a = K.Arcs1[static_cast<std::size_t>(i)];
-        const float p = static_cast<float>(static_cast<double>(a.Valeur) * 100 / maximum);
-        ima.DrawWidth = LargeurStylo(PasLargeurFlux(p) * K.EchelleRonds);
-        a.Largeur = static_cast<float>(ima.DrawWidth);
-        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        if (!ExtremitesPlacees(a.IndiceOrigine, a.IndiceDestination, x1, y1, x2, y2))
-            continue;
-        const double dx = x2 - x1, dy = y2 - y1;
-        double l = std::sqrt(dx * dx + dy * dy);
-        if (l == 0)
-            l = 1;
-        const double h = (ima.DrawWidth + 3) / 2.0;
-        const double ox = -dy / l * h, oy = dx / l * h;
-        ima.TracePolyligne(x1 + ox, y1 + oy, x2 + ox, y2 + oy);
-        if (enregistrement.vectoriel())
-            LigneMeta(x1 + ox, y1 + oy, x2 + ox, y2 + oy, ima.ForeColor, ima.DrawWidth);
-    }
-    AfficheProgression(n, n, message);
-    ima.Refresh();
-}
+namespace {
 
-void AfficheFluxNonOrientes()
+// The loop both flow maps share: the locked or rounded maximum, the progress
+// report, each record's pen width from its share of the maximum, and the
+// line, recorded in vector mode. `traceArc` sets the colour and the line
+// drawn; it returns false for a record it leaves out.
+template <typename Largeur, typename Trace>
+void parcourtFlux(const QString& message, Largeur largeur, Trace traceArc)
 {
     ZoneImage& ima = Ima();
     const FinProgression fin;
@@ -91,21 +62,19 @@ void AfficheFluxNonOrientes()
     if (K.ValeurMaxArcs1 == 0)
         return;
     const double maximum = K.ValeurMaxArcs1;
-    const QString message = QStringLiteral("Affiche les flux non orientés...");
     const int32_t n = NombreArcs1Utilises();
     AfficheProgression(n, 0, message);
     for (int32_t i = 1; i <= n; ++i) {
         if (i % 10 == 0)
             AfficheProgression(n, i, message);
         ArcValeur& a = K.Arcs1[static_cast<std::size_t>(i)];
-        if (!AuDessusDuSeuil(a.Valeur))
+        int pasLargeur = 0;
+        if (!largeur(a, maximum, pasLargeur))
             continue;
-        const float p = static_cast<float>(std::fabs(static_cast<double>(a.Valeur)) * 100 / maximum);
-        ima.DrawWidth = LargeurStylo(PasLargeurFluxNonOrientes(p) * K.EchelleRonds);
+        ima.DrawWidth = LargeurStylo(pasLargeur * K.EchelleRonds);
         a.Largeur = static_cast<float>(ima.DrawWidth);
-        ima.ForeColor = a.Couleur;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        if (!ExtremitesPlacees(a.IndiceOrigine, a.IndiceDestination, x1, y1, x2, y2))
+        if (!traceArc(a, x1, y1, x2, y2))
             continue;
         ima.TracePolyligne(x1, y1, x2, y2);
         if (enregistrement.vectoriel())
@@ -113,6 +82,49 @@ void AfficheFluxNonOrientes()
     }
     AfficheProgression(n, n, message);
     ima.Refresh();
+}
+
+} // namespace
+
+void AfficheFlux()
+{
+    parcourtFlux(
+        QStringLiteral("Affiche les flux..."),
+        [](const ArcValeur& a, double maximum, int& pasLargeur) {
+            const float p = static_cast<float>(static_cast<double>(a.Valeur) * 100 / maximum);
+            pasLargeur = PasLargeurFlux(p);
+            return true;
+        },
+        [](const ArcValeur& a, double& x1, double& y1, double& x2, double& y2) {
+            if (!ExtremitesPlacees(a.IndiceOrigine, a.IndiceDestination, x1, y1, x2, y2))
+                return false;
+            // Each direction drawn beside the link, on its own side.
+            const double dx = x2 - x1, dy = y2 - y1;
+            double l = std::sqrt(dx * dx + dy * dy);
+            if (l == 0)
+                l = 1;
+            const double h = (Ima().DrawWidth + 3) / 2.0;
+            const double ox = -dy / l * h, oy = dx / l * h;
+            x1 += ox, y1 += oy, x2 += ox, y2 += oy;
+            return true;
+        });
+}
+
+void AfficheFluxNonOrientes()
+{
+    parcourtFlux(
+        QStringLiteral("Affiche les flux non orientés..."),
+        [](const ArcValeur& a, double maximum, int& pasLargeur) {
+            if (!AuDessusDuSeuil(a.Valeur))
+                return false;
+            const float p = static_cast<float>(std::fabs(static_cast<double>(a.Valeur)) * 100 / maximum);
+            pasLargeur = PasLargeurFluxNonOrientes(p);
+            return true;
+        },
+        [](const ArcValeur& a, double& x1, double& y1, double& x2, double& y2) {
+            Ima().ForeColor = a.Couleur;
+            return ExtremitesPlacees(a.IndiceOrigine, a.IndiceDestination, x1, y1, x2, y2);
+        });
 }
 
 void AfficheFluxNonOrientesModes()
