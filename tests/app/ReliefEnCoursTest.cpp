@@ -52,7 +52,9 @@ TEST_F(ReliefEnCours, CommandsAreGreyedAndRefusedMidReliefThenWorkAgain)
         EXPECT_EQ(K.Echelle, echelle);
     };
     EXPECT_TRUE(k.ExecuteMenu("menTraceRelief"));
-    EXPECT_EQ(pendant, 1);
+    // The relief lets events in at most every so often: once on a fast
+    // machine for this small network, more on a slow or busy one.
+    EXPECT_GE(pendant, 1);
     EXPECT_TRUE(K.StatusBar.Panneaux[5].startsWith(QStringLiteral("L'espace")));
     EXPECT_TRUE(k.ActionMenu("menRedessine")->isEnabled());
     EXPECT_TRUE(k.BarreDOutils()->isEnabled());
