@@ -237,11 +237,13 @@ void Kelmo_menChargeImageFond_Click()
                                  + QStringLiteral("Placez les points par un clic de la souris,") + CR
                                  + QStringLiteral("le(s) clic(s) suivants lancera(ont) un(des) calages(s).");
         if (Ui().Message(consigne, Boutons::OKAnnuler, Icone::Exclamation, QString()) == Reponse::OK) {
+            K.ImaMousePointer = 2;
             K.NbClicsDigitalisation = 0;
             K.ModeDigitalisation = true;
             K.ModeCalage = false;
         }
     } else if (r == Reponse::Non) {
+        K.ImaMousePointer = 2;
         K.NbClicsDigitalisation = 0;
         K.ModeCalage = true;
         K.ModeDigitalisation = false;

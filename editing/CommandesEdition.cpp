@@ -1,5 +1,6 @@
 #include "editing/CommandesEdition.h"
 #include "core/Commandes.h"
+#include "editing/Digitalisation.h"
 #include "editing/LiensEdition.h"
 #include "editing/ModifArcs.h"
 #include "editing/ModifNoeuds.h"
@@ -21,6 +22,7 @@ void InstalleCommandesEdition()
         PrepareNouveauNoeud(static_cast<float>(x), static_cast<float>(y), bouton);
         MontreFenetreEdition(FenetreEdition::ModifNoeuds);
     };
+    c.DigitaliseNoeud = [](double x, double y) { DigitaliseNoeud(x, y); };
 }
 
 } // namespace kelmo

@@ -445,7 +445,12 @@ void ModifArcs_Commande1_Click()
     rafraichit();
 }
 
-void RetablitPointeurCarte() { K.ImaMousePointer = K.Menu(QStringLiteral("menZoomSouris")).Checked ? 2 : 1; }
+void RetablitPointeurCarte()
+{
+    // The map keeps the cross while its clicks still go to a digitising.
+    const bool croix = K.Menu(QStringLiteral("menZoomSouris")).Checked || K.ModeDigitalisation || K.ModeCalage;
+    K.ImaMousePointer = croix ? 2 : 1;
+}
 
 void ModifArcs_Command3D5_Click()
 {

@@ -52,7 +52,8 @@ void ModifArcs_SuitListeTypes();
 // arc editing mode on, the editor's pointer on the map.
 void Kelmo_menModifieOD_Click();
 
-// The map pointer when an editor closes: cross under zoom by click, else arrow.
+// The map pointer when an editor closes: cross under zoom by click or while
+// a digitising takes the clicks, else arrow.
 void RetablitPointeurCarte();
 
 } // namespace kelmo

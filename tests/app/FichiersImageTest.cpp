@@ -152,6 +152,7 @@ TEST_F(FichiersImage, BackgroundPictureAndTheDigitisingAnswers)
         K.ModeDigitalisation = false;
         K.ModeCalage = false;
         K.NbClicsDigitalisation = 5;
+        K.ImaMousePointer = 1;
         RepondeurScripte r;
         r.RepondTexte(fond);
         for (Reponse x : c.reponses)
@@ -174,6 +175,8 @@ TEST_F(FichiersImage, BackgroundPictureAndTheDigitisingAnswers)
         EXPECT_EQ(K.ModeDigitalisation, c.digitalisation);
         EXPECT_EQ(K.ModeCalage, c.calage);
         EXPECT_EQ(K.NbClicsDigitalisation, c.digitalisation || c.calage ? 0 : 5);
+        // The map shows the cross while its clicks go to the digitising.
+        EXPECT_EQ(K.ImaMousePointer, c.digitalisation || c.calage ? 2 : 1);
         EXPECT_FALSE(images.ima.ImageFond().isNull());
         EXPECT_EQ(images.ima.ImageFond().size(), QSize(40, 30));
         EXPECT_FALSE(r.sablierActif());

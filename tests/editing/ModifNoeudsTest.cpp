@@ -336,4 +336,10 @@ TEST_F(ModifNoeudsTest, QuitRestoresTheMapPointer)
     ModifArcs_Command3D5_Click();
     EXPECT_FALSE(K.ModeModifArcs);
     EXPECT_EQ(K.ImaMousePointer, 2);
+    // Back to a digitising, the map keeps its cross without the zoom.
+    K.Menu(QStringLiteral("menZoomSouris")).Checked = false;
+    K.ModeCalage = true;
+    Kelmo_menModifieNoeuds_Click();
+    ModifNoeuds_Command3D3_Click();
+    EXPECT_EQ(K.ImaMousePointer, 2);
 }
