@@ -1,6 +1,7 @@
 #include "editing/CommandesEdition.h"
 #include "core/Commandes.h"
 #include "editing/Digitalisation.h"
+#include "editing/ElimineArcsDeconnectes.h"
 #include "editing/LiensEdition.h"
 #include "editing/ModifArcs.h"
 #include "editing/ModifNoeuds.h"
@@ -12,6 +13,7 @@ void InstalleCommandesEdition()
 {
     EnregistreCommande(QStringLiteral("menModifieNoeuds"), [] { Kelmo_menModifieNoeuds_Click(); });
     EnregistreCommande(QStringLiteral("menModifieOD"), [] { Kelmo_menModifieOD_Click(); });
+    EnregistreCommande(QStringLiteral("menElimineArcsDéconnectés"), [] { Kelmo_menElimineArcsDéconnectés_Click(); });
     CrochetsClics& c = ClicsCarte();
     // Picture coordinates come as single precision, as the map gives them.
     c.ModifArcs = [](double x, double y, int bouton) {

@@ -3,7 +3,8 @@
 
 namespace kelmo {
 
-// Registers "menModifieNoeuds" and "menModifieOD" and sends the map's clicks
+// Registers "menModifieNoeuds", "menModifieOD" and the disconnected-arc
+// clean-up "menElimineArcsDéconnectés", and sends the map's clicks
 // to the editors while their modes are on: PrepareNouveauNoeud, then the
 // editor shown again.
 void InstalleCommandesEdition();

@@ -5,14 +5,12 @@ namespace kelmo {
 
 std::function<void()> AfficheHorairesArc;
 std::function<void()> AfficheHorairesNoeud;
-std::function<void()> TesteLongueursArcs;
 std::function<void()> CacheFenetresHoraires;
 
 namespace {
 const bool enregistre = (EnregistreReinitialisation([] {
                              AfficheHorairesArc = nullptr;
                              AfficheHorairesNoeud = nullptr;
-                             TesteLongueursArcs = nullptr;
                              CacheFenetresHoraires = nullptr;
                          }),
                          true);

@@ -6,17 +6,23 @@
 
 namespace kelmo {
 
+bool ArcEntre(const Arc& a, double codeOrigine, double codeDestination, double mode, double heureDepart,
+              double heureArrivee, bool horaires)
+{
+    const bool extremites = (a.CodeOrigine == codeOrigine && a.CodeDestination == codeDestination)
+                            || (a.CodeOrigine == codeDestination && a.CodeDestination == codeOrigine);
+    if (!extremites || a.Mode != mode)
+        return false;
+    return !horaires || (a.HeureDepart == heureDepart && a.HeureArrivee == heureArrivee);
+}
+
 int32_t ElimineArcsEntre(double codeOrigine, double codeDestination, double mode, double heureDepart,
                          double heureArrivee)
 {
     const bool horaires = K.CompareHoraires;
     const BilanSuppression b = SupprimeArcsSi(
         [&](const Arc& a) {
-            const bool extremites = (a.CodeOrigine == codeOrigine && a.CodeDestination == codeDestination)
-                                    || (a.CodeOrigine == codeDestination && a.CodeDestination == codeOrigine);
-            if (!extremites || a.Mode != mode)
-                return false;
-            return !horaires || (a.HeureDepart == heureDepart && a.HeureArrivee == heureArrivee);
+            return ArcEntre(a, codeOrigine, codeDestination, mode, heureDepart, heureArrivee, horaires);
         },
         [](int32_t) {});
     if (K.AfficheMessagesElimination) {

@@ -9,6 +9,7 @@
 #include "editing/ElimineArcsEntre.h"
 #include "editing/LiensEdition.h"
 #include "editing/SaisiesEdition.h"
+#include "editing/TesteLongueursArcs.h"
 #include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
@@ -440,8 +441,7 @@ void ModifArcs_Command3D3_Click()
 void ModifArcs_Commande1_Click()
 {
     Sablier sablier;
-    if (TesteLongueursArcs)
-        TesteLongueursArcs();
+    TesteLongueursArcs();
     rafraichit();
 }
 

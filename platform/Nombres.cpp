@@ -594,4 +594,12 @@ bool CommenceParNombre(const QString& texte)
     return i < n && texte[i].isDigit();
 }
 
+QString FormatDieses(double valeur)
+{
+    const double r = std::round(valeur); // halves away from zero, as the number patterns round
+    if (r == 0)
+        return QString();
+    return QString::number(r, 'f', 0);
+}
+
 } // namespace kelmo

@@ -81,6 +81,9 @@ QString TexteRegional(double valeur, char separateur, bool simplePrecision = fal
 bool NombreRegional(const QString& texte, char separateur, double& valeur);
 // Leading number with the regional separator taken as decimal point too.
 double ValeurTeteRegionale(const QString& texte, char separateur);
+// Format "####": a whole number with no leading zeros, halves away from
+// zero, nothing at all for 0.
+QString FormatDieses(double valeur);
 // Format "####.##": no leading zeros, two decimals at most, the separator
 // always written ("20." for 20).
 QString FormatDieses2(double valeur, char separateur);

@@ -24,14 +24,6 @@ QString TexteHeure(double minutes)
     return minutes < 0 ? QLatin1Char('-') + t : t;
 }
 
-QString FormatDieses(double valeur)
-{
-    const double r = std::round(valeur); // halves away from zero, as the number patterns round
-    if (r == 0)
-        return QString();
-    return QString::number(r, 'f', 0);
-}
-
 QString NomNoeud(int32_t i, int n)
 {
     if (i < 1 || i > K.NbNoeuds)

@@ -3,6 +3,7 @@
 // timetable and the train run. The columns are those the lists have always
 // shown; each line also carries its service's key (ListeServices.h).
 #include "core/modeles/ListeServices.h"
+#include "platform/Nombres.h" // FormatDieses, for the lines' callers
 
 #include <QString>
 #include <cstdint>
@@ -12,8 +13,6 @@ namespace kelmo {
 // "07:05"; hours are not folded at 24 ("24:10"), a negative time is a minus
 // sign and the absolute time ("-00:20").
 QString TexteHeure(double minutes);
-// Whole minutes with no leading zeros, halves away from zero, nothing for 0.
-QString FormatDieses(double valeur);
 // The first n characters of node i's name (blank-padded); n blanks when
 // there is no node i.
 QString NomNoeud(int32_t i, int n);

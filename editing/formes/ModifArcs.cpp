@@ -176,10 +176,8 @@ void ModifArcs::Rafraichit()
     montreBouton(BtnCréer, m.BtnCréer);
     montreBouton(BtnDoubleArc, m.BtnDoubleArc);
     montreBouton(BtnHoraires, m.BtnHoraires);
-    // The timetable and the length test stand disabled until their
-    // subsystems are there.
+    // The timetable stands disabled until its subsystem is there.
     BtnHoraires->setEnabled(m.BtnHoraires.Enabled && static_cast<bool>(AfficheHorairesArc));
-    Commande1->setEnabled(static_cast<bool>(TesteLongueursArcs));
     const Bouton& d = m.BtnDétruire;
     montreBouton(BtnDétruire, d);
     if (d.Left > 0 && d.Width > 0)

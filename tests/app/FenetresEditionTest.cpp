@@ -119,7 +119,8 @@ TEST_F(FenetresEdition, TheArcEditorDrivenThroughItsWidgets)
     EXPECT_FALSE(w->BtnDétruire->isHidden());
     EXPECT_FALSE(w->BtnHoraires->isHidden());
     EXPECT_TRUE(w->BtnHoraires->isEnabled());
-    EXPECT_FALSE(w->Commande1->isEnabled());
+    // "Longeur arcs" is always there.
+    EXPECT_TRUE(w->Commande1->isEnabled());
     EXPECT_EQ(w->BtnDétruire->geometry().left(), 200);
     EXPECT_EQ(w->BtnDétruire->width(), 65);
     AfficheHorairesArc = [] {};
