@@ -1,5 +1,7 @@
 // Network editing at the table limits: 6000 nodes and 99 999 arcs, a hub of
-// 5000 arcs and a link run by 2000 timed services.
+// 5000 arcs and a link run by 2000 timed services; the clean-up on a
+// network laid out as a real one.
+#include "ReseauRealiste.h"
 #include "core/Defauts.h"
 #include "core/DonneesDerivees.h"
 #include "core/Images.h"
@@ -7,15 +9,20 @@
 #include "core/Modele.h"
 #include "core/Projection.h"
 #include "core/TypesArcs.h"
+#include "editing/ElimineArcsDeconnectes.h"
+#include "editing/ElimineArcsDoubles.h"
 #include "editing/ElimineArcsEntre.h"
 #include "editing/ElimineNoeud.h"
 #include "editing/ModifArcs.h"
 #include "editing/ModifNoeuds.h"
+#include "editing/TesteLongueursArcs.h"
+#include "platform/RepondeurScripte.h"
 #include "platform/ZoneImage.h"
 #include "view/DessinNoeuds.h"
 #include "view/Redessin.h"
 
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <random>
 
 using namespace kelmo;
@@ -190,6 +197,56 @@ void BM_RedessineCarteSeule(benchmark::State& state)
     surImages(state, [](benchmark::State&) { RedessineCarte(); });
 }
 
+// Every arc given its road distance as length: the test examines them all
+// and asks nothing.
+void BM_TesteLongueursArcsSansQuestion(benchmark::State& state)
+{
+    bench::ChargeReseauRealiste(0);
+    for (int32_t k = 1; k <= K.NbArcs; ++k) {
+        Arc& a = K.Arcs[k];
+        const Noeud& o = K.Noeuds[a.IndiceOrigine];
+        const Noeud& d = K.Noeuds[a.IndiceDestination];
+        const double dx = double(o.X) - double(d.X), dy = double(o.Y) - double(d.Y);
+        a.Longueur = static_cast<float>(std::floor(std::sqrt(dx * dx + dy * dy) * (203.0 / 188.0)));
+    }
+    // Counts the boxes shown, which must stay at none.
+    RepondeurScripte boites;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TesteLongueursArcs());
+    state.counters["boites"] = static_cast<double>(boites.appels().size());
+}
+
+// 10 000 arcs spread over the table lose their destination; the silent
+// answer No to the first question deletes them all without more questions.
+void BM_ElimineArcsDeconnectes10000(benchmark::State& state)
+{
+    bench::ChargeReseauRealiste(0);
+    for (int32_t k = 5; k <= K.NbArcs; k += 10)
+        K.Arcs[k].CodeDestination = -1;
+    const Sauvegarde s;
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.remet();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(ElimineArcsDeconnectes());
+    }
+}
+
+// One arc in ten repeats the one before it.
+void BM_ElimineArcsDoubles(benchmark::State& state)
+{
+    bench::ChargeReseauRealiste(0);
+    for (int32_t k = 10; k <= K.NbArcs; k += 10)
+        K.Arcs[k] = K.Arcs[k - 1];
+    const Sauvegarde s;
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.remet();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(ElimineArcsDoubles());
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_ElimineNoeudPivot)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -198,3 +255,6 @@ BENCHMARK(BM_RafraichitModifArcs)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RemplitListesNoeuds)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CreerNoeud)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RedessineCarteSeule)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_TesteLongueursArcsSansQuestion)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ElimineArcsDeconnectes10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ElimineArcsDoubles)->Unit(benchmark::kMillisecond)->UseRealTime();
