@@ -51,9 +51,7 @@ int32_t ElimineArcsDeconnectes()
                    == Reponse::Oui)
             supprime[static_cast<std::size_t>(k)] = 1;
     }
-    int32_t courant = 0;
-    const BilanSuppression b = SupprimeArcsSi([&](const Arc&) { return supprime[static_cast<std::size_t>(courant)] != 0; },
-                                              [&](int32_t k) { courant = k; });
+    const BilanSuppression b = SupprimeArcsMarques(supprime);
     AfficheProgression(K.NbArcs, K.NbArcs, message);
     Ui().Message(QStringLiteral("Nombre d'arcs déconnectés supprimés : ") + TexteAvecSigne(b.nombre), Boutons::OK,
                  Icone::Aucune, QString());

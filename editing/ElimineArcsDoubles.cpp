@@ -70,9 +70,7 @@ int32_t ElimineArcsDoubles()
         if (!vues.insert(cleDe(a)).second)
             double_[static_cast<std::size_t>(i)] = 1;
     }
-    int32_t courant = 0;
-    const BilanSuppression b = SupprimeArcsSi([&](const Arc&) { return double_[static_cast<std::size_t>(courant)] != 0; },
-                                              [&](int32_t k) { courant = k; });
+    const BilanSuppression b = SupprimeArcsMarques(double_);
     AfficheProgression(K.NbArcs, K.NbArcs, message);
     Ui().Message(TexteAvecSigne(b.nombre) + QStringLiteral("  arc(s) a(ont) été éliminé(s)"), Boutons::OK,
                  Icone::Information, QStringLiteral("Résultat du traitement"));

@@ -61,4 +61,13 @@ BilanSuppression SupprimeArcsSi(Predicat&& supprime, Progression&& progression)
     return b;
 }
 
+// Removes every arc k whose mark marques[k] is set (marques holds NbArcs + 1
+// entries): for the clean-ups, which decide first and remove once.
+inline BilanSuppression SupprimeArcsMarques(const std::vector<char>& marques)
+{
+    int32_t courant = 0;
+    return SupprimeArcsSi([&](const Arc&) { return marques[static_cast<std::size_t>(courant)] != 0; },
+                          [&](int32_t k) { courant = k; });
+}
+
 } // namespace kelmo

@@ -23,24 +23,6 @@ namespace {
 const QChar CR(13);
 const QString Filtre = QStringLiteral("Tous fichiers(*.*)|*.*|Data(*.dat, *.txt)|*.dat;*.txt");
 
-class FichiersEdition : public EditionTest {
-protected:
-    void SetUp() override
-    {
-        EditionTest::SetUp();
-        ASSERT_TRUE(dir.isValid());
-        K.SeparateurDecimal = ',';
-        K.RepertoireArcs = dir.path();
-        K.RepertoireNoeuds = dir.path();
-        K.NomFichierArcs = dir.filePath("reseau.dat");
-        AjouteNoeud("AMIENS", 80021, 133000, 12.5, -3.25, 0);
-        AjouteNoeud("BEAUVAIS", 60057, 56000, 30, 20, 0);
-        AjouteArc(80021, 60057, 1, 2, 7, 203, 65, 0, 0, "", 12, 900);
-        AjouteArc(60057, 80021, 2, 1, 41, 55.5, 40, 480, 520, "", 3, 0);
-    }
-    QTemporaryDir dir;
-};
-
 } // namespace
 
 TEST_F(FichiersEdition, SavingWritesEveryArcToANewFileAndNamesItInPanelTwo)

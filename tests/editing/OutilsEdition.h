@@ -6,10 +6,12 @@
 #include "core/Menus.h"
 #include "core/MetaFichier.h"
 #include "core/Modele.h"
+#include "core/Tables.h"
 #include "core/TypesArcs.h"
 #include "platform/RepondeurScripte.h"
 #include "support/Reseau.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -51,6 +53,26 @@ protected:
 
     std::unique_ptr<ImagesDeTest> images;
     std::unique_ptr<RepondeurScripte> repondeur;
+};
+
+// Two towns joined both ways, files in a temporary folder, the current arc
+// file "reseau.dat" there and a French decimal comma.
+class FichiersEdition : public EditionTest {
+protected:
+    void SetUp() override
+    {
+        EditionTest::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        K.SeparateurDecimal = ',';
+        K.RepertoireArcs = dir.path();
+        K.RepertoireNoeuds = dir.path();
+        K.NomFichierArcs = dir.filePath("reseau.dat");
+        AjouteNoeud("AMIENS", 80021, 133000, 12.5, -3.25, 0);
+        AjouteNoeud("BEAUVAIS", 60057, 56000, 30, 20, 0);
+        AjouteArc(80021, 60057, 1, 2, 7, 203, 65, 0, 0, "", 12, 900);
+        AjouteArc(60057, 80021, 2, 1, 41, 55.5, 40, 480, 520, "", 3, 0);
+    }
+    QTemporaryDir dir;
 };
 
 // Every field of an arc, for whole-record comparisons.
