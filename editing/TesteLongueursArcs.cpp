@@ -85,6 +85,21 @@ void corrigeLongueur(int32_t k, double route)
     }
 }
 
+// Yes to an arc with an end missing: the arcs of its link go, those before
+// it and after it too. Returns where the scan goes on: the first arc not
+// yet examined, wherever the deletions moved it.
+int32_t elimineLien(int32_t k, const Arc& a, int32_t& supprimes)
+{
+    const bool horaires = K.CompareHoraires;
+    int32_t avant = 0;
+    for (int32_t i = 1; i < k; ++i)
+        avant += ArcEntre(K.Arcs[i], a.CodeOrigine, a.CodeDestination, a.Mode, 0, 0, horaires) ? 1 : 0;
+    // With the times compared, an arc of the link with times set stays.
+    const bool luiAussi = ArcEntre(a, a.CodeOrigine, a.CodeDestination, a.Mode, 0, 0, horaires);
+    supprimes += ElimineArcsEntre(a.CodeOrigine, a.CodeDestination, a.Mode, 0, 0);
+    return k - avant + (luiAussi ? 0 : 1);
+}
+
 } // namespace
 
 int32_t TesteLongueursArcs()
@@ -105,20 +120,10 @@ int32_t TesteLongueursArcs()
                                   + TexteAvecSigne(a.CodeOrigine) + CR + TexteAvecSigne(a.CodeDestination) + CR
                                   + QStringLiteral("en mode ") + nomMode(a.Mode);
             if (Ui().Message(texte, Boutons::OuiNon, Icone::Exclamation, QString()) == Reponse::Oui
-                && double(a.CodeOrigine) + a.CodeDestination + a.Mode != 0) {
-                // The deletion takes the other arcs of that link too, before
-                // and after this one: the scan goes on with the first arc
-                // not yet examined.
-                const bool horaires = K.CompareHoraires;
-                int32_t avant = 0;
-                for (int32_t i = 1; i < k; ++i)
-                    avant += ArcEntre(K.Arcs[i], a.CodeOrigine, a.CodeDestination, a.Mode, 0, 0, horaires) ? 1 : 0;
-                const bool luiAussi = ArcEntre(a, a.CodeOrigine, a.CodeDestination, a.Mode, 0, 0, horaires);
-                supprimes += ElimineArcsEntre(a.CodeOrigine, a.CodeDestination, a.Mode, 0, 0);
-                k = k - avant + (luiAussi ? 0 : 1);
-                continue;
-            }
-            ++k;
+                && double(a.CodeOrigine) + a.CodeDestination + a.Mode != 0)
+                k = elimineLien(k, a, supprimes);
+            else
+                ++k;
             continue;
         }
         const double route = distanceRoute(o, d);
