@@ -33,7 +33,7 @@ protected:
         SetUp();
     }
     // Every box the test showed, in order.
-    std::vector<AppelDialogue> boites() const { return repondeur->appels(); }
+    const std::vector<AppelDialogue>& boites() const { return repondeur->appels(); }
 };
 
 QString question(const QString& de, const QString& a, const QString& mode, const QString& route,
