@@ -11,6 +11,19 @@
 #include <QProcess>
 
 namespace kelmo {
+namespace {
+
+// A box asked for in the middle of a command shows the arrow, not the
+// command's hourglass, for as long as it is open.
+class FlechePendantDialogue {
+public:
+    FlechePendantDialogue() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~FlechePendantDialogue() { QApplication::restoreOverrideCursor(); }
+    FlechePendantDialogue(const FlechePendantDialogue&) = delete;
+    FlechePendantDialogue& operator=(const FlechePendantDialogue&) = delete;
+};
+
+} // namespace
 
 QStringList FiltresQt(const QString& filtre)
 {
@@ -52,9 +65,10 @@ Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone,
         non->setText(QStringLiteral("&Non"));
     if (auto* annuler = box.button(QMessageBox::Cancel))
         annuler->setText(QStringLiteral("Annuler"));
-    QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int r = box.exec();
-    QApplication::restoreOverrideCursor();
+    const int r = [&box] {
+        const FlechePendantDialogue fleche;
+        return box.exec();
+    }();
     switch (r) {
     case QMessageBox::Yes: return Reponse::Oui;
     case QMessageBox::No: return Reponse::Non;
@@ -65,6 +79,7 @@ Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone,
 
 std::optional<QString> DialoguesQt::Saisie(const QString& invite, const QString& titre, const QString& defaut)
 {
+    const FlechePendantDialogue fleche;
     bool ok = false;
     QString t = QInputDialog::getText(parent_, titre.isEmpty() ? QStringLiteral("KELMO") : titre, invite,
                                       QLineEdit::Normal, defaut, &ok);
@@ -88,6 +103,7 @@ static std::optional<QString> choisitFichier(QWidget* parent, const DemandeFichi
     dlg.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, !d.confirmeRemplacement);
+    const FlechePendantDialogue fleche;
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().first();
@@ -98,6 +114,7 @@ std::optional<QString> DialoguesQt::FichierEnregistrer(const DemandeFichier& d) 
 
 std::optional<QString> DialoguesQt::Dossier(const QString& titre, const QString& dossierInitial)
 {
+    const FlechePendantDialogue fleche;
     QString d = QFileDialog::getExistingDirectory(parent_, titre, CheminLocal(dossierInitial));
     if (d.isEmpty())
         return std::nullopt;
@@ -106,6 +123,7 @@ std::optional<QString> DialoguesQt::Dossier(const QString& titre, const QString&
 
 std::optional<QColor> DialoguesQt::Couleur(const QColor& initiale)
 {
+    const FlechePendantDialogue fleche;
     QColor c = QColorDialog::getColor(initiale, parent_);
     if (!c.isValid())
         return std::nullopt;
@@ -114,10 +132,8 @@ std::optional<QColor> DialoguesQt::Couleur(const QColor& initiale)
 
 std::optional<Police> DialoguesQt::ChoixPolice(const Police& initiale)
 {
-    QApplication::setOverrideCursor(Qt::ArrowCursor);
-    std::optional<Police> p = DialoguePolice::Demande(initiale, parent_);
-    QApplication::restoreOverrideCursor();
-    return p;
+    const FlechePendantDialogue fleche;
+    return DialoguePolice::Demande(initiale, parent_);
 }
 
 void DialoguesQt::Sablier(bool actif)

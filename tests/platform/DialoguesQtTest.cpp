@@ -1,0 +1,70 @@
+// The program's own boxes over Qt: what the user sees while one is open.
+#include "platform/formes/DialoguesQt.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <functional>
+
+using namespace kelmo;
+
+namespace {
+
+// Closes the next modal box as soon as it is shown, noting the pointer the
+// application shows over it.
+class FermeBox {
+public:
+    FermeBox()
+    {
+        minuterie_.setInterval(10);
+        QObject::connect(&minuterie_, &QTimer::timeout, [this] {
+            QWidget* w = QApplication::activeModalWidget();
+            auto* box = qobject_cast<QDialog*>(w);
+            if (!box)
+                return;
+            const QCursor* c = QApplication::overrideCursor();
+            forme = c ? c->shape() : Qt::BitmapCursor;
+            box->reject();
+            minuterie_.stop();
+        });
+        minuterie_.start();
+    }
+    Qt::CursorShape forme = Qt::BlankCursor; // nothing seen yet
+
+private:
+    QTimer minuterie_;
+};
+
+} // namespace
+
+TEST(DialoguesQt, EveryBoxShowsTheArrowOverACommandsHourglassAndGivesItBack)
+{
+    DialoguesQt d;
+    struct Cas {
+        const char* nom;
+        std::function<void()> ouvre;
+    };
+    DemandeFichier f;
+    f.filtre = FiltreFichiersDonnees;
+    const Cas cas[] = {
+        {"message", [&] { d.Message(QStringLiteral("Texte"), Boutons::OuiNon, Icone::Question, QString()); }},
+        {"saisie", [&] { d.Saisie(QStringLiteral("Invite"), QStringLiteral("Titre"), QStringLiteral("1")); }},
+        {"fichier à ouvrir", [&] { d.FichierOuvrir(f); }},
+        {"fichier à enregistrer", [&] { d.FichierEnregistrer(f); }},
+        {"dossier", [&] { d.Dossier(QStringLiteral("Dossier"), QString()); }},
+        {"couleur", [&] { d.Couleur(Qt::red); }},
+        {"police", [&] { d.ChoixPolice(Police{}); }},
+    };
+    d.Sablier(true);
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        FermeBox fermeture;
+        c.ouvre();
+        EXPECT_EQ(fermeture.forme, Qt::ArrowCursor);
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    d.Sablier(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
