@@ -64,4 +64,20 @@ bool RemplitTriangleDirect(QImage& image, const QPoint* coins, QRgb couleur)
     return true;
 }
 
+bool PolygoneHorsImage(const QPoint* points, int nombre, int marge, const QSize& image)
+{
+    if (!points || nombre <= 0)
+        return true;
+    // 64 bits: the corners may lie anywhere an int reaches.
+    int64_t xMin = points[0].x(), xMax = xMin, yMin = points[0].y(), yMax = yMin;
+    for (int i = 1; i < nombre; ++i) {
+        xMin = std::min<int64_t>(xMin, points[i].x());
+        xMax = std::max<int64_t>(xMax, points[i].x());
+        yMin = std::min<int64_t>(yMin, points[i].y());
+        yMax = std::max<int64_t>(yMax, points[i].y());
+    }
+    const int64_t m = std::max(0, marge);
+    return xMax + m < 0 || yMax + m < 0 || xMin - m >= image.width() || yMin - m >= image.height();
+}
+
 } // namespace kelmo

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRgb>
+#include <QSize>
 
 namespace kelmo {
 
@@ -27,5 +28,12 @@ constexpr int CoteMaxTriangleDirect = 128;
 // CoteMaxTriangleDirect pixels each way; returns false, writing nothing,
 // otherwise. The image must not be shared with another QImage.
 bool RemplitTriangleDirect(QImage& image, const QPoint* coins, QRgb couleur);
+
+// True when the polygon's box, widened on every side by `marge` pixels,
+// misses an image of the given size: neither its fill nor a pen reaching
+// at most `marge` pixels from its sides can touch a pixel of it. A relief
+// seen at a large scale sends most of its facets off the picture, and
+// opening the painter for each costs far more than this test.
+bool PolygoneHorsImage(const QPoint* points, int nombre, int marge, const QSize& image);
 
 } // namespace kelmo

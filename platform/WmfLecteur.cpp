@@ -252,6 +252,7 @@ private:
     void PrepareBrosse();
     void VideLignes();
     bool TriangleDirect();
+    bool HorsImage(std::size_t nombre);
     QPolygonF Points(std::size_t debut, std::size_t nombre) const;
     QString Texte(std::size_t debutMot, std::size_t longueur) const;
     void Ecrit(double x, double y, const QString& texte);
@@ -268,6 +269,7 @@ private:
     // a hundred thousand of them.
     std::vector<QLineF> lignes_;
     std::vector<QLine> lignesEntieres_;
+    std::vector<QPoint> coins_;
 };
 
 void Seance::PreparePinceau()
@@ -332,6 +334,22 @@ bool Seance::TriangleDirect()
     const QPoint coins[3] = {QPoint(S(1), S(2)) + decalage, QPoint(S(3), S(4)) + decalage,
                              QPoint(S(5), S(6)) + decalage};
     return RemplitTriangleDirect(*image, coins, EnQColor(static_cast<uint32_t>(e_.brosse.couleur)).rgb());
+}
+
+// True when the shape of the current record's `nombre` points, pen
+// included, lands wholly off the image the painter paints on without
+// scaling: it would draw nothing (PolygoneHorsImage).
+bool Seance::HorsImage(std::size_t nombre)
+{
+    QPoint decalage;
+    const QImage* image = ImageDirecte(p_, decalage);
+    if (!image || nombre == 0)
+        return false;
+    coins_.clear();
+    for (std::size_t k = 0; k < nombre; ++k)
+        coins_.push_back(QPoint(S(1 + 2 * k), S(2 + 2 * k)) + decalage);
+    const int largeur = (e_.stylo.style & 0x0F) == PS_NULL ? 0 : e_.stylo.largeur;
+    return PolygoneHorsImage(coins_.data(), static_cast<int>(nombre), std::max(1, largeur) + 2, image->size());
 }
 
 QPolygonF Seance::Points(std::size_t debut, std::size_t nombre) const
@@ -508,7 +526,7 @@ void Seance::Enregistrement(uint16_t f)
     case META_POLYGON:
     case META_POLYLINE: {
         const std::size_t nb = std::min<std::size_t>(U(0), n_ > 0 ? (n_ - 1) / 2 : 0);
-        if (f == META_POLYGON && nb == 3 && TriangleDirect())
+        if (HorsImage(nb) || (f == META_POLYGON && nb == 3 && TriangleDirect()))
             break;
         const QPolygonF poly = Points(1, nb);
         PreparePinceau();

@@ -244,6 +244,10 @@ void ZoneImageBitmap::Polygon(const QPoint* points, int nombre)
 {
     if (!points || nombre < 2)
         return;
+    // Off the picture, pen included (half its width and a pixel of
+    // rounding beyond the sides at most), nothing is drawn.
+    if (PolygoneHorsImage(points, nombre, std::max(1, DrawWidth) + 2, image_.size()))
+        return;
     // A small solid triangle in copy mode is filled straight into the image
     // (TrianglesDirects.h), as the painter would fill it; a one-pixel solid
     // outline is then left to the painter alone, which draws it over its
