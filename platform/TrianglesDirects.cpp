@@ -64,7 +64,7 @@ bool RemplitTriangleDirect(QImage& image, const QPoint* coins, QRgb couleur)
     return true;
 }
 
-bool PolygoneHorsImage(const QPoint* points, int nombre, int marge, const QSize& image)
+bool PolygoneHorsImage(const QPoint* points, int nombre, int64_t marge, const QSize& image)
 {
     if (!points || nombre <= 0)
         return true;
@@ -76,7 +76,7 @@ bool PolygoneHorsImage(const QPoint* points, int nombre, int marge, const QSize&
         yMin = std::min<int64_t>(yMin, points[i].y());
         yMax = std::max<int64_t>(yMax, points[i].y());
     }
-    const int64_t m = std::max(0, marge);
+    const int64_t m = std::clamp<int64_t>(marge, 0, int64_t{1} << 40);
     return xMax + m < 0 || yMax + m < 0 || xMin - m >= image.width() || yMin - m >= image.height();
 }
 

@@ -16,6 +16,8 @@
 #include <QRgb>
 #include <QSize>
 
+#include <cstdint>
+
 namespace kelmo {
 
 // The widest and tallest triangle filled this way; larger ones go to the
@@ -34,6 +36,6 @@ bool RemplitTriangleDirect(QImage& image, const QPoint* coins, QRgb couleur);
 // at most `marge` pixels from its sides can touch a pixel of it. A relief
 // seen at a large scale sends most of its facets off the picture, and
 // opening the painter for each costs far more than this test.
-bool PolygoneHorsImage(const QPoint* points, int nombre, int marge, const QSize& image);
+bool PolygoneHorsImage(const QPoint* points, int nombre, int64_t marge, const QSize& image);
 
 } // namespace kelmo

@@ -349,7 +349,7 @@ bool Seance::HorsImage(std::size_t nombre)
     for (std::size_t k = 0; k < nombre; ++k)
         coins_.push_back(QPoint(S(1 + 2 * k), S(2 + 2 * k)) + decalage);
     const int largeur = (e_.stylo.style & 0x0F) == PS_NULL ? 0 : e_.stylo.largeur;
-    return PolygoneHorsImage(coins_.data(), static_cast<int>(nombre), std::max(1, largeur) + 2, image->size());
+    return PolygoneHorsImage(coins_.data(), static_cast<int>(nombre), std::max<int64_t>(1, largeur) + 2, image->size());
 }
 
 QPolygonF Seance::Points(std::size_t debut, std::size_t nombre) const

@@ -246,7 +246,7 @@ void ZoneImageBitmap::Polygon(const QPoint* points, int nombre)
         return;
     // Off the picture, pen included (half its width and a pixel of
     // rounding beyond the sides at most), nothing is drawn.
-    if (PolygoneHorsImage(points, nombre, std::max(1, DrawWidth) + 2, image_.size()))
+    if (PolygoneHorsImage(points, nombre, std::max<int64_t>(1, DrawWidth) + 2, image_.size()))
         return;
     // A small solid triangle in copy mode is filled straight into the image
     // (TrianglesDirects.h), as the painter would fill it; a one-pixel solid

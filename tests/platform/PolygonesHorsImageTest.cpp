@@ -73,6 +73,10 @@ TEST(PolygonesHorsImage, LaBoiteElargieDeLaMargeDecideAuPixelPres)
     const QPoint bord[] = {QPoint(-1, 5), QPoint(-1, 9), QPoint(-5, 7)};
     EXPECT_TRUE(PolygoneHorsImage(bord, 3, -2, QSize(40, 30)));
     EXPECT_FALSE(PolygoneHorsImage(bord, 3, 1, QSize(40, 30)));
+    // A pen wider than an int can say still reaches the picture.
+    const QPoint loin[] = {QPoint(-2000000000, 5), QPoint(-2000000000, 9), QPoint(-2000000001, 7)};
+    EXPECT_FALSE(PolygoneHorsImage(loin, 3, int64_t{INT_MAX} + 2, QSize(40, 30)));
+    EXPECT_TRUE(PolygoneHorsImage(loin, 3, 1999999999, QSize(40, 30)));
 }
 
 namespace {
