@@ -6,7 +6,7 @@
 #include "core/TypesArcs.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include "core/IndexCodes.h"
 
 namespace kelmo {
 
@@ -15,24 +15,17 @@ void IndexeArcs()
     const QString message = QStringLiteral("Implémente les indices des arcs...");
     const FinProgression fin;
     AfficheProgression(K.NbArcs, 0, message);
-    // The first node of each code, as a scan of the node table finds it.
-    std::unordered_map<int32_t, int16_t> premierNoeud;
-    premierNoeud.reserve(static_cast<std::size_t>(K.NbNoeuds) * 2);
-    for (int j = 1; j <= K.NbNoeuds; ++j)
-        premierNoeud.emplace(K.Noeuds[j].Code, static_cast<int16_t>(j));
+    const IndexCodes premierNoeud = IndexCodesNoeuds();
     for (int32_t i = 1; i <= K.NbArcs; ++i) {
         if (i % 10 == 0)
             AfficheProgression(K.NbArcs, i, message);
         Arc& a = K.Arcs[i];
-        auto o = premierNoeud.find(a.CodeOrigine);
-        auto d = premierNoeud.find(a.CodeDestination);
-        if (o == premierNoeud.end() || d == premierNoeud.end()) {
-            a.IndiceOrigine = 0;
-            a.IndiceDestination = 0;
-        } else {
-            a.IndiceOrigine = o->second;
-            a.IndiceDestination = d->second;
-        }
+        const int32_t o = premierNoeud.Premier(a.CodeOrigine);
+        const int32_t d = premierNoeud.Premier(a.CodeDestination);
+        // Both ends or neither.
+        const bool relie = o != 0 && d != 0;
+        a.IndiceOrigine = static_cast<int16_t>(relie ? o : 0);
+        a.IndiceDestination = static_cast<int16_t>(relie ? d : 0);
     }
     AfficheProgression(K.NbArcs, K.NbArcs, message);
 }

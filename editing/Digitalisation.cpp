@@ -17,12 +17,8 @@ namespace kelmo {
 namespace {
 
 const QChar CR(13);
-const QString TitreErreur = QStringLiteral("Erreur de digitalisation");
 
-void refus(const QString& texte, const QString& titre)
-{
-    Ui().Message(texte, Boutons::OK, Icone::Exclamation, titre);
-}
+void refus(const QString& texte) { MessageOK(texte, Icone::Exclamation, QStringLiteral("Erreur de digitalisation")); }
 
 // One reference town as the prompts give it.
 struct Ville {
@@ -44,7 +40,6 @@ const DefautsVille DefautsB{u"Moscou", 321654, 7000000, 60, 6.8};
 // setting must not turn "6.8" into an error.
 double nombreTape(const std::optional<QString>& texte) { return texte ? ValeurBoite(*texte) : 0.0; }
 
-bool entier32(double v) { return std::fabs(ArrondiBanquier(v)) <= 2147483647.0; }
 bool simple(double v) { return std::fabs(v) <= std::numeric_limits<float>::max(); }
 
 // Asks for one town; false when the click is abandoned (a name or code
@@ -63,19 +58,13 @@ bool demandeVille(bool villeA, bool creation, Ville& v)
     if (!code || code->trimmed().isEmpty())
         return false;
     const double c = nombreTape(code);
-    if (!entier32(c)) {
-        refus(QStringLiteral("Le code du noeud n'est pas un nombre entier valable."), QStringLiteral("Erreur de code"));
+    if (!CodeNoeudEntier(c))
         return false;
-    }
     v.code = EnEntier32(c);
     if (!creation)
         return true;
-    // Two nodes of one code would send their arcs to whichever comes first.
-    if (ChercheNoeudParCode(v.code)) {
-        refus(QStringLiteral("Le code de ce noeud existe déjà.") + CR + QStringLiteral("Modifiez le pour créer un nouveau noeud."),
-              QStringLiteral("Erreur de code"));
+    if (!CodeNoeudLibre(v.code))
         return false;
-    }
     v.population = nombreTape(Ui().Saisie(QStringLiteral("Entrez la population de ") + v.nom + CR + QStringLiteral("    Population = "),
                                           QStringLiteral("Population"), TexteAvecSigne(def.population)));
     const QString position = QStringLiteral("Entrez la position absolue de ") + v.nom + CR;
@@ -86,8 +75,8 @@ bool demandeVille(bool villeA, bool creation, Ville& v)
     v.y = Ui().Saisie(villeA ? position + origine + rappelX : position + rappelX, QStringLiteral("Y"), TexteAvecSigne(def.y))
               .value_or(QString());
     v.yv = ValeurBoite(v.y);
-    if (!entier32(v.population) || !simple(v.xv) || !simple(v.yv)) {
-        refus(QStringLiteral("La population, x ou y n'est pas un nombre valable."), TitreErreur);
+    if (!TientEnEntier32(v.population) || !simple(v.xv) || !simple(v.yv)) {
+        refus(QStringLiteral("La population, x ou y n'est pas un nombre valable."));
         return false;
     }
     return true;
@@ -99,7 +88,7 @@ int32_t creeVille(const Ville& v)
     try {
         AjouteNoeud(v.nom, v.code, v.population, v.xv, v.yv, 0);
     } catch (const ErreurExecution& e) {
-        refus(e.description(), TitreErreur);
+        refus(e.description());
         return 0;
     }
     RemplitListesNoeuds();
@@ -179,7 +168,7 @@ void cale()
                         && noeudDeCode(a, static_cast<int32_t>(d.CodeVille)) && noeudDeCode(b, d.CodeNouveauNoeud);
     if (!creees) {
         if (!trouveVilles(a, b)) {
-            refus(QStringLiteral("Une ville n'a pas été trouvée. Le code donné était sans doute erroné."), TitreErreur);
+            refus(QStringLiteral("Une ville n'a pas été trouvée. Le code donné était sans doute erroné."));
             return;
         }
         d.IndiceNoeudTrouve = a;

@@ -1,11 +1,11 @@
 #include "editing/ElimineArcsDoubles.h"
+#include "core/IndexCodes.h"
 #include "core/Modele.h"
 #include "core/Progression.h"
 #include "editing/SuppressionArcs.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <unordered_set>
@@ -14,10 +14,9 @@
 namespace kelmo {
 namespace {
 
-// What makes two arcs doubles; the two codes in increasing order so that
-// both directions give one key.
+// What makes two arcs doubles; one pair key for both directions.
 struct Cle {
-    int32_t petit, grand;
+    uint64_t paire;
     int16_t mode, depart, arrivee;
     float debit;
     std::array<char16_t, 7> jours;
@@ -27,7 +26,7 @@ struct Cle {
 struct HacheCle {
     std::size_t operator()(const Cle& c) const
     {
-        uint64_t h = (uint64_t(uint32_t(c.petit)) << 32) ^ uint32_t(c.grand);
+        uint64_t h = c.paire;
         auto melange = [&h](uint64_t v) { h = (h ^ v) * 0x9E3779B97F4A7C15ull; h ^= h >> 29; };
         melange((uint64_t(uint16_t(c.mode)) << 32) | (uint64_t(uint16_t(c.depart)) << 16) | uint16_t(c.arrivee));
         // -0 and +0 are one line number, as == has them.
@@ -40,8 +39,7 @@ struct HacheCle {
 
 Cle cleDe(const Arc& a)
 {
-    Cle c{std::min(a.CodeOrigine, a.CodeDestination), std::max(a.CodeOrigine, a.CodeDestination), a.Mode,
-          a.HeureDepart, a.HeureArrivee, a.Debit, {}};
+    Cle c{ClePaireNonOrientee(a.CodeOrigine, a.CodeDestination), a.Mode, a.HeureDepart, a.HeureArrivee, a.Debit, {}};
     for (std::size_t i = 0; i < c.jours.size(); ++i)
         c.jours[i] = a.Jours[i];
     return c;

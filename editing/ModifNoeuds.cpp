@@ -29,10 +29,7 @@ ModeleModifNoeuds& M() { return K.Formes.ModifNoeuds; }
 
 bool noeudValide(int i) { return i >= 1 && i <= K.NbNoeuds && i < static_cast<int>(K.Noeuds.size()); }
 
-void refus(const QString& texte, const QString& titre)
-{
-    Ui().Message(texte, Boutons::OK, Icone::Exclamation, titre);
-}
+void refus(const QString& texte, const QString& titre) { MessageOK(texte, Icone::Exclamation, titre); }
 
 QString nomAffiche(const Noeud& n)
 {
@@ -60,13 +57,11 @@ bool litBoites(Saisie& s, const QString& titre)
         return false;
     }
     s.code = ValeurBoite(m.Texte2);
-    if (!(std::fabs(s.code) < 2147483647.5)) {
-        refus(QStringLiteral("Le code du noeud n'est pas un nombre entier valable."), QStringLiteral("Erreur de code"));
+    if (!CodeNoeudEntier(s.code))
         return false;
-    }
     double population = 0;
     if (!NombreEnTete(m.Texte3, population) || !NombreEnTete(m.Texte4, s.x) || !NombreEnTete(m.Texte5, s.y)
-        || !NombreEnTete(m.Texte6, s.z) || !(std::fabs(std::floor(population)) < 2147483647.5)) {
+        || !NombreEnTete(m.Texte6, s.z) || !TientEnEntier32(std::floor(population))) {
         refus(QStringLiteral("La population, x, y ou z n'est pas un nombre."), titre);
         return false;
     }
@@ -105,12 +100,8 @@ void creeNoeud()
     }
     // The code is looked up as it will be stored, rounded, so that 12.4
     // cannot slip in beside an existing 12.
-    if (ChercheNoeudParCode(EnEntier32(s.code))) {
-        refus(QStringLiteral("Le code de ce noeud existe déjà.") + CR
-                  + QStringLiteral("Modifiez le pour créer un nouveau noeud."),
-              QStringLiteral("Erreur de code"));
+    if (!CodeNoeudLibre(EnEntier32(s.code)))
         return;
-    }
     try {
         AjouteNoeud(s.nom, s.code, s.population, s.x, s.y, s.z);
     } catch (const ErreurExecution& e) {
@@ -160,6 +151,23 @@ void modifieNoeud()
 }
 
 } // namespace
+
+bool CodeNoeudEntier(double code)
+{
+    if (TientEnEntier32(code))
+        return true;
+    refus(QStringLiteral("Le code du noeud n'est pas un nombre entier valable."), QStringLiteral("Erreur de code"));
+    return false;
+}
+
+bool CodeNoeudLibre(int32_t code)
+{
+    if (!ChercheNoeudParCode(code))
+        return true;
+    refus(QStringLiteral("Le code de ce noeud existe déjà.") + CR + QStringLiteral("Modifiez le pour créer un nouveau noeud."),
+          QStringLiteral("Erreur de code"));
+    return false;
+}
 
 void ReconstruitVue(bool reindexe)
 {

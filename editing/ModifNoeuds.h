@@ -2,6 +2,8 @@
 // The node editor "Modifie les noeuds": its handlers, working on the window's
 // model K.Formes.ModifNoeuds.
 
+#include <cstdint>
+
 namespace kelmo {
 
 // Sets the node list's index and runs its handler, as a choice in the list does.
@@ -20,6 +22,12 @@ void ModifNoeuds_BtnHoraires_Click();
 // "Mo&difie les noeuds...": shows the window, node editing mode on, the
 // cross on the map.
 void Kelmo_menModifieNoeuds_Click();
+
+// A code typed for a node: a whole number within 32 bits once rounded, and
+// for a new node one that no node holds yet (two nodes of one code would
+// send their arcs to whichever comes first). Otherwise the refusal is shown.
+bool CodeNoeudEntier(double code);
+bool CodeNoeudLibre(int32_t code);
 
 // The view rebuilt after the node table changed: picture positions,
 // rotation, tilt, drawing order, then (nodes added, removed or renumbered)

@@ -384,12 +384,17 @@ int16_t EnEntier16(double valeur)
     return static_cast<int16_t>(r);
 }
 
+bool TientEnEntier32(double valeur)
+{
+    const double r = ArrondiBanquier(valeur);
+    return r >= -2147483648.0 && r <= 2147483647.0;
+}
+
 int32_t EnEntier32(double valeur)
 {
-    double r = ArrondiBanquier(valeur);
-    if (!(r >= -2147483648.0 && r <= 2147483647.0))
+    if (!TientEnEntier32(valeur))
         LeveErreur(ErrDepassement);
-    return static_cast<int32_t>(r);
+    return static_cast<int32_t>(ArrondiBanquier(valeur));
 }
 
 float EnSimple(double valeur)

@@ -12,7 +12,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
-#include <unordered_map>
+#include "core/IndexCodes.h"
 
 namespace kelmo {
 namespace {
@@ -99,14 +99,11 @@ bool LitFichierFacettesGPS(const QString& chemin)
 
 void IndexeFacettesGPS()
 {
-    std::unordered_map<int32_t, int16_t> noeudDuCode;
-    noeudDuCode.reserve(static_cast<std::size_t>(K.NbNoeuds));
-    for (int32_t i = K.NbNoeuds; i >= 1; --i)
-        noeudDuCode[K.Noeuds[i].Code] = static_cast<int16_t>(i); // the first node of a code wins
+    const IndexCodes noeudDuCode = IndexCodesNoeuds();
+    // A code no node holds leaves the number there is.
     auto indice = [&](int32_t code, int16_t& indice) {
-        const auto it = noeudDuCode.find(code);
-        if (it != noeudDuCode.end())
-            indice = it->second;
+        if (const int32_t k = noeudDuCode.Premier(code))
+            indice = static_cast<int16_t>(k);
     };
 
     const int32_t n = K.NbFacettesGPS;

@@ -4,7 +4,7 @@
 #include "core/Modele.h"
 #include "core/Progression.h"
 #include "platform/Nombres.h"
-#include "values/IndexCodes.h"
+#include "core/IndexCodes.h"
 #include "values/OutilsCartes.h"
 
 #include <cmath>
@@ -70,12 +70,7 @@ void AfficheAttractions()
             ima.DrawWidth = LargeurStylo(pas(a.Valeur) * K.EchelleRonds);
             a.Largeur = static_cast<float>(ima.DrawWidth);
             a.Couleur = couleurs[k];
-            double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-            if (!ExtremitesPlacees(a.IndiceOrigine, a.IndiceDestination, x1, y1, x2, y2))
-                continue;
-            ima.TracePolyligne(x1, y1, x2, y2);
-            if (enregistrement.vectoriel())
-                LigneMeta(x1, y1, x2, y2, ima.ForeColor, ima.DrawWidth);
+            TraceArcCarte(a.IndiceOrigine, a.IndiceDestination, enregistrement);
         }
     }
     AfficheProgression(n, n, MessageAttractions);
@@ -94,12 +89,7 @@ void AfficheAttractions()
             continue;
         ima.ForeColor = QBColor(4);
         ima.DrawWidth = pas(a.Valeur);
-        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        if (!ExtremitesPlacees(o, d, x1, y1, x2, y2))
-            continue;
-        ima.TracePolyligne(x1, y1, x2, y2);
-        if (enregistrement.vectoriel())
-            LigneMeta(x1, y1, x2, y2, ima.ForeColor, ima.DrawWidth);
+        TraceArcCarte(o, d, enregistrement);
     }
     AfficheProgression(n, n, MessageAttractions);
     ima.Refresh();

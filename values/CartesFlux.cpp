@@ -5,7 +5,7 @@
 #include "core/Progression.h"
 #include "core/TypesArcs.h"
 #include "values/ClassesValeurs.h"
-#include "values/IndexCodes.h"
+#include "core/IndexCodes.h"
 #include "values/OutilsCartes.h"
 
 #include <array>
@@ -74,11 +74,8 @@ void parcourtFlux(const QString& message, Largeur largeur, Trace traceArc)
         ima.DrawWidth = LargeurStylo(pasLargeur * K.EchelleRonds);
         a.Largeur = static_cast<float>(ima.DrawWidth);
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        if (!traceArc(a, x1, y1, x2, y2))
-            continue;
-        ima.TracePolyligne(x1, y1, x2, y2);
-        if (enregistrement.vectoriel())
-            LigneMeta(x1, y1, x2, y2, ima.ForeColor, ima.DrawWidth);
+        if (traceArc(a, x1, y1, x2, y2))
+            TraceLigneCarte(x1, y1, x2, y2, enregistrement);
     }
     AfficheProgression(n, n, message);
     ima.Refresh();
@@ -179,14 +176,9 @@ void AfficheFluxNonOrientesModes()
         ima.DrawWidth = LargeurStylo(largeur);
         a.Largeur = static_cast<float>(largeur);
         a.Couleur = ima.ForeColor;
-        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        if (!ExtremitesPlacees(a.IndiceOrigine, a.IndiceDestination, x1, y1, x2, y2))
-            continue;
-        if (k.Couleur == RGB(255, 255, 255))
-            continue;
-        ima.TracePolyligne(x1, y1, x2, y2);
-        if (enregistrement.vectoriel())
-            LigneMeta(x1, y1, x2, y2, ima.ForeColor, ima.DrawWidth);
+        // A white class is left out of the map.
+        if (k.Couleur != RGB(255, 255, 255))
+            TraceArcCarte(a.IndiceOrigine, a.IndiceDestination, enregistrement);
     }
     ima.Refresh();
 }

@@ -9,6 +9,7 @@
 #include "values/ClassesValeurs.h"
 #include "values/CrochetsValeurs.h"
 #include "values/OutilsCartes.h"
+#include "values/ValeursParNoeud.h"
 
 #include <algorithm>
 #include <cmath>
@@ -217,6 +218,16 @@ void AfficheAffluxNoeuds()
     }
     ima.Refresh();
     AfficheProgression(total, total, MessageAfflux);
+}
+
+void AfficheValeur1AEchelleCourante()
+{
+    K.NomValeurAffichee = QStringLiteral("Valeur1");
+    CalculeValeursNoeuds(K.NomValeurAffichee);
+    TrieValeursNoeuds();
+    TailleSymbolesSelonRefRonds();
+    Ima().Cls();
+    AfficheRondsCarres(QStringLiteral("Valeur1"));
 }
 
 } // namespace kelmo

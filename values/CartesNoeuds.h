@@ -14,6 +14,11 @@ namespace kelmo {
 // beyond 2500 stops the map with "Réduisez l'échelle des ronds SVP...".
 void AfficheRondsCarres(const QString& mode);
 
+// The values of file 1 as circles on a cleared map, each sized by its own
+// value at the circle scale in use (not a new reference), so that files
+// shown one after the other compare.
+void AfficheValeur1AEchelleCourante();
+
 // The displayed value written at every node, in hours and minutes when the
 // values are durations ("Données horaires").
 void AfficheValeursNoeuds();

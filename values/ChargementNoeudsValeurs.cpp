@@ -10,7 +10,7 @@
 #include "values/ClassesValeurs.h"
 #include "values/CrochetsValeurs.h"
 #include "values/FichierNoeudValeur.h"
-#include "values/IndexCodes.h"
+#include "core/IndexCodes.h"
 #include "platform/Nombres.h"
 #include "values/Statistiques.h"
 #include "values/ValeursParNoeud.h"
@@ -107,6 +107,16 @@ void ChargeFichierNoeudValeur(int n)
     K.RepertoireValeursNoeuds = info.absolutePath();
     (premier ? K.FichierNoeudValeur1 : K.FichierNoeudValeur2) = *choix;
     ChargeFichiersNoeudValeur(n, info.fileName());
+}
+
+bool RemplaceParFichierNoeudValeur1(const QString& chemin)
+{
+    ValeursNoeudsChargees avant;
+    VideValeursNoeuds();
+    if (LitFichierNoeudValeurSignale(1, chemin))
+        return true;
+    avant.Retablit();
+    return false;
 }
 
 void ChargeFichiersNoeudValeur(int n, const QString& titreFichier)

@@ -43,6 +43,11 @@ void VideValeursNoeuds();
 // du fichier noeud-valeur numéro n" and gives false, the tables unchanged.
 bool LitFichierNoeudValeurSignale(int numero, const QString& chemin);
 
+// The values replaced by those of node-value file no. 1 alone: the tables
+// emptied, then the file read; a failure is reported, puts back the values
+// loaded before and gives false.
+bool RemplaceParFichierNoeudValeur1(const QString& chemin);
+
 // The file names, the class count and the circle scale into the statistics
 // window; shows it (MontreStatistiques) and takes the scale back.
 void PrepareStatistiques();

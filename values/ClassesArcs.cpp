@@ -48,12 +48,7 @@ void AfficheClassesArcs()
             a.Couleur = k.Couleur;
             a.Largeur = static_cast<float>(largeur);
         }
-        double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        if (!ExtremitesPlacees(a.IndiceOrigine, a.IndiceDestination, x1, y1, x2, y2))
-            continue;
-        ima.TracePolyligne(x1, y1, x2, y2);
-        if (enregistrement.vectoriel())
-            LigneMeta(x1, y1, x2, y2, ima.ForeColor, ima.DrawWidth);
+        TraceArcCarte(a.IndiceOrigine, a.IndiceDestination, enregistrement);
     }
     ima.Refresh();
 }

@@ -1,6 +1,6 @@
 #include "values/DifferencesArcs.h"
 #include "core/Modele.h"
-#include "values/IndexCodes.h"
+#include "core/IndexCodes.h"
 #include "values/LimitesTables.h"
 
 #include <algorithm>

@@ -39,20 +39,10 @@ double nombreIterations()
 bool montre(const QString& nom, bool enregistre, int numero)
 {
     Sablier sablier;
-    ValeursNoeudsChargees avant;
-    VideValeursNoeuds();
-    if (!LitFichierNoeudValeurSignale(1, nom)) {
-        avant.Retablit();
+    if (!RemplaceParFichierNoeudValeur1(nom))
         return true;
-    }
-    K.NomValeurAffichee = QStringLiteral("Valeur1");
-    CalculeValeursNoeuds(K.NomValeurAffichee);
-    // Each circle takes the size of its own value, at one scale for the
-    // whole series.
-    TrieValeursNoeuds();
-    TailleSymbolesSelonRefRonds();
-    Ima().Cls();
-    AfficheRondsCarres(QStringLiteral("Valeur1"));
+    // One circle scale for the whole series.
+    AfficheValeur1AEchelleCourante();
     // The series plays as an animation: each picture is shown before the
     // next is read. The user's input waits, so nothing re-enters.
     Ima().Refresh();

@@ -6,7 +6,7 @@
 #include "platform/Erreurs.h"
 #include "platform/Fichiers.h"
 #include "platform/Nombres.h"
-#include "values/IndexCodes.h"
+#include "core/IndexCodes.h"
 #include "values/LimitesTables.h"
 
 #include <algorithm>

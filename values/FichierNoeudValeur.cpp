@@ -7,7 +7,7 @@
 #include "platform/Erreurs.h"
 #include "platform/Fichiers.h"
 #include "platform/Nombres.h"
-#include "values/IndexCodes.h"
+#include "core/IndexCodes.h"
 #include "values/LectureListe.h"
 #include "values/LimitesTables.h"
 

@@ -72,12 +72,8 @@ void relitFichiersHoraires()
     if (!FichierExiste(K.FichierNoeudValeur1))
         return;
     Sablier sablier;
-    ValeursNoeudsChargees avant;
-    VideValeursNoeuds();
-    if (!LitFichierNoeudValeurSignale(1, K.FichierNoeudValeur1)) {
-        avant.Retablit();
+    if (!RemplaceParFichierNoeudValeur1(K.FichierNoeudValeur1))
         return;
-    }
     if (FichierExiste(K.FichierNoeudValeur2))
         LitFichierNoeudValeurSignale(2, K.FichierNoeudValeur2);
 }
@@ -117,20 +113,8 @@ void Statistiques_Command3D2_Click()
     if (!FichierExiste(K.FichierNoeudValeur1))
         return;
     Sablier sablier;
-    ValeursNoeudsChargees avant;
-    VideValeursNoeuds();
-    if (!LitFichierNoeudValeurSignale(1, K.FichierNoeudValeur1)) {
-        avant.Retablit();
-        return;
-    }
-    K.NomValeurAffichee = QStringLiteral("Valeur1");
-    CalculeValeursNoeuds(K.NomValeurAffichee);
-    // Each circle takes the size of its own value: sorted as the sizes are,
-    // at the scale of the display before (not a new reference).
-    TrieValeursNoeuds();
-    TailleSymbolesSelonRefRonds();
-    Ima().Cls();
-    AfficheRondsCarres(QStringLiteral("Valeur1"));
+    if (RemplaceParFichierNoeudValeur1(K.FichierNoeudValeur1))
+        AfficheValeur1AEchelleCourante();
 }
 
 void Statistiques_FusionneFichiers_Click()

@@ -87,4 +87,21 @@ void EnregistrementCarte::ferme()
     FinMetaFichier();
 }
 
+void TraceLigneCarte(double x1, double y1, double x2, double y2, const EnregistrementCarte& enregistrement)
+{
+    ZoneImage& ima = Ima();
+    ima.TracePolyligne(x1, y1, x2, y2);
+    if (enregistrement.vectoriel())
+        LigneMeta(x1, y1, x2, y2, ima.ForeColor, ima.DrawWidth);
+}
+
+bool TraceArcCarte(int32_t origine, int32_t destination, const EnregistrementCarte& enregistrement)
+{
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    if (!ExtremitesPlacees(origine, destination, x1, y1, x2, y2))
+        return false;
+    TraceLigneCarte(x1, y1, x2, y2, enregistrement);
+    return true;
+}
+
 } // namespace kelmo

@@ -61,4 +61,11 @@ private:
     bool ouvert_;
 };
 
+// A line of a value map on Ima with its current pen, recorded as well when
+// the map is recorded.
+void TraceLigneCarte(double x1, double y1, double x2, double y2, const EnregistrementCarte& enregistrement);
+// The same between two nodes; false, and nothing drawn, when an end is not
+// placed (ExtremitesPlacees).
+bool TraceArcCarte(int32_t origine, int32_t destination, const EnregistrementCarte& enregistrement);
+
 } // namespace kelmo

@@ -2,7 +2,7 @@
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
 #include "relief/CommandesRelief.h"
-#include "values/IndexCodes.h"
+#include "core/IndexCodes.h"
 
 #include <algorithm>
 #include <unordered_map>

@@ -4,7 +4,7 @@
 #include "core/Modele.h"
 #include "core/Progression.h"
 #include "platform/Nombres.h"
-#include "values/IndexCodes.h"
+#include "core/IndexCodes.h"
 #include "values/OutilsCartes.h"
 
 #include <QPoint>

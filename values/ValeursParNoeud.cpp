@@ -1,7 +1,7 @@
 #include "values/ValeursParNoeud.h"
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
-#include "values/IndexCodes.h"
+#include "core/IndexCodes.h"
 #include "values/LimitesTables.h"
 
 #include <algorithm>

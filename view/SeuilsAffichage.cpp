@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 namespace kelmo {
 
@@ -82,7 +81,7 @@ bool SeuilsAffichage_EnregistreValeurs()
     const ModeleSeuilsAffichage& s = K.Formes.SeuilsAffichage;
     const double superieur = ValeurSeuil(s.Texte1);
     const double inferieur = ArrondiBanquier(ValeurSeuil(s.Texte2));
-    if (!(inferieur >= std::numeric_limits<int32_t>::min() && inferieur <= std::numeric_limits<int32_t>::max())) {
+    if (!TientEnEntier32(inferieur)) {
         MessageErreur(QStringLiteral("Le seuil d'affichage inférieur doit être compris entre -2147483648 et 2147483647."));
         return false;
     }

@@ -1,4 +1,5 @@
 #include "platform/Wmf.h"
+#include "OutilsImages.h"
 
 #include <QImage>
 #include <QPainter>
@@ -8,6 +9,7 @@
 #include <random>
 
 using namespace kelmo;
+using namespace kelmo::testimages;
 using namespace kelmo::wmf;
 using kelmo::test::Hex;
 using kelmo::test::M;
@@ -19,14 +21,6 @@ int32_t PixelDe(const QImage& im, int x, int y)
     const QRgb c = im.pixel(x, y);
     return qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16);
 }
-
-QImage ImageBlanche(int l, int h)
-{
-    QImage im(l, h, QImage::Format_RGB32);
-    im.fill(Qt::white);
-    return im;
-}
-
 } // namespace
 
 TEST(MetaFichierFormat, LEnTetePlacablePorteLaCleeLaBoiteLesUnitesEtLeControle)

@@ -4,6 +4,7 @@
 #include "platform/TrianglesDirects.h"
 #include "platform/Wmf.h"
 #include "platform/ZoneImage.h"
+#include "OutilsImages.h"
 
 #include <QImage>
 #include <QPainter>
@@ -15,35 +16,7 @@
 #include <vector>
 
 using namespace kelmo;
-
-namespace {
-
-QImage ImageBlanche(int l, int h)
-{
-    QImage im(l, h, QImage::Format_RGB32);
-    im.fill(Qt::white);
-    return im;
-}
-
-int PixelsDifferents(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return a.width() * a.height() + b.width() * b.height();
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += a.pixel(x, y) != b.pixel(x, y);
-    return n;
-}
-
-int32_t EnValeur(QRgb c) { return qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16); }
-
-QRgb CouleurNumero(std::size_t i)
-{
-    return qRgb(static_cast<int>(i * 37 % 256), static_cast<int>(i * 91 % 256), static_cast<int>(i * 13 % 251));
-}
-
-} // namespace
+using namespace kelmo::testimages;
 
 TEST(PolygonesHorsImage, LaBoiteElargieDeLaMargeDecideAuPixelPres)
 {

@@ -3,6 +3,7 @@
 #include "platform/SegmentsDirects.h"
 #include "platform/Wmf.h"
 #include "platform/ZoneImage.h"
+#include "OutilsImages.h"
 
 #include <QImage>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <vector>
 
 using namespace kelmo;
+using namespace kelmo::testimages;
 
 namespace {
 
@@ -80,30 +82,7 @@ void SegmentsLitteraux(QImage& image, const QLine* segments, int nombre, QRgb co
             }
         }
     }
-}
-
-// The pixels where two images of one size differ (all of them when the
-// sizes differ), so that a failure says how much is wrong.
-int PixelsDifferents(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return a.width() * a.height() + b.width() * b.height();
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            n += a.pixel(x, y) != b.pixel(x, y);
-        }
-    return n;
-}
-
-QImage ImageBlanche(int l, int h)
-{
-    QImage im(l, h, QImage::Format_RGB32);
-    im.fill(Qt::white);
-    return im;
-}
-
-// Segments over a picture of l x h: short and long, in every direction,
+}// Segments over a picture of l x h: short and long, in every direction,
 // points, and some running off or lying wholly outside the picture.
 std::vector<QLine> SegmentsAuHasard(std::mt19937& alea, int nombre, int l, int h)
 {

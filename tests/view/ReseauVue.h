@@ -8,6 +8,7 @@
 #include "core/TypesArcs.h"
 #include "platform/RepondeurScripte.h"
 #include "platform/Wmf.h"
+#include "support/Enregistrements.h"
 #include "support/Reseau.h"
 
 #include <gtest/gtest.h>
@@ -71,34 +72,9 @@ protected:
     std::unique_ptr<RepondeurScripte> repondeur;
 };
 
-// The number of records of one function in the accumulated metafile.
-inline int NombreEnregistrements(uint16_t fonction)
-{
-    if (!MetaFichier)
-        return 0;
-    const std::vector<uint16_t>& m = MetaFichier->Mots();
-    int n = 0;
-    std::size_t i = 0;
-    while (i + 2 < m.size()) {
-        const uint32_t taille = uint32_t(m[i]) | (uint32_t(m[i + 1]) << 16);
-        if (m[i + 2] == fonction)
-            ++n;
-        if (taille < 3)
-            break;
-        i += taille;
-    }
-    return n;
-}
-
-// Lines recorded, however the recorder writes them.
-inline int LignesEnregistrees()
-{
-    return NombreEnregistrements(wmf::META_LINETO) + NombreEnregistrements(wmf::META_POLYLINE);
-}
-
-inline int TextesEnregistres()
-{
-    return NombreEnregistrements(wmf::META_TEXTOUT) + NombreEnregistrements(wmf::META_EXTTEXTOUT);
-}
+using test::CerclesEnregistres;
+using test::LignesEnregistrees;
+using test::NombreEnregistrements;
+using test::TextesEnregistres;
 
 } // namespace kelmo::testvue

@@ -1,4 +1,4 @@
-#include "values/IndexCodes.h"
+#include "core/IndexCodes.h"
 #include "core/Modele.h"
 
 #include <algorithm>
