@@ -155,13 +155,8 @@ void Kelmo_menImprimeImage_Click()
                   Icone::Information);
         return;
     }
-    if (!Ima().AutoRedraw) {
-        Ui().Message(QStringLiteral("Mettez la propriété AutoRedraw sur l'image (Menu Options-Image-Propriété "
-                                    "AutoRedraw) avant de sauvegarder.   La sauvegarde de l'image enregistre tous "
-                                    "les dessins faits aprés la validation de AutoRedraw."),
-                     Boutons::OK, Icone::Critique, QStringLiteral("Pas d'AutoRedraw"));
+    if (!ImaPersistante())
         return;
-    }
     Sablier sablier;
     if (ModeImageVectorielle()) {
         EnregistreImageVectorielle();

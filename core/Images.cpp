@@ -1,4 +1,5 @@
 #include "core/Images.h"
+#include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
 #include "platform/Fichiers.h"
 
@@ -63,6 +64,17 @@ void EnregistreImaBitmap(const QString& chemin)
     if (!Ima().Image().save(&tampon, "BMP"))
         throw ErreurExecution(75, QStringLiteral("Erreur d'accès au chemin/fichier"));
     EnregistreFichier(chemin, std::string(octets.constData(), static_cast<std::size_t>(octets.size())));
+}
+
+bool ImaPersistante()
+{
+    if (Ima().AutoRedraw)
+        return true;
+    Ui().Message(QStringLiteral("Mettez la propriété AutoRedraw sur l'image (Menu Options-Image-Propriété "
+                                "AutoRedraw) avant de sauvegarder.   La sauvegarde de l'image enregistre tous "
+                                "les dessins faits aprés la validation de AutoRedraw."),
+                 Boutons::OK, Icone::Critique, QStringLiteral("Pas d'AutoRedraw"));
+    return false;
 }
 
 } // namespace kelmo

@@ -15,6 +15,10 @@ ZoneImage& ImaVec();
 // earlier file as it was.
 void EnregistreImaBitmap(const QString& chemin);
 
+// Whether Ima keeps what is drawn (AutoRedraw), which saving it needs; when
+// it does not, says so ("Pas d'AutoRedraw") and gives false.
+bool ImaPersistante();
+
 // Installs the pictures in use (not owned); nullptr restores the built-in one.
 void DefinitIma(ZoneImage* ima);
 void DefinitImaVec(ZoneImage* imaVec);

@@ -199,13 +199,8 @@ void Statistiques_Command3D1_Click()
 
 void Statistiques_Command3D3_Click()
 {
-    if (!Ima().AutoRedraw) {
-        Ui().Message(QStringLiteral("Mettez la propriété AutoRedraw sur l'image (Menu Options-Image-Propriété "
-                                    "AutoRedraw) avant de sauvegarder.   La sauvegarde de l'image enregistre tous "
-                                    "les dessins faits aprés la validation de AutoRedraw."),
-                     Boutons::OK, Icone::Critique, QStringLiteral("Pas d'AutoRedraw"));
+    if (!ImaPersistante())
         return;
-    }
     try {
         Sablier sablier;
         const QString nom = fenetre().NomFichBMP.trimmed();
