@@ -11,6 +11,7 @@
 #include "editing/formes/FenetresEdition.h"
 #include "timetables/formes/FenetresHoraires.h"
 #include "platform/Dialogues.h"
+#include "platform/GardeCommandes.h"
 #include "relief/DessinRelief.h"
 #include "relief/LiensCarte.h"
 #include "relief/formes/FenetresRelief.h"
@@ -385,13 +386,7 @@ bool Kelmo::ExecuteMenu(const QString& nom)
             return false;
     }
     bool fait = false;
-    try {
-        fait = ExecuteCommande(nom);
-    } catch (const std::exception& e) {
-        // A command that lets an error escape must not take the window down.
-        Ui().Sablier(false);
-        MessageErreur(QStringLiteral("L'erreur inattendue s'est produite : ") + QString::fromLocal8Bit(e.what()));
-    }
+    ExecuteGarde([&] { fait = ExecuteCommande(nom); });
     SynchroniseMenus();
     SynchroniseEtat();
     vueIma_->update();
@@ -502,11 +497,7 @@ void Kelmo::Kelmo_BarreDOutils_ButtonClick(int index)
 {
     if (occupeParRelief())
         return;
-    try {
-        ActionBarreOutils(index);
-    } catch (const std::exception&) {
-        Ui().Sablier(false);
-    }
+    ExecuteGarde([index] { ActionBarreOutils(index); });
     SynchroniseMenus();
     SynchroniseEtat();
     vueIma_->update();
@@ -523,11 +514,7 @@ void Kelmo::Kelmo_Ima_MouseUp(int bouton, int shift, double x, double y)
 {
     if (occupeParRelief())
         return; // the map's clicks change the view or the network
-    try {
-        RouteClic(bouton, shift, x, y, XAppuiSouris, YAppuiSouris);
-    } catch (const std::exception&) {
-        Ui().Sablier(false);
-    }
+    ExecuteGarde([&] { RouteClic(bouton, shift, x, y, XAppuiSouris, YAppuiSouris); });
     SynchroniseMenus();
     SynchroniseEtat();
     vueIma_->update();

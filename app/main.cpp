@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/Kelmo.h"
 #include "platform/Traductions.h"
+#include "platform/formes/ApplicationGardee.h"
 #include "platform/formes/DialoguesQt.h"
 #include "values/BandesStatistiques.h"
 #include "values/ChargementNoeudsValeurs.h"
@@ -18,7 +19,7 @@
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    kelmo::ApplicationGardee app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KELMO"));
     kelmo::ChargeTraductionsQt(app);
     kelmo::DialoguesQt dialogues;

@@ -2,6 +2,7 @@
 #include "core/Modele.h"
 #include "platform/Chemins.h"
 #include "platform/Dialogues.h"
+#include "platform/GardeCommandes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -77,8 +78,7 @@ bool FichierExiste(const QString& chemin)
             return true;
         MessageOK(QStringLiteral("Ce fichier ou répertoire n'existe pas : ") + chemin, Icone::Exclamation);
     } catch (const std::exception& e) {
-        MessageOK(QStringLiteral("L'erreur inattendue s'est produite : ") + QString::fromLocal8Bit(e.what()),
-                  Icone::Critique);
+        MessageOK(TexteErreurInattendue(e), Icone::Critique);
     }
     return false;
 }

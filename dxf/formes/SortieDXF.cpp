@@ -2,6 +2,7 @@
 #include "core/Modele.h"
 #include "dxf/SortieDXF.h"
 #include "dxf/formes/TexteControle.h"
+#include "platform/GardeCommandes.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -231,7 +232,7 @@ SortieDXF::SortieDXF(QWidget* parent) : QDialog(parent)
 
 void SortieDXF::agit(const std::function<void()>& handler)
 {
-    handler();
+    ExecuteGarde(handler);
     Rafraichit();
     if (!K.Formes.SortieDXF.Visible && isVisible())
         hide();

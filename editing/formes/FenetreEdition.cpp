@@ -1,5 +1,5 @@
 #include "editing/formes/FenetreEdition.h"
-#include "platform/Dialogues.h"
+#include "platform/GardeCommandes.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <exception>
 
 namespace kelmo {
 
@@ -22,12 +21,7 @@ void FenetreEdition_::agit(const std::function<void()>& handler)
     if (enCours_)
         return;
     enCours_ = true;
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        Ui().Sablier(false);
-        MessageErreur(QStringLiteral("L'erreur inattendue s'est produite : ") + QString::fromLocal8Bit(e.what()));
-    }
+    ExecuteGarde(handler);
     enCours_ = false;
     Rafraichit();
     if (apresCommande_)

@@ -1,5 +1,6 @@
 #include "relief/formes/Couts.h"
 #include "core/Modele.h"
+#include "platform/GardeCommandes.h"
 #include "relief/CommandesRelief.h"
 
 #include <QButtonGroup>
@@ -137,14 +138,14 @@ Coûts::Coûts(QWidget* parent) : QDialog(parent)
     connect(Combo3, &QComboBox::currentTextChanged, this, [&m](const QString& t) { m.TexteCombo3 = t; });
     connect(Combo2, &QComboBox::currentTextChanged, this, [this, &m](const QString& t) {
         m.TexteCombo2 = t;
-        Coûts_Combo2_Change();
+        ExecuteGarde(Coûts_Combo2_Change);
         Rafraichit();
     });
     connect(Annuler, &QPushButton::clicked, this, [this] {
-        Coûts_Annuler_Click();
+        ExecuteGarde(Coûts_Annuler_Click);
         Rafraichit();
     });
-    connect(Command3D1, &QPushButton::clicked, this, [] { Coûts_Command3D1_Click(); });
+    connect(Command3D1, &QPushButton::clicked, this, Garde(Coûts_Command3D1_Click));
     Rafraichit();
 }
 

@@ -1,5 +1,6 @@
 #include "relief/formes/OptionsRelief.h"
 #include "core/Modele.h"
+#include "platform/GardeCommandes.h"
 #include "relief/CommandesRelief.h"
 
 #include <QCheckBox>
@@ -81,8 +82,8 @@ OptionsRelief::OptionsRelief(QWidget* parent) : QDialog(parent)
         auto m = champ;
         connect(c, &QCheckBox::toggled, this, [m](bool coche) { K.Formes.OptionsRelief.*m = coche; });
     }
-    connect(Command3D1, &QPushButton::clicked, this, [] { OptionsRelief_Command3D1_Click(); });
-    connect(Command3D2, &QPushButton::clicked, this, [] { OptionsRelief_Command3D2_Click(); });
+    connect(Command3D1, &QPushButton::clicked, this, Garde(OptionsRelief_Command3D1_Click));
+    connect(Command3D2, &QPushButton::clicked, this, Garde(OptionsRelief_Command3D2_Click));
     K.Annule = false; // the form's load
     Rafraichit();
 }

@@ -1,6 +1,7 @@
 #include "relief/formes/frmAnamorphose.h"
 #include "core/Commandes.h"
 #include "core/Modele.h"
+#include "platform/GardeCommandes.h"
 #include "platform/Dialogues.h"
 #include "relief/Anamorphose.h"
 #include "relief/DessinRelief.h"
@@ -59,8 +60,8 @@ frmAnamorphose::frmAnamorphose(QWidget* parent) : QDialog(parent)
 
     connect(ListeModifiable1, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [](int i) { K.Formes.frmAnamorphose.ListeModifiable1.ListIndex = i; });
-    connect(cmdOK, &QPushButton::clicked, this, [] { frmAnamorphose_cmdOK_Click(); });
-    connect(cmdAnnuler, &QPushButton::clicked, this, [] { frmAnamorphose_cmdAnnuler_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, Garde(frmAnamorphose_cmdOK_Click));
+    connect(cmdAnnuler, &QPushButton::clicked, this, Garde(frmAnamorphose_cmdAnnuler_Click));
 }
 
 void frmAnamorphose::Rafraichit()

@@ -1,5 +1,6 @@
 #include "timetables/formes/HorairesArcs.h"
 #include "core/Modele.h"
+#include "platform/GardeCommandes.h"
 #include "timetables/HorairesArcs.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/ListeAffichee.h"
@@ -70,7 +71,7 @@ HorairesArcs::HorairesArcs(QWidget* parent) : QWidget(parent, Qt::Window)
 
     auto apres = [this](void (*handler)()) {
         return [handler] {
-            handler();
+            ExecuteGarde(handler);
             ActualiseFenetresHoraires();
         };
     };
@@ -83,7 +84,7 @@ HorairesArcs::HorairesArcs(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(Optimise, &QPushButton::clicked, this, apres(HorairesArcs_Optimise_Click));
     connect(Command3D3, &QPushButton::clicked, this, apres(HorairesArcs_Command3D3_Click));
     connect(ListeHoraires, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        HorairesArcs_ListeHoraires_Click(ListeHoraires->row(item));
+        ExecuteGarde([&] { HorairesArcs_ListeHoraires_Click(ListeHoraires->row(item)); });
         ActualiseFenetresHoraires();
     });
     resize(560, 300);

@@ -1,5 +1,6 @@
 #include "timetables/formes/HorairesNoeuds.h"
 #include "core/Modele.h"
+#include "platform/GardeCommandes.h"
 #include "timetables/HorairesNoeuds.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/ListeAffichee.h"
@@ -55,19 +56,19 @@ HorairesNoeuds::HorairesNoeuds(QWidget* parent) : QWidget(parent, Qt::Window)
     v->addWidget(ListeHorairesNoeud, 1);
 
     connect(HDéparts, &QRadioButton::clicked, this, [] {
-        HorairesNoeuds_HDéparts_Click();
+        ExecuteGarde(HorairesNoeuds_HDéparts_Click);
         ActualiseFenetresHoraires();
     });
     connect(HArrivées, &QRadioButton::clicked, this, [] {
-        HorairesNoeuds_HArrivées_Click();
+        ExecuteGarde(HorairesNoeuds_HArrivées_Click);
         ActualiseFenetresHoraires();
     });
     connect(Command3D3, &QPushButton::clicked, this, [] {
-        HorairesNoeuds_Command3D3_Click();
+        ExecuteGarde(HorairesNoeuds_Command3D3_Click);
         ActualiseFenetresHoraires();
     });
     connect(ListeHorairesNoeud, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        HorairesNoeuds_ListeHorairesNoeud_DblClick(ListeHorairesNoeud->row(item));
+        ExecuteGarde([&] { HorairesNoeuds_ListeHorairesNoeud_DblClick(ListeHorairesNoeud->row(item)); });
         ActualiseFenetresHoraires();
     });
     resize(640, 320);

@@ -1,5 +1,6 @@
 #include "timetables/formes/Trains.h"
 #include "core/Modele.h"
+#include "platform/GardeCommandes.h"
 #include "timetables/EditionTrains.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/ListeAffichee.h"
@@ -39,8 +40,10 @@ Trains::Trains(QWidget* parent) : QWidget(parent, Qt::Window)
     ListeTrains->addAction(copie);
     ListeTrains->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(copie, &QAction::triggered, this, [this] {
-        LitSelection(ListeTrains, K.Formes.Trains.ListeTrains);
-        CopieSelectionTrains();
+        ExecuteGarde([this] {
+            LitSelection(ListeTrains, K.Formes.Trains.ListeTrains);
+            CopieSelectionTrains();
+        });
     });
 
     auto bouton = [this](const char* nom, const QString& texte, const QString& bulle) {
@@ -66,8 +69,10 @@ Trains::Trains(QWidget* parent) : QWidget(parent, Qt::Window)
 
     auto commande = [this](void (*handler)()) {
         return [this, handler] {
-            LitSelection(ListeTrains, K.Formes.Trains.ListeTrains);
-            handler();
+            ExecuteGarde([&] {
+                LitSelection(ListeTrains, K.Formes.Trains.ListeTrains);
+                handler();
+            });
             ActualiseFenetresHoraires();
         };
     };
@@ -79,7 +84,7 @@ Trains::Trains(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(ListeTrains, &QListWidget::itemSelectionChanged, this,
             [this] { LitSelection(ListeTrains, K.Formes.Trains.ListeTrains); });
     connect(ListeTrains, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        Trains_ListeTrains_DblClick(ListeTrains->row(item));
+        ExecuteGarde([&] { Trains_ListeTrains_DblClick(ListeTrains->row(item)); });
         ActualiseFenetresHoraires();
     });
     resize(640, 400);

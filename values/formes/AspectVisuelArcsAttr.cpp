@@ -1,5 +1,6 @@
 #include "values/formes/AspectVisuelArcsAttr.h"
 #include "core/Modele.h"
+#include "platform/GardeCommandes.h"
 #include "platform/formes/BoutonRotatif.h"
 #include "values/AspectVisuelArcsAttr.h"
 #include "view/formes/ApercuDessin.h"
@@ -106,7 +107,7 @@ AspectVisuelArcsAttr::AspectVisuelArcsAttr(QWidget* parent) : QDialog(parent)
 
 void AspectVisuelArcsAttr::agit(const std::function<void()>& handler)
 {
-    handler();
+    ExecuteGarde(handler);
     Rafraichit();
 }
 

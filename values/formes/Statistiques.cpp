@@ -1,5 +1,6 @@
 #include "values/formes/Statistiques.h"
 #include "core/Modele.h"
+#include "platform/GardeCommandes.h"
 #include "values/ClassesValeurs.h"
 #include "values/GestionStatistiques.h"
 #include "values/MethodesBornes.h"
@@ -408,7 +409,7 @@ bool Statistiques::eventFilter(QObject* objet, QEvent* e)
 
 void Statistiques::agit(const std::function<void()>& handler)
 {
-    handler();
+    ExecuteGarde(handler);
     Rafraichit();
 }
 

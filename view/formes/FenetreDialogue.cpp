@@ -1,4 +1,5 @@
 #include "view/formes/FenetreDialogue.h"
+#include "platform/GardeCommandes.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -45,7 +46,7 @@ void FenetreDialogue::showEvent(QShowEvent* e)
 
 void FenetreDialogue::agit(const std::function<void()>& handler)
 {
-    handler();
+    ExecuteGarde(handler);
     Rafraichit();
 }
 

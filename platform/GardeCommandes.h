@@ -1,0 +1,26 @@
+#pragma once
+// One command of a window must never end the program: an error that escapes
+// its handler is shown to the user and the session's data stay as they are.
+#include <QString>
+#include <exception>
+#include <functional>
+
+namespace kelmo {
+
+// The message every window shows for an error its handler did not expect.
+QString TexteErreurInattendue(const std::exception& e);
+// Shows that message, the hourglass put back first so the user can answer.
+void SignaleErreurInattendue(const std::exception& e);
+
+// Runs a handler of a window; an error escaping it is shown and goes no
+// further. False when one was caught.
+bool ExecuteGarde(const std::function<void()>& handler);
+
+// A handler without arguments wrapped for connect().
+template <class F>
+auto Garde(F handler)
+{
+    return [handler = std::move(handler)] { ExecuteGarde(handler); };
+}
+
+} // namespace kelmo

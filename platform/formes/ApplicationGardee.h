@@ -1,0 +1,15 @@
+#pragma once
+// The application object of the program: the last guard for any event
+// handler that lets an error escape (a window's own handlers are guarded
+// where they are connected; this catches what reaches the event loop).
+#include <QApplication>
+
+namespace kelmo {
+
+class ApplicationGardee : public QApplication {
+public:
+    ApplicationGardee(int& argc, char** argv) : QApplication(argc, argv) {}
+    bool notify(QObject* destinataire, QEvent* evenement) override;
+};
+
+} // namespace kelmo
