@@ -44,7 +44,10 @@ void EnregistreFichier(const QString& chemin, const std::string& contenu)
     if (!f.open(QIODevice::WriteOnly))
         LeveErreur(ErrAccesChemin, QStringLiteral("Impossible de créer le fichier : %1").arg(chemin));
     const qint64 n = static_cast<qint64>(contenu.size());
-    if (f.write(contenu.data(), n) != n) {
+    // The last bytes wait in Qt's buffer until the commit, and the commit
+    // does not see that they failed (a full disk): it would put a cut file
+    // in place of the old one. So they are flushed and checked here first.
+    if (f.write(contenu.data(), n) != n || !f.flush() || f.error() != QFileDevice::NoError || f.size() != n) {
         f.cancelWriting();
         LeveErreur(ErrEcriture, QStringLiteral("Erreur d'écriture du fichier : %1").arg(chemin));
     }

@@ -9,6 +9,7 @@
 #include "editing/CrochetsEdition.h"
 #include "editing/FichierArcsEdition.h"
 #include "editing/ModifNoeuds.h"
+#include "support/DisquePlein.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,6 +91,21 @@ TEST_F(FichiersEdition, ACancelledOrFailedSaveWritesNothingAndSaysSo)
     EcritFichierArcs();
     EXPECT_EQ(repondeur->messages(), std::vector<QString>{QStringLiteral("Erreur lors de l'écriture du fichier des arcs")});
     EXPECT_TRUE(K.StatusBar.Panneaux[2].isEmpty());
+    EXPECT_FALSE(repondeur->sablierActif());
+}
+
+TEST_F(FichiersEdition, ADiskFullMidSaveLeavesNoArcFileAndPanelTwoClaimsNothing)
+{
+    const QString p = dir.filePath("copie.dat");
+    repondeur->RepondTexte(p);
+    {
+        DisquePlein disque(120); // the first line whole, the second cut
+        EcritFichierArcs();
+    }
+    EXPECT_EQ(repondeur->messages(), std::vector<QString>{QStringLiteral("Erreur lors de l'écriture du fichier des arcs")});
+    EXPECT_TRUE(K.StatusBar.Panneaux[2].isEmpty());
+    // Neither a cut file nor a temporary one is left in the folder.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     EXPECT_FALSE(repondeur->sablierActif());
 }
 
@@ -199,5 +215,21 @@ TEST_F(FichiersEdition, AFailedNodeFileWriteIsReportedAndTheOldFileStays)
     repondeur->RepondTexte(std::nullopt);
     ModifNoeuds_Command3D4_Click();
     EXPECT_TRUE(repondeur->messages().empty());
+    EXPECT_FALSE(repondeur->sablierActif());
+}
+
+TEST_F(FichiersEdition, ADiskFullMidSaveKeepsTheOldNodeFileWholeAndSaysSo)
+{
+    const std::string ancien = "ANCIEN" + std::string(44, ' ') + " 0000000010 00000001 0001,000 0001,000 0000,00000\r\n";
+    const QString p = EcritFichier(dir, "villes.dat", ancien);
+    repondeur->RepondTexte(p);
+    {
+        DisquePlein disque(120);
+        ModifNoeuds_Command3D4_Click();
+    }
+    EXPECT_EQ(repondeur->messages(), std::vector<QString>{QStringLiteral("Erreur lors de l'écriture du fichier des villes")});
+    EXPECT_EQ(LitOctets(p), ancien);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("villes.dat")});
+    EXPECT_TRUE(K.Formes.ModifNoeuds.Visible);
     EXPECT_FALSE(repondeur->sablierActif());
 }
