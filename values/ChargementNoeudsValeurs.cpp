@@ -52,6 +52,19 @@ void reprojetteNoeuds()
     DessineNoeuds(true, true);
 }
 
+// The symbols were sized before the reading, with no value to go by: the
+// reference becomes the one the values read give, as a display of them
+// would choose it, so that a display at the scale in use (the exploration,
+// "Data") draws them as the value map does. The values shown stay cleared
+// until the user chooses a display.
+void referenceDesValeursLues()
+{
+    const std::vector<ValeurNoeud> montrees = K.ValeursNoeuds;
+    PrepareValeursNoeuds(K.NomValeurAffichee);
+    K.ValeursNoeuds = montrees;
+    TailleSymbolesSelonRefRonds();
+}
+
 } // namespace
 
 ValeursNoeudsChargees::ValeursNoeudsChargees()
@@ -136,6 +149,7 @@ void ChargeFichiersNoeudValeur(int n, const QString& titreFichier)
         avant.Retablit();
         return;
     }
+    referenceDesValeursLues();
     if (!FichierExiste(K.FichierNoeudValeur2))
         return;
     if (!LitFichierNoeudValeurSignale(2, K.FichierNoeudValeur2)) {

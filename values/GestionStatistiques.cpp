@@ -113,8 +113,13 @@ void Statistiques_Command3D2_Click()
     if (!FichierExiste(K.FichierNoeudValeur1))
         return;
     Sablier sablier;
-    if (RemplaceParFichierNoeudValeur1(K.FichierNoeudValeur1))
-        AfficheValeur1AEchelleCourante();
+    if (!RemplaceParFichierNoeudValeur1(K.FichierNoeudValeur1))
+        return;
+    AfficheValeur1AEchelleCourante();
+    // The strips, the minimum and maximum and the chart describe the values
+    // the map now shows, as after a node option.
+    CalculeStatistiquesNoeuds();
+    DessineClasses();
 }
 
 void Statistiques_FusionneFichiers_Click()

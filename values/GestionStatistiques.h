@@ -31,7 +31,7 @@ void Statistiques_Command3D5_Click();
 void Statistiques_R_Click();
 
 // "Data": file 1 named in Text3 read alone, its values shown as circles
-// sized against the current reference.
+// sized against the current reference, then studied in the strips and chart.
 void Statistiques_Command3D2_Click();
 // "Fusion..": a second file no. 1 merged in, keeping the smaller values.
 void Statistiques_FusionneFichiers_Click();

@@ -163,13 +163,15 @@ void DimensionneRonds(const QString& nom)
             K.RefRonds = K.RefRondsDiffRel;
         }
     }
-    if (K.RefRonds == 0)
-        K.RefRonds = 1;
     TailleSymbolesSelonRefRonds();
 }
 
 void TailleSymbolesSelonRefRonds()
 {
+    // No reference yet (no display since start-up) or values all 0: sizes
+    // are taken against 1, never divided by 0.
+    if (K.RefRonds == 0)
+        K.RefRonds = 1;
     dimensionneTailles();
     const int32_t n = valeursEnPlace();
     // Between 50 and 1000 the values are drawn at their own size.

@@ -24,7 +24,8 @@ void TrieValeursNoeuds();
 void DimensionneRonds(const QString& nom);
 
 // TailleSymboles from the values in place and the current RefRonds (the
-// last step of DimensionneRonds, which leaves RefRonds as it is).
+// last step of DimensionneRonds, which leaves RefRonds as it is, a
+// reference of 0 becoming 1).
 void TailleSymbolesSelonRefRonds();
 
 // The chain of every node-value display: values, sort, sizes.

@@ -5,6 +5,8 @@
 #include "core/Images.h"
 #include "core/Menus.h"
 #include "platform/RepondeurScripte.h"
+#include "values/ChargementNoeudsValeurs.h"
+#include "values/CommandesCartes.h"
 #include "values/ValeursDeTest.h"
 
 #include <QFile>
@@ -83,6 +85,33 @@ TEST_F(Exploration, TheSeriesIsShownInOrderAndEachPictureSaved)
     // Every circle at the size of its own value, one scale for the series.
     EXPECT_EQ(K.RefRonds, 1000);
     EXPECT_EQ(K.TailleSymboles[1], 21.0f);
+}
+
+// Loading a file sets the scale its values give: explored afterwards, the
+// same file is drawn with the circles of its value map.
+TEST_F(Exploration, AfterLoadingAFileTheSeriesDrawsItAsTheValueMapDoes)
+{
+    K.RefRonds = 0;
+    K.FichierNoeudValeur1 = dir.path() + QStringLiteral("/stm302.dat");
+    K.FichierNoeudValeur2 = dir.path() + QStringLiteral("/stm301.dat");
+    ChargeFichiersNoeudValeur(1, QStringLiteral("stm302.dat"));
+    ASSERT_EQ(K.Formes.Statistiques.Text3, K.FichierNoeudValeur1);
+    explore(QStringLiteral("3"), false); // stm300, stm301, then stm302 last
+    std::vector<std::vector<QPoint>> explores;
+    for (const AppelZoneImage& a : images.ima.Appels) {
+        if (a.genre == AppelZoneImage::Genre::Efface)
+            explores.clear();
+        else if (a.genre == AppelZoneImage::Genre::Ellipse)
+            explores.push_back(a.points);
+    }
+    images.ima.Appels.clear();
+    Kelmo_menAfficheValeur1_Click();
+    std::vector<std::vector<QPoint>> carte;
+    for (const AppelZoneImage& a : images.ima.AppelsDeGenre(AppelZoneImage::Genre::Ellipse))
+        carte.push_back(a.points);
+    ASSERT_EQ(carte.size(), 2u);
+    EXPECT_EQ(explores, carte);
+    EXPECT_EQ(ui.messages().size(), 1u) << "the question only";
 }
 
 TEST_F(Exploration, TheCountIsTheLeadingNumberTyped)
