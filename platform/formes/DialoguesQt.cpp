@@ -6,9 +6,13 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
+#include <QTreeView>
 
 namespace kelmo {
 namespace {
@@ -22,6 +26,64 @@ public:
     FlechePendantDialogue(const FlechePendantDialogue&) = delete;
     FlechePendantDialogue& operator=(const FlechePendantDialogue&) = delete;
 };
+
+const QLocale& francais()
+{
+    static const QLocale l(QLocale::French, QLocale::France);
+    return l;
+}
+
+// Qt's file list names the types of files from the MIME database in the
+// default locale's language, and its own thread reads that locale while it
+// lists a folder. So the default is French from before the chooser is made
+// until after it is gone (its thread with it); the program's number rules
+// never read the default locale and stay as they were.
+class FrancaisPendantChoix {
+public:
+    FrancaisPendantChoix() : avant_() { QLocale::setDefault(francais()); }
+    ~FrancaisPendantChoix() { QLocale::setDefault(avant_); }
+    FrancaisPendantChoix(const FrancaisPendantChoix&) = delete;
+    FrancaisPendantChoix& operator=(const FrancaisPendantChoix&) = delete;
+
+private:
+    QLocale avant_;
+};
+
+// The sizes and dates of Qt's file list follow the system's language, and
+// its word for a folder is missing from its French catalogue: given here in
+// French, whatever the system speaks.
+class ListeFichiersEnFrancais : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const auto* fichiers = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !fichiers || !index.isValid())
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        const bool dossier = fichiers->isDir(source);
+        switch (index.column()) {
+        case 1: return dossier ? QString() : francais().formattedDataSize(fichiers->size(source));
+        case 2: return dossier ? QStringLiteral("Dossier") : QIdentityProxyModel::data(index, role);
+        case 3: return francais().toString(fichiers->lastModified(source), QLocale::ShortFormat);
+        default: return QIdentityProxyModel::data(index, role);
+        }
+    }
+};
+
+// Qt's own chooser, never the desktop's: a desktop's chooser speaks the
+// desktop's language. Its type column is widened to its longest type once
+// the folder is listed, so that no type is cut.
+void EnFrancais(QFileDialog& dlg)
+{
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setProxyModel(new ListeFichiersEnFrancais(&dlg));
+    auto* fichiers = dlg.findChild<QFileSystemModel*>();
+    auto* detail = dlg.findChild<QTreeView*>();
+    if (fichiers && detail)
+        QObject::connect(fichiers, &QFileSystemModel::directoryLoaded, detail,
+                         [detail] { detail->resizeColumnToContents(2); });
+}
 
 } // namespace
 
@@ -90,8 +152,9 @@ std::optional<QString> DialoguesQt::Saisie(const QString& invite, const QString&
 
 static std::optional<QString> choisitFichier(QWidget* parent, const DemandeFichier& d, bool enregistrer)
 {
+    const FrancaisPendantChoix langue;
     QFileDialog dlg(parent, d.titre, CheminLocal(d.dossierInitial));
-    dlg.setOption(QFileDialog::DontUseNativeDialog, false);
+    EnFrancais(dlg);
     const QStringList filtres = FiltresQt(d.filtre);
     if (!filtres.isEmpty()) {
         dlg.setNameFilters(filtres);
@@ -114,11 +177,15 @@ std::optional<QString> DialoguesQt::FichierEnregistrer(const DemandeFichier& d) 
 
 std::optional<QString> DialoguesQt::Dossier(const QString& titre, const QString& dossierInitial)
 {
+    const FrancaisPendantChoix langue;
+    QFileDialog dlg(parent_, titre, CheminLocal(dossierInitial));
+    EnFrancais(dlg);
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly, true);
     const FlechePendantDialogue fleche;
-    QString d = QFileDialog::getExistingDirectory(parent_, titre, CheminLocal(dossierInitial));
-    if (d.isEmpty())
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty() || dlg.selectedFiles().first().isEmpty())
         return std::nullopt;
-    return d;
+    return dlg.selectedFiles().first();
 }
 
 std::optional<QColor> DialoguesQt::Couleur(const QColor& initiale)
