@@ -12,6 +12,16 @@
 #include <vector>
 
 namespace kelmo {
+namespace {
+
+// An origin whose picture coordinates add up to 0 was never placed: no
+// circle stands for it.
+bool originePlacee(const ArcValeur& a, double& x, double& y)
+{
+    return PositionNoeud(a.IndiceOrigine, x, y) && x + y != 0;
+}
+
+} // namespace
 
 int LargeurSegmentProbabilite(float aire, float disponible)
 {
@@ -56,7 +66,7 @@ void AfficheProbabilites()
         if (!AuDessusDuSeuil(a.Valeur) || a.IndiceOrigine == a.IndiceDestination)
             continue;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        if (!PositionNoeud(a.IndiceOrigine, x1, y1) || !PositionNoeud(a.IndiceDestination, x2, y2))
+        if (!ExtremitesPlacees(a.IndiceOrigine, a.IndiceDestination, x1, y1, x2, y2))
             continue;
         const float total = totalEmis[static_cast<std::size_t>(a.IndiceOrigine)];
         // Values that cancel out leave no share to draw.
@@ -98,7 +108,7 @@ void AfficheProbabilites()
             AfficheProgression(n, i, message);
         const ArcValeur& a = K.Arcs1[static_cast<std::size_t>(i)];
         double x = 0, y = 0;
-        if (!PositionNoeud(a.IndiceOrigine, x, y))
+        if (!originePlacee(a, x, y))
             continue;
         ima.DrawWidth = 1;
         ima.FillColor = QBColor(7);
@@ -115,7 +125,7 @@ void AfficheProbabilites()
             AfficheProgression(n, i, message);
         const ArcValeur& a = K.Arcs1[static_cast<std::size_t>(i)];
         double x = 0, y = 0;
-        if (a.IndiceOrigine != a.IndiceDestination || !PositionNoeud(a.IndiceOrigine, x, y))
+        if (a.IndiceOrigine != a.IndiceDestination || !originePlacee(a, x, y))
             continue;
         ima.FillColor = QBColor(4);
         ima.ForeColor = QBColor(4);

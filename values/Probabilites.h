@@ -9,7 +9,8 @@ namespace kelmo {
 int LargeurSegmentProbabilite(float aire, float disponible);
 
 // Origins whose total is 0 and pairs whose ends lie within the circle's
-// radius of each other get no segment.
+// radius of each other get no segment; a pair with an end not placed
+// (ExtremitesPlacees) draws nothing, and an origin not placed no circle.
 void AfficheProbabilites();
 
 } // namespace kelmo

@@ -304,3 +304,24 @@ TEST_F(CartesFlux, ProbabilitiesSkipOriginsOfNoTotalAndEndsWithinTheCircle)
     ASSERT_EQ(t.size(), 2u) << "only o -> d has a segment";
     EXPECT_EQ(t[1].points.at(0), QPoint(110, 100));
 }
+
+TEST_F(CartesFlux, ProbabilitiesDrawNothingForAPairWithAMissingEnd)
+{
+    // Ends whose picture coordinates add up to 0 were never placed.
+    const int32_t o = noeud(100, 100), d = noeud(400, 100), origine = noeud(0, 0), biais = noeud(-50, 50);
+    for (const int32_t absent : {origine, biais}) {
+        images->ima.Appels.clear();
+        K.NombreArcs1 = 0;
+        paire(o, d, 10);
+        paire(o, absent, 10);
+        paire(absent, d, 10);
+        paire(absent, absent, 10);
+        AfficheProbabilites();
+        const auto t = traits();
+        ASSERT_EQ(t.size(), 2u) << "the guide and segment of o -> d alone";
+        EXPECT_EQ(Bouts(t[0]), (std::vector<int>{110, 100, 400, 100}));
+        EXPECT_EQ(cercles().size(), 4u) << "the two circles of o's two pairs, none at the missing node";
+        for (const AppelZoneImage& c : cercles())
+            EXPECT_EQ((c.points.at(0) + c.points.at(1)) / 2, QPoint(100, 100));
+    }
+}
