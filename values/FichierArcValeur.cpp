@@ -10,6 +10,8 @@
 #include "values/LimitesTables.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace kelmo {
@@ -52,8 +54,10 @@ void litFichier(const QString& chemin, int numero, std::vector<ArcValeur>& arcs,
     bool depasse = false;
     for (std::string_view l : lignes) {
         const double valeur = ValeurNombre(fenetre(l, c.d3, c.w3));
-        if (valeur == 0)
-            continue; // the next line takes the position
+        // The value is kept in single precision: one that is 0 there (1E-46)
+        // is a 0, and the next line takes the position.
+        if (std::fabs(valeur) <= std::numeric_limits<float>::max() && static_cast<float>(valeur) == 0)
+            continue;
         if (n == NbMaxArcsValeurs) {
             depasse = true;
             break;

@@ -103,6 +103,24 @@ TEST_F(FichierArcValeur, RightAlignedFilesReadTheirPairsWithRedAndNoWidth)
     EXPECT_TRUE(ui.messages().empty());
 }
 
+// A value that is 0 once kept in single precision drops its line as "0"
+// does; the smallest single is kept.
+TEST_F(FichierArcValeur, AValueThatIsZeroInSinglePrecisionDropsItsLine)
+{
+    const struct {
+        const char* valeur;
+        int32_t paires;
+    } cas[] = {{"0", 1}, {"1E-46", 1}, {"-1E-46", 1}, {"7E-46", 1}, {"1E-45", 2}};
+    for (const auto& c : cas) {
+        char premiere[96];
+        std::snprintf(premiere, sizeof premiere, "%10d %10d%36s\r\n", 751, 752, c.valeur);
+        LitFichierArcValeur1(fichier(premiere + ligne(753, 754, 20)));
+        ASSERT_EQ(K.NombreArcs1, c.paires) << c.valeur;
+        EXPECT_EQ(K.Arcs1[1].CodeOrigine, c.paires == 1 ? 753 : 751) << c.valeur;
+        EXPECT_NE(K.Arcs1[1].Valeur, 0.0f) << c.valeur;
+    }
+}
+
 TEST_F(FichierArcValeur, TheSameFileReadAsFileTwoTakesItsValueThreeColumnsFurther)
 {
     // Value digits in columns 40-45: file 1 reads them all, file 2 from column 43.
