@@ -181,6 +181,13 @@ void AfficheAffluxNoeuds()
     const FinProgression fin;
     const int32_t nbNoeuds = std::clamp<int32_t>(K.NbNoeuds, 0, static_cast<int32_t>(K.Noeuds.size()) - 1);
     const double total = K.NbNoeuds;
+    // The circles' white outline is theirs alone: the flows drawn next in
+    // the picture's fore colour, by this command again, keep that colour.
+    struct RendCouleur {
+        ZoneImage& ima;
+        const int32_t avant;
+        ~RendCouleur() { ima.ForeColor = avant; }
+    } rend{ima, ima.ForeColor};
     ima.DrawWidth = 1;
     ima.ForeColor = RGB(255, 255, 255);
     ima.FillStyle = 0;

@@ -31,7 +31,7 @@ QString TexteValeurNoeud(float valeur, bool horaire);
 void RedessineCarteValeurs();
 
 // Inflow (green) and outflow (red) circles of every node from Arcs1, on the
-// bitmap only.
+// bitmap only, outlined in white; the picture's fore colour is given back.
 void AfficheAffluxNoeuds();
 
 // Gives the statistics window the focus; empty until that window installs it.

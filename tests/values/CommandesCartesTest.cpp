@@ -109,6 +109,20 @@ TEST_F(CommandesCartes, OrientedFlowsDrawTheLinesThenTheNodeCirclesAndNameTheQua
     EXPECT_EQ(K.NomValeurAffichee, QStringLiteral("Flux"));
 }
 
+TEST_F(CommandesCartes, OrientedFlowsTwiceDrawTheSameMapAndKeepThePictureForeColour)
+{
+    paire(1, 2, 100);
+    paire(2, 3, 40);
+    Ima().ForeColor = RGB(0, 0, 128);
+    Kelmo_menAfficheFlux_Click();
+    EXPECT_EQ(Ima().ForeColor, RGB(0, 0, 128));
+    const QImage premiere = Ima().Image();
+    Ima().Cls();
+    Kelmo_menAfficheFlux_Click();
+    EXPECT_TRUE(Ima().Image() == premiere) << "the second map drawn as the first";
+    EXPECT_EQ(Ima().ForeColor, RGB(0, 0, 128));
+}
+
 TEST_F(CommandesCartes, EveryArcMapCommandIsRegisteredAndTwoMapsAreSuperimposed)
 {
     InstalleCommandesCartes();
