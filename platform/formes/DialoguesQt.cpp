@@ -7,12 +7,16 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QFontDatabase>
 #include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QTreeView>
+#include <algorithm>
 
 namespace kelmo {
 namespace {
@@ -141,13 +145,27 @@ Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone,
 
 std::optional<QString> DialoguesQt::Saisie(const QString& invite, const QString& titre, const QString& defaut)
 {
+    const QString t = titre.isEmpty() ? QStringLiteral("KELMO") : titre;
+    QInputDialog box(parent_);
+    box.setWindowTitle(t);
+    box.setLabelText(invite);
+    box.setInputMode(QInputDialog::TextInput);
+    box.setTextValue(defaut);
+    // A title often carries the form of the answer ("0903 pour 9:03"), and a
+    // title bar cuts what its window is too narrow for: the box is as wide as
+    // its whole title beside the title bar's icon and buttons, within the
+    // screen. The box's layout sets its size from its contents, so the width
+    // is asked of the entry field.
+    const QFontMetrics titres(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    int largeur = titres.horizontalAdvance(t) + 6 * titres.height();
+    if (const QScreen* ecran = parent_ ? parent_->screen() : QGuiApplication::primaryScreen())
+        largeur = std::min(largeur, ecran->availableGeometry().width() * 9 / 10);
+    if (auto* champ = box.findChild<QLineEdit*>())
+        champ->setMinimumWidth(largeur);
     const FlechePendantDialogue fleche;
-    bool ok = false;
-    QString t = QInputDialog::getText(parent_, titre.isEmpty() ? QStringLiteral("KELMO") : titre, invite,
-                                      QLineEdit::Normal, defaut, &ok);
-    if (!ok)
+    if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    return t;
+    return box.textValue();
 }
 
 static std::optional<QString> choisitFichier(QWidget* parent, const DemandeFichier& d, bool enregistrer)

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontDatabase>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <functional>
@@ -67,4 +69,37 @@ TEST(DialoguesQt, EveryBoxShowsTheArrowOverACommandsHourglassAndGivesItBack)
     }
     d.Sablier(false);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(DialoguesQt, AnInputBoxIsWideEnoughForItsWholeTitleWithinTheScreen)
+{
+    DialoguesQt d;
+    const QFontMetrics titres(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    const int ecran = QGuiApplication::primaryScreen()->availableGeometry().width();
+    const QString tropLong = QStringLiteral("Heure de départ (0903 pour 9:03) ").repeated(8);
+    for (const QString& titre : {QStringLiteral("Heure de départ (0903 pour 9:03)"),
+                                 QStringLiteral("Temps de parcours de l'arc en minutes (ex. 0902 pour 9 h 02)"),
+                                 QString(), tropLong}) {
+        SCOPED_TRACE(titre.toStdString());
+        int largeur = 0;
+        QString titreMontre;
+        QTimer minuterie;
+        minuterie.setInterval(10);
+        QObject::connect(&minuterie, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            largeur = box->width();
+            titreMontre = box->windowTitle();
+            box->reject();
+            minuterie.stop();
+        });
+        minuterie.start();
+        EXPECT_EQ(d.Saisie(QStringLiteral("Heure :"), titre, QStringLiteral("0000")), std::nullopt);
+        EXPECT_EQ(titreMontre, titre.isEmpty() ? QStringLiteral("KELMO") : titre);
+        if (titre != tropLong) {
+            EXPECT_GE(largeur, titres.horizontalAdvance(titreMontre));
+        }
+        EXPECT_LE(largeur, ecran);
+    }
 }
