@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -135,6 +136,24 @@ TEST_F(FenetreStatistiques_, TheBoundAndColourBoxesFollowTheNumberOfClasses)
     }
     // The colour boxes show the classes' colours.
     EXPECT_TRUE(w->PicClasse[1]->styleSheet().startsWith(QStringLiteral("background-color: #fefefe;")));
+}
+
+TEST_F(FenetreStatistiques_, EnterInTheClassCountAppliesItAndPressesNoButton)
+{
+    PrepareStatistiques();
+    ASSERT_TRUE(w->isVisible());
+    w->Text5->setFocus();
+    w->Text5->selectAll();
+    for (const auto& [touche, texte] : {std::pair{Qt::Key_4, "4"}, {Qt::Key_Return, "\r"}}) {
+        QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, QString::fromLatin1(texte));
+        QKeyEvent relache(QEvent::KeyRelease, touche, Qt::NoModifier, QString::fromLatin1(texte));
+        QApplication::sendEvent(w->Text5, &appui);
+        QApplication::sendEvent(w->Text5, &relache);
+    }
+    EXPECT_TRUE(ui.appels().empty()) << "no file chooser, no message";
+    EXPECT_EQ(K.NbClasses, 4);
+    EXPECT_EQ(w->Effectifs()->count(), 4);
+    EXPECT_TRUE(w->isVisible());
 }
 
 TEST_F(FenetreStatistiques_, TheTimeAndDifferenceChoicesShowWithTheirBoxes)
