@@ -85,8 +85,10 @@ void LitFichierArcs(const QString& chemin)
         a.Mode = EnEntier16(ValeurNombre(Colonnes(l, 23, 26), true));
         a.Longueur = EnSimple(ValeurNombre(Colonnes(l, 28, 35), true));
         a.Duree = EnSimple(ValeurNombre(Colonnes(l, 37, 40), true));
-        a.HeureDepart = EnEntier16(HeureEnMinutes(ValeurNombre(Colonnes(l, 42, 45), true)));
-        a.HeureArrivee = EnEntier16(HeureEnMinutes(ValeurNombre(Colonnes(l, 47, 50), true)));
+        // A time before midnight is written with its sign (-020 for -00:20)
+        // and reads back as that time.
+        a.HeureDepart = EnEntier16(HeureSigneeEnMinutes(ValeurNombre(Colonnes(l, 42, 45), true)));
+        a.HeureArrivee = EnEntier16(HeureSigneeEnMinutes(ValeurNombre(Colonnes(l, 47, 50), true)));
         a.Debit = EnSimple(ValeurNombre(Colonnes(l, 60, 65), true));
         a.Capacite = EnSimple(ValeurNombre(Colonnes(l, 67, 72), true));
         a.Minimal = routeParCode[static_cast<uint16_t>(a.Mode)] ? 1 : 0;
@@ -98,8 +100,9 @@ void LitFichierArcs(const QString& chemin)
         Arc& a = arcs[i];
         if (a.Mode == 7000)
             a.Mode = codeRoute70;
-        const double h = std::floor(static_cast<double>(a.Duree) / 100.0);
-        const double minutes = (static_cast<double>(a.Duree) - 100.0 * h) + 60.0 * h;
+        // A negative duration (an arrival typed before its departure) is
+        // written with its sign too.
+        const double minutes = HeureSigneeEnMinutes(a.Duree);
         const double vitesse = minutes != 0 ? a.Longueur / (minutes / 60.0) : 0.0;
         if (a.Mode == 3 && vitesse > 300)
             SignaleErreurVitesse(i, a.CodeOrigine, a.CodeDestination, a.Mode, a.Longueur, minutes, vitesse);

@@ -11,6 +11,8 @@ double HeureEnMinutes(double x)
     return (x - 100.0 * h) + 60.0 * h;
 }
 
+double HeureSigneeEnMinutes(double x) { return x < 0 ? -HeureEnMinutes(-x) : HeureEnMinutes(x); }
+
 double ChaineHeureEnMinutes(const QString& s)
 {
     return 60.0 * ValeurNombre(s.mid(0, 2)) + ValeurNombre(s.mid(2, 2));

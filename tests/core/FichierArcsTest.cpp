@@ -230,3 +230,30 @@ TEST_F(FichierArcs, ATimeTooWideForItsColumnRefusesTheWrite)
     EXPECT_TRUE(ui.messages()[0].contains(QStringLiteral("arc n° 2 (1 - 2)")));
     EXPECT_FALSE(K.StatusBar.ProgressionVisible);
 }
+
+TEST_F(FichierArcs, TimesBeforeMidnightOrPastOneDayReadBackAsWritten)
+{
+    // Duration, departure and arrival of each arc: a service moved before
+    // midnight or past 24:00, and the plain times around them.
+    const std::pair<int16_t, const char*> cas[] = {{-20, "-020"}, {-75, "-115"}, {-45, "-045"}, {-599, "-959"},
+                                                   {0, "0000"}, {5, "0005"}, {1439, "2359"}, {1450, "2410"}};
+    for (const auto& [minutes, hhmm] : cas)
+        Arc_(1, 2, 4, 10.f, minutes, minutes, minutes);
+    const QString chemin = dir.filePath(QStringLiteral("heures.dat"));
+    CreeFichierArcs(chemin);
+    const std::string octets = LitOctets(chemin);
+    ModeleNeuf();
+    LitFichierArcs(chemin);
+    ASSERT_EQ(K.NbArcs, static_cast<int32_t>(std::size(cas)));
+    int32_t k = 0;
+    for (const auto& [minutes, hhmm] : cas) {
+        const std::string ligne = octets.substr(static_cast<std::size_t>(k) * 96, 96);
+        ++k;
+        EXPECT_EQ(ligne.substr(36, 4), hhmm);
+        EXPECT_EQ(ligne.substr(41, 4), hhmm);
+        EXPECT_EQ(ligne.substr(46, 4), hhmm);
+        EXPECT_FLOAT_EQ(K.Arcs[k].Duree, minutes) << hhmm;
+        EXPECT_EQ(K.Arcs[k].HeureDepart, minutes) << hhmm;
+        EXPECT_EQ(K.Arcs[k].HeureArrivee, minutes) << hhmm;
+    }
+}
