@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/Kelmo.h"
+#include "platform/Fichiers.h"
 #include "platform/Traductions.h"
 #include "platform/formes/ApplicationGardee.h"
 #include "platform/formes/DialoguesQt.h"
@@ -12,10 +13,28 @@
 #include "values/formes/Statistiques.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
 #include <cstring>
+#include <exception>
+
+namespace {
+
+// A capture is saved as every picture of the program is: a failure leaves
+// no cut file and ends the run with 1.
+bool EnregistreCapture(const QPixmap& image, const QString& fichier)
+{
+    try {
+        kelmo::EnregistreImage(image.toImage(), fichier, QFileInfo(fichier).suffix().toLatin1());
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -34,8 +53,7 @@ int main(int argc, char** argv)
         QTimer::singleShot(300, &fenetre, [&fenetre, fichier] {
             fenetre.ExecuteMenu(QStringLiteral("menRedessine"));
             QTimer::singleShot(300, &fenetre, [&fenetre, fichier] {
-                const bool ok = fenetre.grab().save(fichier);
-                QApplication::exit(ok ? 0 : 1);
+                QApplication::exit(EnregistreCapture(fenetre.grab(), fichier) ? 0 : 1);
             });
         });
     }
@@ -70,7 +88,7 @@ int main(int argc, char** argv)
                 p.drawPixmap(0, 0, carte);
                 p.drawPixmap(carte.width(), 0, stats);
                 p.end();
-                QApplication::exit(image.save(fichier) ? 0 : 1);
+                QApplication::exit(EnregistreCapture(image, fichier) ? 0 : 1);
             });
         });
     }

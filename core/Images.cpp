@@ -1,9 +1,6 @@
 #include "core/Images.h"
 #include "platform/Dialogues.h"
-#include "platform/Erreurs.h"
 #include "platform/Fichiers.h"
-
-#include <QBuffer>
 
 namespace kelmo {
 
@@ -58,12 +55,7 @@ ImagesDeTest::~ImagesDeTest()
 
 void EnregistreImaBitmap(const QString& chemin)
 {
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    if (!Ima().Image().save(&tampon, "BMP"))
-        throw ErreurExecution(75, QStringLiteral("Erreur d'accès au chemin/fichier"));
-    EnregistreFichier(chemin, std::string(octets.constData(), static_cast<std::size_t>(octets.size())));
+    EnregistreImage(Ima().Image(), chemin, "BMP");
 }
 
 bool ImaPersistante()

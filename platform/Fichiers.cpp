@@ -2,8 +2,10 @@
 #include "platform/Chemins.h"
 #include "platform/Erreurs.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QSaveFile>
 #include <algorithm>
 #include <cstring>
@@ -53,6 +55,20 @@ void EnregistreFichier(const QString& chemin, const std::string& contenu)
     }
     if (!f.commit())
         LeveErreur(ErrEcriture, QStringLiteral("Erreur d'écriture du fichier : %1").arg(chemin));
+}
+
+void EnregistreImage(const QImage& image, const QString& chemin, const QByteArray& format)
+{
+    // Written to a file, the image writers leave a cut picture on a full
+    // disk; in memory nothing can fail part-way, and the file is then saved
+    // through the checked path.
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    QImageWriter ecrivain(&tampon, format);
+    if (!ecrivain.write(image))
+        LeveErreur(ErrAccesChemin, QStringLiteral("Erreur d'accès au chemin/fichier"));
+    EnregistreFichier(chemin, std::string(octets.constData(), static_cast<std::size_t>(octets.size())));
 }
 
 std::vector<std::string_view> DecoupeLignes(std::string_view contenu)
