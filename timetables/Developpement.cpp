@@ -19,6 +19,11 @@ const QString Message = QStringLiteral("Développe les HorairesArcs...");
 
 Arc& arc(int32_t k) { return K.Arcs[static_cast<std::size_t>(k)]; }
 
+// A leg of a run: a TER service at its times. A plain TER link (no times)
+// is no service: chained at minute 0 it would make direct arcs of every
+// pair of plain links that meet.
+bool serviceTER(const Arc& a, int16_t ter) { return a.Mode == ter && EstHoraire(a.HeureDepart, a.HeureArrivee); }
+
 void refuse()
 {
     Ui().Message(QStringLiteral("La table des arcs serait pleine : le développement n'est pas fait."), Boutons::OK,
@@ -89,7 +94,7 @@ bool DeveloppeHorairesArcs2()
     while (i <= n0) {
         AfficheProgression(n0, i, Message);
         const Arc& premier = arc(i);
-        if (premier.Mode != ter) {
+        if (!serviceTER(premier, ter)) {
             ++i;
             continue;
         }
@@ -97,7 +102,7 @@ bool DeveloppeHorairesArcs2()
         // start, is a TER leg leaving where and when the previous one arrived
         // under the same line number.
         int32_t k = i + 1;
-        while (k <= n0 && arc(k).Mode == ter && arc(k).HeureDepart == arc(k - 1).HeureArrivee
+        while (k <= n0 && serviceTER(arc(k), ter) && arc(k).HeureDepart == arc(k - 1).HeureArrivee
                && arc(k).CodeOrigine == arc(k - 1).CodeDestination && arc(k).Debit == premier.Debit)
             ++k;
         const int32_t dernier = k - 1;
@@ -153,6 +158,8 @@ bool DeveloppeHorairesArcsChaines()
     std::unordered_map<CleExistant, int32_t, HacheExistant> existants;
     auto indexe = [&](int32_t k) {
         const Arc& a = arc(k);
+        if (!EstHoraire(a.HeureDepart, a.HeureArrivee))
+            return;
         if (a.Mode == ter)
             arrivees[cle(a.IndiceDestination, a.HeureArrivee)].push_back(k);
         existants.try_emplace({a.IndiceOrigine, a.IndiceDestination, a.HeureDepart, a.Debit}, k);
@@ -163,7 +170,7 @@ bool DeveloppeHorairesArcsChaines()
     try {
         for (int32_t i = 1; i <= K.NbArcs; ++i) {
             AfficheProgression(K.NbArcs, i, Message);
-            if (arc(i).Mode != ter)
+            if (!serviceTER(arc(i), ter))
                 continue;
             const int32_t o = arc(i).IndiceOrigine, d = arc(i).IndiceDestination;
             const int32_t borne = K.NbArcs;
@@ -178,7 +185,7 @@ bool DeveloppeHorairesArcsChaines()
                     break;
                 const Arc& aj = arc(j);
                 const Arc& ai = arc(i);
-                if (aj.IndiceDestination != o || aj.HeureArrivee != ai.HeureDepart || aj.Mode != ter
+                if (aj.IndiceDestination != o || aj.HeureArrivee != ai.HeureDepart || !serviceTER(aj, ter)
                     || aj.Debit != ai.Debit || aj.IndiceOrigine == d)
                     continue;
                 const auto ex = existants.find({aj.IndiceOrigine, d, aj.HeureDepart, aj.Debit});

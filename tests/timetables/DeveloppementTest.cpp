@@ -77,6 +77,28 @@ TEST_F(Developpement, LineNumbersOnTrainArcsChooseTheRunPassWhichDevelopsOnlyTer
     verifieAjouts(5, {{10, 30, 600, 640}, {10, 40, 600, 660}, {20, 40, 620, 660}}, 0);
 }
 
+TEST_F(Developpement, PlainTerLinksAreNoRunAndOnlyTheTimedServicesDevelop)
+{
+    // Without line numbers the chaining pass runs, with them the run pass.
+    for (const float numero : {0.f, 5.f}) {
+        test::ModeleNeuf();
+        for (const char* n : {"A", "B", "C", "D"})
+            noeud(QString::fromLatin1(n));
+        // Plain TER links A-B-C-D, consecutive in the table: no times at all.
+        service(1, 2, 0, 0, -1, 20, numero);
+        service(2, 3, 0, 0, -1, 20, numero);
+        service(3, 4, 0, 0, -1, 20, numero);
+        IndexeArcs();
+        ASSERT_TRUE(DeveloppeHorairesArcs());
+        EXPECT_EQ(K.NbArcs, 3) << numero;
+        // A timed run A-B-C beside them: its pair alone is developed.
+        run({1, 2, 3}, 600, numero);
+        IndexeArcs();
+        ASSERT_TRUE(DeveloppeHorairesArcs());
+        verifieAjouts(5, {{10, 30, 600, 640}}, numero);
+    }
+}
+
 TEST_F(Developpement, ChainingPassChainsAppendedArcsInTurn)
 {
     run({1, 2, 3, 4}, 600, 0);
