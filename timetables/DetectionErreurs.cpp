@@ -3,11 +3,13 @@
 #include "core/Progression.h"
 #include "core/Tables.h"
 #include "platform/Dialogues.h"
+#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 #include "timetables/EtatHoraires.h"
 #include "timetables/HorairesArcs.h"
 #include "timetables/IndexArcsNoeuds.h"
 #include "timetables/LiensHoraires.h"
+#include "timetables/LignesHoraires.h"
 #include "timetables/RechercheHoraires.h"
 
 #include <cmath>
@@ -17,13 +19,25 @@ namespace kelmo {
 namespace {
 
 // A margin answered 0, negative, not a number or cancelled keeps the value
-// it had: a margin of 0 would divide by zero.
-void demande(const QString& invite, double& valeur)
+// it had: a margin of 0 would divide by zero. So does a number beyond the
+// range of the numbers, which no margin can be: the user is told.
+void demande(const QString& invite, const QString& nom, double& valeur)
 {
-    const auto r = Ui().Saisie(invite, QStringLiteral("Paramètres de vérification"), TexteAvecSigne(valeur));
+    const QString titre = QStringLiteral("Paramètres de vérification");
+    const auto r = Ui().Saisie(invite, titre, TexteAvecSigne(valeur));
     if (!r || !CommenceParNombre(*r))
         return;
-    const double v = ValeurNombre(*r);
+    double v = 0;
+    try {
+        v = ValeurNombre(*r);
+    } catch (const ErreurExecution& e) {
+        if (e.numero() != ErrDepassement)
+            throw;
+        Ui().Message(QStringLiteral("Le nombre %1 est hors des limites : %2 garde sa valeur (%3).")
+                         .arg(r->trimmed(), nom, TexteGeneral(valeur)),
+                     Boutons::OK, Icone::Exclamation, titre);
+        return;
+    }
     if (v > 0)
         valeur = v;
 }
@@ -47,9 +61,12 @@ void DetecteErreursHoraires()
         e.MargeSuperieure = 1.2;
     if (!(e.MargeInferieure > 0))
         e.MargeInferieure = 1.2;
-    demande(QStringLiteral("Indiquez la marge supérieure de tolérance (par défaut 20%) :"), e.MargeSuperieure);
-    demande(QStringLiteral("Indiquez la marge inférieure de tolérance (par défaut 20%) :"), e.MargeInferieure);
-    demande(QStringLiteral("Indiquez l'écart maximum toléré en minutes :"), e.EcartMaximum);
+    demande(QStringLiteral("Indiquez la marge supérieure de tolérance (par défaut 20%) :"),
+            QStringLiteral("la marge supérieure de tolérance"), e.MargeSuperieure);
+    demande(QStringLiteral("Indiquez la marge inférieure de tolérance (par défaut 20%) :"),
+            QStringLiteral("la marge inférieure de tolérance"), e.MargeInferieure);
+    demande(QStringLiteral("Indiquez l'écart maximum toléré en minutes :"), QStringLiteral("l'écart maximum toléré"),
+            e.EcartMaximum);
 
     ChoisitTypeArcEditeur();
     const int16_t mode = K.TypeArcChoisi.Code;
@@ -81,19 +98,20 @@ void DetecteErreursHoraires()
         const std::vector<int32_t> arcs = ArcsLiaison(a, b, mode, index);
         if (arcs.size() == 1) {
             const Arc& seul = K.Arcs[static_cast<std::size_t>(arcs[0])];
-            lignes.AddItem({QString(), CleService{seul.CodeOrigine, seul.CodeDestination, seul.Mode, seul.HeureDepart,
-                                                  seul.HeureArrivee}});
+            lignes.AddItem({QString(), CleDeArc(arcs[0])});
             m = seul.HeureArrivee - seul.HeureDepart;
         } else if (arcs.size() > 1) {
             const ServicesLiaison s = ListeServicesLiaison(a, b, mode, index);
             for (const LigneService& l : s.Lignes)
                 lignes.AddItem(l);
-            m = s.Total / static_cast<double>(s.Lignes.size());
+            m = s.Moyenne();
         }
         bool montre = false;
         for (int k = 0; k < lignes.ListCount(); ++k) {
             const int32_t j = services.Cherche(lignes.Lignes[static_cast<std::size_t>(k)].Cle);
-            if (j == 0)
+            // A plain link listed with the services runs at no time: nothing to check.
+            if (j == 0 || !EstHoraire(K.Arcs[static_cast<std::size_t>(j)].HeureDepart,
+                                      K.Arcs[static_cast<std::size_t>(j)].HeureArrivee))
                 continue;
             const double d = K.Arcs[static_cast<std::size_t>(j)].Duree;
             if ((d > e.MargeSuperieure * m || d < m / e.MargeInferieure) && std::fabs(m - d) > e.EcartMaximum) {

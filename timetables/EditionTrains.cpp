@@ -13,6 +13,7 @@
 #include "timetables/TrajetTrain.h"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace kelmo {
@@ -58,6 +59,21 @@ bool dansPlage(double minutes)
     return r >= -32768 && r <= 32767;
 }
 
+// The shift typed in. A number beyond the range of the numbers is an
+// infinite shift, which the range test refuses as it refuses any shift
+// that would take a time out of its limits.
+double decalage(const QString& reponse)
+{
+    try {
+        return ValeurNombre(reponse);
+    } catch (const ErreurExecution& e) {
+        if (e.numero() != ErrDepassement)
+            throw;
+        const double infini = std::numeric_limits<double>::infinity();
+        return reponse.trimmed().startsWith(QLatin1Char('-')) ? -infini : infini;
+    }
+}
+
 void execute(Commande c)
 {
     ModeleTrains& f = K.Formes.Trains;
@@ -79,7 +95,7 @@ void execute(Commande c)
     double m = 0;
     if (c != Commande::Supprimer) {
         const auto reponse = Ui().Saisie(t.invite, t.titreInvite, QStringLiteral("4"));
-        m = reponse ? ValeurNombre(*reponse) : 0;
+        m = reponse ? decalage(*reponse) : 0;
         if (m == 0)
             return;
         if (c == Commande::Reculer)
@@ -131,8 +147,7 @@ void execute(Commande c)
             if (c != Commande::Supprimer) {
                 AjouteArc(a.CodeOrigine, a.CodeDestination, a.IndiceOrigine, a.IndiceDestination, a.Mode, a.Longueur,
                           a.Duree, a.HeureDepart + m, a.HeureArrivee + m, a.Jours.texte(), a.Debit, a.Capacite);
-                const CleService ancienne{a.CodeOrigine, a.CodeDestination, a.Mode, a.HeureDepart, a.HeureArrivee};
-                if (c != Commande::Dupliquer && choisie && *choisie == ancienne)
+                if (c != Commande::Dupliquer && choisie && *choisie == CleDeService(a))
                     nouvelleChoisie = CleDeArc(K.NbArcs);
             }
             K.AfficheMessagesElimination = true;
@@ -171,7 +186,7 @@ void Trains_ListeTrains_DblClick(int index)
     AfficheHorairesArc();
     const ListeServices& horaires = K.Formes.HorairesArcs.ListeHoraires;
     int p = 0;
-    const CleService cle{a.CodeOrigine, a.CodeDestination, a.Mode, a.HeureDepart, a.HeureArrivee};
+    const CleService cle = CleDeService(a);
     for (int j = 0; j < horaires.ListCount(); ++j)
         if (horaires.Lignes[static_cast<std::size_t>(j)].Cle == cle)
             p = j;

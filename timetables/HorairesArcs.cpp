@@ -132,7 +132,10 @@ ServicesLiaison ListeServicesLiaison(int32_t a, int32_t b, int16_t mode, const I
             ligne += QStringLiteral("  ") + TexteVientDe(k, nourricier(k, index));
         s.Lignes.push_back({ligne, CleDeArc(k)});
         s.Arcs.push_back(k);
-        s.Total += x.HeureArrivee - x.HeureDepart;
+        if (EstHoraire(x.HeureDepart, x.HeureArrivee)) {
+            ++s.Horaires;
+            s.Total += x.HeureArrivee - x.HeureDepart;
+        }
     }
     return s;
 }
@@ -158,7 +161,7 @@ void RemplitHorairesArc(const ServicesLiaison& s)
     for (const LigneService& l : s.Lignes)
         f.ListeHoraires.AddItem(l);
     const auto n = static_cast<double>(s.Lignes.size());
-    Horaires().MoyenneHoraires = n > 0 ? s.Total / n : 0;
+    Horaires().MoyenneHoraires = s.Moyenne();
     f.OriDest = entete(Horaires().IndiceNoeudTrouve, Horaires().IndiceNouveauNoeud) + QStringLiteral("  (")
                 + FormatDieses(n) + QStringLiteral(" HorairesArcs, moyenne : ")
                 + FormatDieses(ArrondiBanquier(Horaires().MoyenneHoraires)) + QLatin1Char(')');
@@ -256,11 +259,12 @@ void HorairesArcs_Modifier_Click()
     // number and capacity. Four typed characters always make a 16-bit time
     // and the deletion frees a place, so the new service always fits.
     SupprimeArc(k);
-    ajoute(c, ancien.IndiceOrigine, ancien.IndiceDestination, ancien.Longueur, h->arrivee - h->depart,
-           ancien.Jours.texte(), ancien.Debit, ancien.Capacite);
+    const bool remplace = ajoute(c, ancien.IndiceOrigine, ancien.IndiceDestination, ancien.Longueur,
+                                 h->arrivee - h->depart, ancien.Jours.texte(), ancien.Debit, ancien.Capacite);
     IndexeArcs();
     AfficheHorairesArc();
-    selectionneService(c);
+    if (remplace)
+        selectionneService(CleDeArc(K.NbArcs));
 }
 
 void HorairesArcs_AfficheTrain_Click()

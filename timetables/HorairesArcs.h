@@ -10,11 +10,15 @@ namespace kelmo {
 
 // The services of the link a-b in link type mode: two-way arcs either way,
 // one-way arcs from a to b with their "Vient de"; in table order, with the
-// sum of their arrival minus departure.
+// number of the timed ones and the sum of their arrival minus departure (a
+// plain link is listed but runs at no time: it has no travel time of its own).
 struct ServicesLiaison {
     std::vector<LigneService> Lignes;
     std::vector<int32_t> Arcs;
+    int Horaires = 0;
     double Total = 0;
+    // The mean travel time of the timed services, 0 without any.
+    double Moyenne() const { return Horaires > 0 ? Total / Horaires : 0; }
 };
 ServicesLiaison ListeServicesLiaison(int32_t a, int32_t b, int16_t mode, const IndexArcsNoeuds& index);
 // The arcs of those services alone, ascending.

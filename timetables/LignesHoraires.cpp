@@ -32,10 +32,12 @@ QString NomNoeud(int32_t i, int n)
                                                                                                    QLatin1Char(' '));
 }
 
-CleService CleDeArc(int32_t k)
+CleService CleDeArc(int32_t k) { return CleDeService(arc(k)); }
+
+CleService CleDeService(const Arc& a)
 {
-    const Arc& a = arc(k);
-    return {a.CodeOrigine, a.CodeDestination, a.Mode, a.HeureDepart, a.HeureArrivee};
+    return {a.CodeOrigine, a.CodeDestination, a.Mode, a.HeureDepart, a.HeureArrivee,
+            a.Longueur, a.Duree, a.Debit, a.Capacite, a.Jours};
 }
 
 QString FormateLigneArc(int32_t k)

@@ -17,7 +17,10 @@ QString TexteHeure(double minutes);
 // there is no node i.
 QString NomNoeud(int32_t i, int n);
 
+struct Arc;
+// The key of arc k, and of an arc record kept aside.
 CleService CleDeArc(int32_t k);
+CleService CleDeService(const Arc& a);
 
 // Departure, arrival, Jours, Duree and the line number of arc k.
 QString FormateLigneArc(int32_t k);

@@ -1,6 +1,7 @@
 #include "timetables/RechercheHoraires.h"
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
+#include "timetables/LignesHoraires.h"
 
 namespace kelmo {
 
@@ -29,7 +30,13 @@ int32_t ChercheArcHoraire(double codeOrigine, double codeDestination, double mod
 
 int32_t ChercheArcHoraire(const CleService& c)
 {
-    return ChercheArcHoraire(c.CodeOrigine, c.CodeDestination, c.Mode, c.HeureDepart, c.HeureArrivee);
+    const bool montante = RechercheMontante;
+    RechercheMontante = !montante;
+    const int32_t pas = montante ? 1 : -1;
+    for (int32_t k = montante ? 1 : K.NbArcs; k >= 1 && k <= K.NbArcs; k += pas)
+        if (CleDeArc(k) == c)
+            return k;
+    return 0;
 }
 
 void ChoisitTypeArcEditeur()
@@ -52,8 +59,7 @@ IndexServices::IndexServices()
 {
     arcs_.reserve(static_cast<std::size_t>(K.NbArcs));
     for (int32_t k = 1; k <= K.NbArcs; ++k) {
-        const Arc& a = K.Arcs[static_cast<std::size_t>(k)];
-        arcs_[{a.CodeOrigine, a.CodeDestination, a.Mode, a.HeureDepart, a.HeureArrivee}].push_back(k);
+        arcs_[CleDeArc(k)].push_back(k);
     }
 }
 

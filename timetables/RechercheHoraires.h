@@ -1,7 +1,8 @@
 #pragma once
-// Finding a service again from its key: its end codes, its mode, its times.
-// Successive searches run in alternate directions, so that of identical
-// services one search finds one and the next finds the other.
+// Finding a service again from its key: its end codes, its mode, its times
+// and the rest of what it stores. Successive searches run in alternate
+// directions, so that of identical services one search finds one and the
+// next finds the other.
 #include "core/modeles/ListeServices.h"
 
 #include <cstdint>
@@ -16,6 +17,7 @@ extern bool RechercheMontante;
 // The matching arc (all five fields), 0 when none; flips RechercheMontante.
 // A downward search returns the highest such arc, an upward one the lowest.
 int32_t ChercheArcHoraire(double codeOrigine, double codeDestination, double mode, double depart, double arrivee);
+// The same over the whole key.
 int32_t ChercheArcHoraire(const CleService& cle);
 
 // The link type named in the arc editor becomes TypeArcChoisi.

@@ -2,6 +2,8 @@
 // A timetable list: lines kept sorted by their text, each carrying the key
 // of the service it shows, so that a line reads back to its service whatever
 // its columns hold (a minus sign, a third hour digit, a long code).
+#include "platform/TexteFixe.h"
+
 #include <QString>
 #include <algorithm>
 #include <cstdint>
@@ -9,13 +11,22 @@
 
 namespace kelmo {
 
-// What finds a service again: its two end codes, its mode and its times.
+// What finds a service again: its two end codes, its mode and its times,
+// and what else it stores, so that two services of one link at the same
+// minutes with their own line number or days stay two. Two services alike in
+// all of these are the same service twice: either may stand for the other.
+// The node numbers are left out: re-indexing the arcs changes no service.
 struct CleService {
     int32_t CodeOrigine = 0;
     int32_t CodeDestination = 0;
     int16_t Mode = 0;
     int16_t HeureDepart = 0;
     int16_t HeureArrivee = 0;
+    float Longueur = 0;
+    float Duree = 0;
+    float Debit = 0;
+    float Capacite = 0;
+    TexteFixe<7> Jours{};
     bool operator==(const CleService&) const = default;
 };
 

@@ -1,6 +1,8 @@
 // The commands of the train window on the selected legs.
 #include "OutilsHoraires.h"
+#include "timetables/DetectionErreurs.h"
 #include "timetables/EditionTrains.h"
+#include "timetables/EtatHoraires.h"
 #include "timetables/HorairesArcs.h"
 #include "timetables/LignesHoraires.h"
 #include "timetables/TrajetTrain.h"
@@ -162,6 +164,53 @@ TEST_F(EditionTrains, ShiftLeavingTheSixteenBitRangeIsRefusedBeforeAnyChange)
     EXPECT_EQ(K.Arcs[1].HeureDepart, 425);
     EXPECT_EQ(ui.appels().back().icone, Icone::Exclamation);
     EXPECT_EQ(ui.appels().back().titre, QStringLiteral("Avancer un train"));
+}
+
+TEST_F(EditionTrains, ANumberBeyondTheRangeOfTheNumbersIsRefusedWithAMessageAndChangesNothing)
+{
+    const QString horsLimites = QStringLiteral("Ce décalage mènerait un horaire hors des limites (de -32768 à 32767 "
+                                               "minutes) : aucun horaire n'est changé.");
+    struct Cas {
+        void (*commande)();
+        bool confirmation; // the train commands ask first for the selection
+        std::vector<const char*> reponses;
+        QString message;
+    };
+    const Cas cas[] = {
+        {Trains_Dupliquer_Click, true, {"1e999"}, horsLimites},
+        {Trains_Avancer_Click, true, {"1e999"}, horsLimites},
+        {Trains_Reculer_Click, true, {"1e999"}, horsLimites},
+        {Trains_Dupliquer_Click, true, {"-1e999"}, horsLimites},
+        {Trains_Avancer_Click, true, {"-1e999"}, horsLimites},
+        {Trains_Reculer_Click, true, {"-1e999"}, horsLimites},
+        {DetecteErreursHoraires, false, {"1e999", " 1.2", " 5"},
+         QStringLiteral("Le nombre 1e999 est hors des limites : la marge supérieure de tolérance garde sa valeur (1.2).")},
+        {DetecteErreursHoraires, false, {" 1.2", "-1e999", " 5"},
+         QStringLiteral("Le nombre -1e999 est hors des limites : la marge inférieure de tolérance garde sa valeur (1.2).")},
+        {DetecteErreursHoraires, false, {" 1.2", " 1.2", "1e999"},
+         QStringLiteral("Le nombre 1e999 est hors des limites : l'écart maximum toléré garde sa valeur (5).")},
+    };
+    std::vector<CleService> avant;
+    for (int32_t k = 1; k <= K.NbArcs; ++k)
+        avant.push_back(CleDeArc(k));
+    for (const Cas& x : cas) {
+        ui.efface();
+        selectionne({0, 1});
+        if (x.confirmation)
+            ui.Repond(Reponse::OK);
+        for (const char* r : x.reponses)
+            ui.RepondTexte(QString::fromLatin1(r));
+        EXPECT_NO_THROW(x.commande()) << x.reponses[0];
+        ASSERT_FALSE(ui.messages().empty());
+        EXPECT_EQ(ui.messages().back(), x.message);
+        std::vector<CleService> apres;
+        for (int32_t k = 1; k <= K.NbArcs; ++k)
+            apres.push_back(CleDeArc(k));
+        EXPECT_TRUE(apres == avant) << x.reponses[0];
+    }
+    EXPECT_DOUBLE_EQ(Horaires().MargeSuperieure, 1.2);
+    EXPECT_DOUBLE_EQ(Horaires().MargeInferieure, 1.2);
+    EXPECT_DOUBLE_EQ(Horaires().EcartMaximum, 5);
 }
 
 TEST_F(EditionTrains, DuplicateCopiesEachSelectedLegShiftedAndKeepsTheList)

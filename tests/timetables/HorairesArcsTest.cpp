@@ -1,5 +1,6 @@
 // The link timetable: its lines, header and mean, and its three commands.
 #include "OutilsHoraires.h"
+#include "timetables/DetectionErreurs.h"
 #include "timetables/EtatHoraires.h"
 #include "timetables/HorairesArcs.h"
 #include "timetables/LignesHoraires.h"
@@ -150,7 +151,7 @@ TEST_F(HorairesArcsT, ModifyChangesOnlyTheTimesAndKeepsTheServiceValues)
     ui.RepondTexte(QStringLiteral("1045"));
     HorairesArcs_Modifier_Click();
     ASSERT_EQ(K.NbArcs, 2);
-    // The first search runs downward: the higher-numbered twin is changed.
+    // Line 0 is the weekday service, arc 2: it is the one changed.
     const Arc& reste = K.Arcs[1];
     const Arc& x = K.Arcs[2];
     EXPECT_EQ(reste.HeureDepart, 600);
@@ -161,6 +162,83 @@ TEST_F(HorairesArcsT, ModifyChangesOnlyTheTimesAndKeepsTheServiceValues)
     EXPECT_FLOAT_EQ(x.Capacite, 100);
     EXPECT_EQ(K.Formes.HorairesArcs.ListeHoraires.Lignes[static_cast<std::size_t>(K.Formes.HorairesArcs.ListeHoraires.ListIndex)].Cle,
               CleDeArc(2));
+}
+
+TEST_F(HorairesArcsT, EachOfTwoServicesAtTheSameMinutesIsActedOnThroughItsOwnLine)
+{
+    // Two services 10:00-10:20 of the link that differ only by their line
+    // number, or only by their days. Arc 1 shows on the second line; the
+    // searches are tried starting either way.
+    struct Jumeaux {
+        float debit1, debit2;
+        const char *jours1, *jours2;
+    };
+    const Jumeaux cas[] = {{2, 1, "LMMJV", "LMMJV"}, {1, 1, "SD", "LMMJV"}};
+    for (const Jumeaux& j : cas)
+        for (const bool montante : {false, true}) {
+            auto prepare = [&](float duree1) {
+                test::ModeleNeuf();
+                a = noeud("A");
+                b = noeud("B");
+                service(a, b, 600, 620, -1, duree1, j.debit1, QString::fromLatin1(j.jours1));
+                service(a, b, 600, 620, -1, 20, j.debit2, QString::fromLatin1(j.jours2));
+                IndexeArcs();
+                liaison(a, b);
+                AfficheHorairesArc();
+                ASSERT_EQ(K.Formes.HorairesArcs.ListeHoraires.Lignes[1].Cle, CleDeArc(1));
+                RechercheMontante = montante;
+                ui.efface();
+            };
+            // "Supprimer" deletes arc 1 and keeps its twin.
+            prepare(20);
+            const CleService jumeau = CleDeArc(2);
+            HorairesArcs_ListeHoraires_Click(1);
+            HorairesArcs_Command3D1_Click();
+            ASSERT_EQ(K.NbArcs, 1);
+            EXPECT_EQ(CleDeArc(1), jumeau) << j.jours1 << montante;
+            // "Modifier" gives arc 1 its new times; its twin keeps its own.
+            prepare(20);
+            const Arc choisi = K.Arcs[1];
+            HorairesArcs_ListeHoraires_Click(1);
+            ui.RepondTexte(QStringLiteral("1000"));
+            ui.RepondTexte(QStringLiteral("1045"));
+            HorairesArcs_Modifier_Click();
+            ASSERT_EQ(K.NbArcs, 2);
+            EXPECT_EQ(CleDeArc(1), jumeau) << j.jours1 << montante;
+            EXPECT_EQ(K.Arcs[2].HeureArrivee, 645);
+            EXPECT_FLOAT_EQ(K.Arcs[2].Debit, choisi.Debit);
+            EXPECT_EQ(K.Arcs[2].Jours, choisi.Jours);
+            // The check stops at arc 1, 40 minutes against a mean of 20, with its line chosen.
+            prepare(40);
+            ui.RepondTexte(QStringLiteral(" 1.2"));
+            ui.RepondTexte(QStringLiteral(" 1.2"));
+            ui.RepondTexte(QStringLiteral(" 5"));
+            ui.Repond(Reponse::Oui);
+            DetecteErreursHoraires();
+            EXPECT_EQ(ui.messages().size(), 1u) << j.jours1 << montante;
+            const ListeServices& h = K.Formes.HorairesArcs.ListeHoraires;
+            ASSERT_EQ(h.ListIndex, 1) << j.jours1 << montante;
+            EXPECT_EQ(K.Formes.HorairesArcs.CleChoisie, CleDeArc(1));
+        }
+}
+
+TEST_F(HorairesArcsT, APlainLinkIsListedButLeftOutOfTheMeanAndOfTheCheck)
+{
+    service(a, b, 600, 707);
+    service(a, b, 700, 807);
+    service(a, b, 800, 907);
+    service(a, b, 0, 0, -1, 12, 0); // the plain link, 12 minutes
+    IndexeArcs();
+    liaison(a, b);
+    AfficheHorairesArc();
+    EXPECT_EQ(K.Formes.HorairesArcs.ListeHoraires.ListCount(), 4);
+    EXPECT_EQ(K.Formes.HorairesArcs.OriDest,
+              QStringLiteral("Avignon Cent  Beaucaire    en TER  (4 HorairesArcs, moyenne : 107)"));
+    ui.RepondTexte(QStringLiteral(" 1.2"));
+    ui.RepondTexte(QStringLiteral(" 1.2"));
+    ui.RepondTexte(QStringLiteral(" 5"));
+    DetecteErreursHoraires();
+    EXPECT_TRUE(ui.messages().empty()); // no service reported
 }
 
 TEST_F(HorairesArcsT, QuitClearsTheTimeComparisonAndListHeightNeverGoesNegative)

@@ -26,7 +26,8 @@ void MontreListe(QListWidget* liste, const ListeServices& modele)
         const LigneService& l = modele.Lignes[static_cast<std::size_t>(i)];
         auto* item = new QListWidgetItem(l.Texte, liste);
         item->setData(RoleCleService, QVariantList{l.Cle.CodeOrigine, l.Cle.CodeDestination, l.Cle.Mode,
-                                                   l.Cle.HeureDepart, l.Cle.HeureArrivee});
+                                                   l.Cle.HeureDepart, l.Cle.HeureArrivee, l.Cle.Longueur,
+                                                   l.Cle.Duree, l.Cle.Debit, l.Cle.Capacite, l.Cle.Jours.texte()});
         item->setSelected(modele.Selected(i));
     }
     if (modele.ListIndex >= 0)
@@ -45,10 +46,11 @@ CleService CleDeLigne(const QListWidget* liste, int ligne)
     if (!item)
         return {};
     const QVariantList v = item->data(RoleCleService).toList();
-    if (v.size() != 5)
+    if (v.size() != 10)
         return {};
     return {v[0].toInt(), v[1].toInt(), static_cast<int16_t>(v[2].toInt()), static_cast<int16_t>(v[3].toInt()),
-            static_cast<int16_t>(v[4].toInt())};
+            static_cast<int16_t>(v[4].toInt()), v[5].toFloat(), v[6].toFloat(), v[7].toFloat(), v[8].toFloat(),
+            v[9].toString()};
 }
 
 } // namespace kelmo

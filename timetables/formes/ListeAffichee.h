@@ -7,7 +7,7 @@ class QListWidget;
 
 namespace kelmo {
 
-// The five key fields, as the item data of every line.
+// The key's fields, as the item data of every line.
 constexpr int RoleCleService = 0x0100 + 1; // Qt::UserRole + 1
 
 void MontreListe(QListWidget* liste, const ListeServices& modele);
