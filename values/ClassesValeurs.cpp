@@ -20,6 +20,22 @@ bool classeExiste(int i) { return i >= 1 && i <= 10 && idx(i) < K.Classes.size()
 
 bool ongletArcs() { return K.Formes.Statistiques.SSTab1 == 1; }
 
+// A bound box's text: the bound is kept as a single, so the box shows that
+// single in its own form ("211.3", not the digits of the double it came
+// from, "211.299998979"), as the zoom dialog shows its singles; when those
+// seven digits would read back as another single, its longer form. A
+// number beyond single precision, which no class can take, as it is.
+QString texteBorne(double valeur)
+{
+    if (!(std::fabs(valeur) <= MaxSimple))
+        return TexteRegional(valeur, K.SeparateurDecimal);
+    const float simple = static_cast<float>(valeur);
+    const QString court = TexteRegional(simple, K.SeparateurDecimal, true);
+    if (static_cast<float>(ValeurTeteRegionale(court, K.SeparateurDecimal)) == simple)
+        return court;
+    return TexteRegional(simple, K.SeparateurDecimal);
+}
+
 // The class thickness as the colour boxes print it.
 QString texteEpaisseur(int i) { return TexteAvecSigne(K.Classes[idx(i)].Epaisseur, true); }
 
@@ -134,7 +150,7 @@ void EcritBorne(int i, double valeur)
 {
     if (i < 1 || i > 11)
         return;
-    K.Formes.Statistiques.Borne[idx(i)] = TexteRegional(valeur, K.SeparateurDecimal);
+    K.Formes.Statistiques.Borne[idx(i)] = texteBorne(valeur);
     Statistiques_Borne_Change(i);
 }
 

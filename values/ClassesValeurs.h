@@ -26,8 +26,9 @@ void EcritText5(const QString& texte);
 // 10); a class that does not exist is left alone.
 void Statistiques_Borne_Change(int index);
 void FixeBorneClasse(int i, double valeur);
-// Writes a number into bound box i in the regional format and runs its
-// change handler, so that the class takes the number the box shows.
+// Writes a number into bound box i in the regional format, in the form of
+// the single the class keeps, and runs its change handler, so that the
+// class takes the number the box shows.
 void EcritBorne(int i, double valeur);
 // The number bound box i shows, in the regional format; 0 when none.
 double ValeurBorne(int i);

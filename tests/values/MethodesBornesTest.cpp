@@ -107,6 +107,24 @@ TEST_F(MethodesBornes, IsoEffectifsClassesNegativeValuesToo)
     EXPECT_EQ(s.EffectifsClasses[1], 6); // -5 to 0: the bound at rank 5 is 0 + eps
 }
 
+// The bounds are singles: a box shows the single kept, not the digits of
+// the double it was computed in.
+TEST_F(MethodesBornes, TheBoundBoxesShowTheSinglesTheClassesKeep)
+{
+    ValeursNoeudsDeTest({722.8f, 300, 211.3f});
+    classes(1);
+    s.Text1 = QStringLiteral(" 211.3");
+    s.Text2 = QStringLiteral(" 722.8");
+    for (char sep : {'.', ','}) {
+        K.SeparateurDecimal = sep;
+        Statistiques_SSCommand2_Click();
+        EXPECT_EQ(s.Borne[1], sep == '.' ? QStringLiteral("211.3") : QStringLiteral("211,3"));
+        EXPECT_EQ(s.Borne[2], sep == '.' ? QStringLiteral("723.8") : QStringLiteral("723,8"));
+        EXPECT_EQ(K.Classes[1].BorneInf, 211.3f);
+        EXPECT_EQ(s.EffectifsClasses[1], 3);
+    }
+}
+
 TEST_F(MethodesBornes, IsoEffectifsWithoutEnoughNodeValuesChangesNothing)
 {
     classes(3);
