@@ -13,6 +13,9 @@
 
 #include <QBarSet>
 #include <QCheckBox>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QImage>
 #include <QKeyEvent>
@@ -22,6 +25,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QApplication>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace kelmo;
@@ -193,6 +197,37 @@ TEST_F(FenetreStatistiques_, TheChartHoldsTheClassCounts)
     EXPECT_EQ(effectifs(), (std::vector<int>{2, 1}));
     emit w->Text5->textEdited(QStringLiteral("3"));
     EXPECT_EQ(effectifs(), (std::vector<int>{2, 1, 0}));
+}
+
+// The counts are whole numbers: so are the labels of the count axis, read
+// from bottom to top as the chart shows them.
+TEST_F(FenetreStatistiques_, TheCountAxisIsLabelledInWholeNumbers)
+{
+    PrepareStatistiques();
+    const auto etiquettes = [this] {
+        QApplication::processEvents();
+        const QRectF trace = w->Graph1->chart()->plotArea();
+        std::vector<std::pair<double, QString>> parHauteur;
+        for (QGraphicsItem* i : w->Graph1->scene()->items())
+            if (auto* t = dynamic_cast<QGraphicsTextItem*>(i); t && t->isVisible()
+                && t->sceneBoundingRect().right() <= trace.left() && !t->toPlainText().isEmpty())
+                parHauteur.emplace_back(-t->sceneBoundingRect().center().y(), t->toPlainText());
+        std::sort(parHauteur.begin(), parHauteur.end());
+        QStringList l;
+        for (const auto& [h, texte] : parHauteur)
+            l << texte;
+        return l.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(etiquettes(), QStringLiteral("0 1")) << "no value yet";
+    valeursArcs2({5, 15, 25});
+    emit w->Text5->textEdited(QStringLiteral("2"));
+    for (const auto& [i, texte] : {std::pair{1, "0"}, {2, "100"}, {3, "200"}})
+        emit w->Borne[i]->textEdited(QString::fromLatin1(texte));
+    w->ArcVale2->click();
+    EXPECT_EQ(etiquettes(), QStringLiteral("0 1 2 3"));
+    valeursArcs2({5, 15, 25, 35, 45, 55, 65});
+    w->ArcVale2->click();
+    EXPECT_EQ(etiquettes(), QStringLiteral("0 2 4 6 8"));
 }
 
 TEST_F(FenetreStatistiques_, TheClassStripPaintsEachTickInItsClassColour)

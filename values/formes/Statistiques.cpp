@@ -500,8 +500,18 @@ void Statistiques::montreGraphe()
         x->clear();
         x->append(classes);
     }
-    if (auto* y = qobject_cast<QValueAxis*>(c->axes(Qt::Vertical).value(0)))
-        y->setRange(0, max);
+    if (auto* y = qobject_cast<QValueAxis*>(c->axes(Qt::Vertical).value(0))) {
+        // Counts are whole numbers: the ticks stand on whole numbers only, a
+        // step of 1, 2 or 5 times a power of ten, five steps at most.
+        int pas = 1;
+        for (int puissance = 1; max > 5 * pas; puissance *= 10)
+            for (int facteur : {1, 2, 5})
+                if (max > 5 * pas)
+                    pas = facteur * puissance;
+        const int haut = (max + pas - 1) / pas * pas;
+        y->setRange(0, haut);
+        y->setTickCount(haut / pas + 1);
+    }
 }
 
 } // namespace kelmo
