@@ -1,5 +1,6 @@
 #include "dxf/GrilleDXF.h"
 #include "core/TypesArcs.h"
+#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 
 #include <cmath>
@@ -28,9 +29,23 @@ double NombreCelluleDXF(const QString& texte)
     return std::isfinite(v) ? v : 0.0;
 }
 
+std::optional<double> NombreFiniCelluleDXF(const QString& texte)
+{
+    try {
+        return NombreCelluleDXF(texte);
+    } catch (const ErreurExecution& e) {
+        if (e.numero() != ErrDepassement)
+            throw;
+        return std::nullopt;
+    }
+}
+
 std::optional<int16_t> PlanCelluleDXF(const QString& texte)
 {
-    const double r = ArrondiBanquier(NombreCelluleDXF(texte));
+    const std::optional<double> v = NombreFiniCelluleDXF(texte);
+    if (!v)
+        return std::nullopt;
+    const double r = ArrondiBanquier(*v);
     if (!(r >= -32768.0 && r <= 32767.0))
         return std::nullopt;
     return static_cast<int16_t>(r);

@@ -19,6 +19,11 @@ std::optional<int> ConvertitCouleurDXF(const QString& nom);
 // decimal point; 0 when it starts with no number.
 double NombreCelluleDXF(const QString& texte);
 
+// The leading number of a cell, as NombreCelluleDXF reads it; nothing when
+// it lies beyond the range of a double ("1e999"), which the checks made
+// before writing refuse like any other value out of range.
+std::optional<double> NombreFiniCelluleDXF(const QString& texte);
+
 // A plane cell as a layer number: nearest integer, halves to even. Nothing
 // when it does not fit 16 bits (the export refuses it before writing).
 std::optional<int16_t> PlanCelluleDXF(const QString& texte);

@@ -17,7 +17,7 @@ int32_t nbNoeuds() { return std::clamp<int32_t>(K.NbNoeuds, 0, static_cast<int32
 
 bool estNombre(const QString& texte)
 {
-    return TexteEstNombre(texte.toStdString()) && std::isfinite(ValeurNombre(texte, true));
+    return TexteEstNombre(texte.toStdString()) && NombreFiniCelluleDXF(texte);
 }
 
 // The height goes into the drawing as the user typed it, with the point

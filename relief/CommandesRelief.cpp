@@ -3,6 +3,7 @@
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
+#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 #include "relief/CoutsGeneralises.h"
 #include "relief/DessinRelief.h"
@@ -10,6 +11,7 @@
 #include "relief/VitesseMaximale.h"
 
 #include <exception>
+#include <optional>
 
 namespace kelmo {
 
@@ -87,6 +89,58 @@ void choisitModesRelief()
 }
 
 QString texteCout(double v, bool simple = false) { return TexteGeneral(v, QLatin1Char(K.SeparateurDecimal), simple); }
+
+// The number a list's text gives; nothing when it lies beyond the range of
+// a double ("1e999"), which no parameter of the cost model can take.
+std::optional<double> valeurListe(const QString& texte)
+{
+    try {
+        return ValeurNombre(texte);
+    } catch (const ErreurExecution& e) {
+        if (e.numero() != ErrDepassement)
+            throw;
+        return std::nullopt;
+    }
+}
+
+// The dialog's choices into the cost model, then the costs computed. A list
+// whose number is out of range is refused before anything changes: the
+// dialog stays open on it and the parameters and costs stay as they were.
+bool stockeEtCalculeCouts()
+{
+    const ModeleCouts& c = K.Formes.Coûts;
+    const std::optional<double> passagers = valeurListe(c.TexteCombo1);
+    const std::optional<double> puissance = valeurListe(c.TexteCombo2);
+    const std::optional<double> longueur = valeurListe(c.TexteCombo3);
+    const QString refus = !passagers ? QStringLiteral("Le nombre de passagers n'est pas un nombre valable.")
+                          : !puissance ? QStringLiteral("La puissance de la voiture n'est pas un nombre valable.")
+                          : !longueur  ? QStringLiteral("La longueur du déplacement n'est pas un nombre valable.")
+                                       : QString();
+    if (!refus.isEmpty()) {
+        MessageOK(refus, Icone::Exclamation, QStringLiteral("Coûts"));
+        return false;
+    }
+    FenetresRelief().Cache(FenetreRelief::CoûtsKilométriques);
+    FenetresRelief().Cache(FenetreRelief::Coûts);
+    K.NombrePassagers = *passagers;
+    K.PuissanceFiscale = *puissance;
+    K.LongueurDeplacementKm = *longueur;
+    K.CoefClasseFer = c.Option3D[6] ? 1.5 : 1;
+    for (int k = 1; k <= 5; ++k)
+        if (c.Option3D[static_cast<std::size_t>(k)]) {
+            K.NiveauRevenuSmic = k;
+            break;
+        }
+    if (c.Option3D[8])
+        K.TypeCout = QStringLiteral("Direct");
+    else if (c.Option3D[9])
+        K.TypeCout = QStringLiteral("Généralisé");
+    else if (c.Option3D[10])
+        K.TypeCout = QStringLiteral("Généralisé professionnel");
+    K.ValeurTempsNationalite = c.Option3D[11] ? K.ValeurTempsFrance : K.ValeurTempsAllemagne;
+    CalculeTousLesCouts();
+    return true;
+}
 
 } // namespace
 
@@ -208,33 +262,12 @@ void OptionsRelief_Command3D2_Click()
     FenetresRelief().Cache(FenetreRelief::OptionsRelief);
 }
 
-void Coûts_Command3D1_Click()
-{
-    FenetresRelief().Cache(FenetreRelief::CoûtsKilométriques);
-    FenetresRelief().Cache(FenetreRelief::Coûts);
-    const ModeleCouts& c = K.Formes.Coûts;
-    K.NombrePassagers = ValeurNombre(c.TexteCombo1);
-    K.PuissanceFiscale = ValeurNombre(c.TexteCombo2);
-    K.LongueurDeplacementKm = ValeurNombre(c.TexteCombo3);
-    K.CoefClasseFer = c.Option3D[6] ? 1.5 : 1;
-    for (int k = 1; k <= 5; ++k)
-        if (c.Option3D[static_cast<std::size_t>(k)]) {
-            K.NiveauRevenuSmic = k;
-            break;
-        }
-    if (c.Option3D[8])
-        K.TypeCout = QStringLiteral("Direct");
-    else if (c.Option3D[9])
-        K.TypeCout = QStringLiteral("Généralisé");
-    else if (c.Option3D[10])
-        K.TypeCout = QStringLiteral("Généralisé professionnel");
-    K.ValeurTempsNationalite = c.Option3D[11] ? K.ValeurTempsFrance : K.ValeurTempsAllemagne;
-    CalculeTousLesCouts();
-}
+void Coûts_Command3D1_Click() { stockeEtCalculeCouts(); }
 
 void Coûts_Annuler_Click()
 {
-    Coûts_Command3D1_Click();
+    if (!stockeEtCalculeCouts())
+        return;
     ModeleCoutsKilometriques& t = K.Formes.CoûtsKilométriques;
     t.Texte[1] = texteCout(K.CoutKmAutoroute);
     t.Texte[2] = texteCout(K.CoutKmRoute);
@@ -251,7 +284,10 @@ void Coûts_Annuler_Click()
 void Coûts_Combo2_Change()
 {
     ModeleCouts& c = K.Formes.Coûts;
-    if (ValeurNombre(c.TexteCombo2) > 10) {
+    // A number out of range ticks nothing while it is typed: "Quitter"
+    // refuses it.
+    const std::optional<double> puissance = valeurListe(c.TexteCombo2);
+    if (puissance && *puissance > 10) {
         c.Option3D[6] = true;
         c.Option3D[7] = false;
     }

@@ -43,7 +43,9 @@ void Kelmo_menCoûts_Click();
 void OptionsRelief_Command3D1_Click(); // "OK"
 void OptionsRelief_Command3D2_Click(); // "Annuler"
 
-// The buttons and the horsepower list of "Coûts".
+// The buttons and the horsepower list of "Coûts". A list whose number lies
+// beyond the range of a double is refused with a message naming it, and
+// nothing changes.
 void Coûts_Command3D1_Click(); // "Quitter": stores the parameters and computes the costs
 void Coûts_Annuler_Click();    // "Coûts au km"
 void Coûts_Combo2_Change();

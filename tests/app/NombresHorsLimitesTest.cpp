@@ -1,0 +1,154 @@
+// A number too large for a double typed in a box of "Sortie DXF" or of
+// "Coûts" is refused as any value out of range is: a message naming the box,
+// no file chooser, nothing written, no parameter changed.
+#include "OutilsApp.h"
+#include "app/Kelmo.h"
+#include "core/DonneesDerivees.h"
+#include "core/ListesNoeuds.h"
+#include "dxf/DonneesDXF.h"
+#include "dxf/formes/FenetresDXF.h"
+#include "dxf/formes/SortieDXF.h"
+#include "platform/RepondeurScripte.h"
+#include "relief/CoutsGeneralises.h"
+#include "relief/formes/Couts.h"
+#include "relief/CommandesRelief.h"
+#include "support/Reseau.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+using namespace kelmo;
+using namespace kelmo::test;
+
+namespace {
+
+class NombresHorsLimites : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ModeleDemarre();
+        ReseauEnMemoire();
+        IndexeArcs();
+        RemplitListesNoeuds();
+        DefinitDefautsCouts();
+        InitialiseCouts();
+        kelmo = std::make_unique<Kelmo>();
+    }
+    void TearDown() override
+    {
+        kelmo.reset();
+        ReinitialiseDonnees();
+    }
+    // Typed by the user: the box tells the window as it does for keys.
+    static void tape(QLineEdit* e, const QString& texte)
+    {
+        e->setText(texte);
+        emit e->textEdited(texte);
+    }
+    RepondeurScripte ui;
+    std::unique_ptr<Kelmo> kelmo;
+};
+
+struct Cas {
+    const char* boite;
+    std::function<void()> agit; // opens the window, types the number and presses the button
+    const char* message;
+};
+
+} // namespace
+
+TEST_F(NombresHorsLimites, ABoxHoldingANumberBeyondADoubleIsRefusedAndNothingChanges)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString ancien = dossier.filePath(QStringLiteral("ancien.dxf"));
+    {
+        QFile f(ancien);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("ancien dessin");
+    }
+    DXF.NomFichierDXF = ancien;
+
+    // What each case types; both signs.
+    QString nombre;
+    const auto dxf = [this, &nombre](std::function<void(SortieDXF*)> coche, std::function<QLineEdit*(SortieDXF*)> boite) {
+        return [this, &nombre, coche, boite] {
+            kelmo->ExecuteMenu(QStringLiteral("menCréeFichDXF"));
+            SortieDXF* w = FenetreSortieDXF();
+            coche(w);
+            tape(boite(w), nombre);
+            w->ecritleDXF->click();
+        };
+    };
+    const auto noeuds = [](SortieDXF* w) { w->CocheNoeud[0]->click(); };
+    const auto arcs = [](SortieDXF* w) { w->CocheArcs0->click(); };
+    const auto couts = [this, &nombre](QComboBox* Coûts::*liste, QPushButton* Coûts::*bouton) {
+        return [this, &nombre, liste, bouton] {
+            kelmo->ExecuteMenu(QStringLiteral("menCoûts"));
+            auto* w = static_cast<Coûts*>(kelmo->findChild<QDialog*>(QStringLiteral("Coûts")));
+            ASSERT_TRUE(w && w->isVisible());
+            (w->*liste)->setEditText(nombre);
+            (w->*bouton)->click();
+        };
+    };
+    const Cas cas[] = {
+        {"Hauteur du texte", dxf(noeuds, [](SortieDXF* w) { return w->NomVilleDxf[3]; }),
+         "La hauteur du texte n'est pas un nombre."},
+        {"Angle de rotation", dxf(noeuds, [](SortieDXF* w) { return w->NomVilleDxf[2]; }),
+         "L'angle de rotation n'est pas un nombre."},
+        {"Valeur de R", dxf(noeuds, [](SortieDXF* w) { return w->cadcircle[2]; }), "La valeur de R n'est pas un nombre."},
+        {"plan des noeuds", dxf(noeuds, [](SortieDXF* w) { return w->plancad[1]; }),
+         "Le numéro de plan de la ligne « Noeuds » ne tient pas sur 16 bits (de -32768 à 32767)."},
+        {"plan d'un arc", dxf(arcs, [](SortieDXF* w) { return w->plancad[4]; }),
+         "Le numéro de plan de la ligne « TGL-TER - 4 » ne tient pas sur 16 bits (de -32768 à 32767)."},
+        {"passagers, Coûts au km", couts(&Coûts::Combo1, &Coûts::Annuler),
+         "Le nombre de passagers n'est pas un nombre valable."},
+        {"passagers, Quitter", couts(&Coûts::Combo1, &Coûts::Command3D1),
+         "Le nombre de passagers n'est pas un nombre valable."},
+        {"puissance, Coûts au km", couts(&Coûts::Combo2, &Coûts::Annuler),
+         "La puissance de la voiture n'est pas un nombre valable."},
+        {"puissance, Quitter", couts(&Coûts::Combo2, &Coûts::Command3D1),
+         "La puissance de la voiture n'est pas un nombre valable."},
+        {"longueur, Coûts au km", couts(&Coûts::Combo3, &Coûts::Annuler),
+         "La longueur du déplacement n'est pas un nombre valable."},
+        {"longueur, Quitter", couts(&Coûts::Combo3, &Coûts::Command3D1),
+         "La longueur du déplacement n'est pas un nombre valable."},
+    };
+    for (const Cas& c : cas)
+        for (const char* n : {"1e999", "-1e999"}) {
+            SCOPED_TRACE(std::string(c.boite) + " " + n);
+            nombre = QString::fromLatin1(n);
+            const ModeleSortieDXF sortie = K.Formes.SortieDXF;
+            const double passagers = K.NombrePassagers, puissance = K.PuissanceFiscale,
+                         longueur = K.LongueurDeplacementKm, route = K.CoutKmRoute, tgv = K.CoutKmTGV;
+            const float train = K.CoutKmTrain;
+            const auto kilometriques = K.Formes.CoûtsKilométriques.Texte;
+            ui.efface();
+
+            EXPECT_NO_THROW(c.agit());
+            ASSERT_EQ(ui.messages().size(), 1u);
+            EXPECT_EQ(ui.messages()[0], QString::fromUtf8(c.message));
+            EXPECT_EQ(ui.appels().back().icone, Icone::Exclamation);
+            for (const AppelDialogue& a : ui.appels())
+                EXPECT_NE(a.genre, AppelDialogue::FichierEnregistrer) << "no file chooser";
+            EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{QStringLiteral("ancien.dxf")});
+            EXPECT_EQ(test::LitOctets(ancien), "ancien dessin");
+            EXPECT_EQ(K.NombrePassagers, passagers);
+            EXPECT_EQ(K.PuissanceFiscale, puissance);
+            EXPECT_EQ(K.LongueurDeplacementKm, longueur);
+            EXPECT_EQ(K.CoutKmRoute, route);
+            EXPECT_EQ(K.CoutKmTGV, tgv);
+            EXPECT_EQ(K.CoutKmTrain, train);
+            EXPECT_EQ(K.Formes.CoûtsKilométriques.Texte, kilometriques);
+            K.Formes.SortieDXF = sortie;
+            FenetreSortieDXF()->Rafraichit();
+        }
+}
