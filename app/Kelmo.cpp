@@ -371,6 +371,10 @@ void Kelmo::closeEvent(QCloseEvent* evenement)
         return;
     }
     QMainWindow::closeEvent(evenement);
+    // The editors and the timetables are windows of their own: left open,
+    // they would keep the program running without its map.
+    if (!sortieEnCours_)
+        Kelmo_menSortie_Click();
 }
 
 bool Kelmo::ExecuteMenu(const QString& nom)
@@ -563,6 +567,8 @@ void Kelmo::Kelmo_menZoomBarreOutils_Click()
 
 void Kelmo::Kelmo_menSortie_Click()
 {
+    // Ending the run closes every window, this one too.
+    sortieEnCours_ = true;
     ima_.AutoRedraw = false;
     Ui().Sablier(true);
     Ui().Quitte();

@@ -107,6 +107,7 @@ private:
     QProgressBar* progression_ = nullptr;
     MiseEnPageCarte miseEnPage_;
     bool fermetureDemandee_ = false; // asked during a relief: closes once it stops
+    bool sortieEnCours_ = false;     // "&Quitter" given: the windows are being closed
 };
 
 // The one main window of the run (nullptr before it is created).

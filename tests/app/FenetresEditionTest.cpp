@@ -12,6 +12,8 @@
 #include "editing/formes/ModifArcs.h"
 #include "editing/formes/ModifNoeuds.h"
 #include "platform/RepondeurScripte.h"
+#include "timetables/formes/FenetresHoraires.h"
+#include "timetables/formes/HorairesArcs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -102,6 +104,28 @@ TEST_F(FenetresEdition, AMapClickGoesToTheArcEditorFirst)
     EXPECT_EQ(K.Formes.ModifNoeuds.ListeModifiable1.ListIndex, -1);
     EXPECT_EQ(K.Echelle, echelle);
     EXPECT_FALSE(r.sablierActif());
+}
+
+TEST_F(FenetresEdition, ClosingTheMainWindowEndsTheProgramWithTheArcEditorAndItsTimetableOpen)
+{
+    Kelmo k;
+    k.show();
+    k.ExecuteMenu(QStringLiteral("menModifieOD"));
+    ModifArcs* w = FenetreModifArcs();
+    emit w->ListeModifiable3->activated(w->ListeModifiable3->findText(QStringLiteral("Train")));
+    emit w->ListeModifiable1->activated(1);
+    emit w->ListeModifiable2->activated(2);
+    w->BtnHoraires->click();
+    HorairesArcs* h = FenetreHorairesArcs();
+    ASSERT_TRUE(w->isVisible());
+    ASSERT_TRUE(h->isVisible());
+    r.efface();
+    k.close();
+    // As "&Quitter": the run ends, once.
+    int fins = 0;
+    for (const AppelDialogue& a : r.appels())
+        fins += a.genre == AppelDialogue::Quitte;
+    EXPECT_EQ(fins, 1);
 }
 
 TEST_F(FenetresEdition, TheArcEditorDrivenThroughItsWidgets)
