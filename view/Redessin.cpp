@@ -106,9 +106,9 @@ void RedessineCarte()
         DessineNoeuds(true, false);
     if (o.AfficheNomsNoeuds.Value)
         DessineNoeuds(false, true);
-    // One file for all the pieces the present types gave, once they are all
-    // drawn.
-    if (o.ModesPrésents.Value && K.NbModesPresents > 0)
+    // One file for all the pieces, whichever groups collected them, once
+    // they are all drawn.
+    if ((o.ModesPrésents.Value && K.NbModesPresents > 0) || K.NbSegmentsDXF > 0)
         ecritDXFSiCoche();
 }
 

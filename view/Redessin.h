@@ -11,8 +11,8 @@ namespace kelmo {
 // road group, urban group, rail types, TGV, motorway, collective urban types,
 // the present types, node symbols, node names. In metafile mode every step
 // draws inside a recording, so everything drawn is in the saved file. With
-// "DXF couleur noeuds" ticked and the present types drawn, asks at the end
-// for the file of the node-colour pieces collected.
+// "DXF couleur noeuds" ticked, when the present types were drawn or any
+// group collected node-colour pieces, asks once at the end for their file.
 void RedessineCarte();
 
 // "&Redessine": hourglass and the redraw, which asks once for the

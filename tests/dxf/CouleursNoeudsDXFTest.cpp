@@ -285,6 +285,52 @@ TEST_F(CouleursNoeudsDXF, ARedrawCollectsThePiecesOfItsArcsAndAsksOnceForTheirFi
     EXPECT_EQ(polylignes, 6);
 }
 
+TEST_F(CouleursNoeudsDXF, ARedrawOfTheRoadUrbanOrRailGroupAsksOnceForThePiecesFile)
+{
+    const int o = test::NoeudAEcran(QStringLiteral("O"), 0, 0, 0);
+    const int d = test::NoeudAEcran(QStringLiteral("D"), 0, 10, 4);
+    struct Cas {
+        const char* groupe;
+        CaseACocher ModeleOptionsRedess::*coche;
+        int16_t mode;
+    };
+    const Cas cas[] = {{"route", &ModeleOptionsRedess::TousModesRoute, TypeRoute70().Code},
+                       {"urbain", &ModeleOptionsRedess::TousModesUrbains, TypeVoieUrbaine().Code},
+                       {"ferroviaire", &ModeleOptionsRedess::TousModesFerroviaires, TypeTrain().Code}};
+    K.Formes.TraceArcs.DXFCouleurNoeuds = 1;
+    K.Menu(QStringLiteral("menCouleursNoeuds")).Checked = true;
+    K.Echelle = 1;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.groupe);
+        K.Arcs.assign(1, Arc{});
+        K.NbArcs = 0;
+        test::Arc_(K.Noeuds[o].Code, K.Noeuds[d].Code, c.mode);
+        K.Arcs[1].IndiceOrigine = static_cast<int16_t>(o);
+        K.Arcs[1].IndiceDestination = static_cast<int16_t>(d);
+        K.Formes.OptionsRedess = ModeleOptionsRedess{};
+        K.Formes.OptionsRedess.TousModesRoute.Value = false;
+        (K.Formes.OptionsRedess.*c.coche).Value = true;
+        const QString fichier = Chemin(QStringLiteral("groupe-%1.dxf").arg(QLatin1String(c.groupe)));
+        repondeur->efface();
+        repondeur->RepondTexte(fichier);
+        Kelmo_menRedessine_Click();
+        int demandes = 0;
+        for (const AppelDialogue& a : repondeur->appels())
+            demandes += a.genre == AppelDialogue::FichierEnregistrer;
+        EXPECT_EQ(demandes, 1);
+        EXPECT_TRUE(repondeur->messages().empty());
+        ConserveDXF(fichier, Manifeste()
+                                 .SansTables()
+                                 .Polyligne("3", 3, 0.5, {0, 0, 0}, {5, 2, 0})
+                                 .Polyligne("3", 3, 0.5, {10, 4, 0}, {5, 2, 0}));
+        const std::string octets = test::LitOctets(fichier);
+        int polylignes = 0;
+        for (std::size_t p = octets.find("POLYLINE"); p != std::string::npos; p = octets.find("POLYLINE", p + 1))
+            ++polylignes;
+        EXPECT_EQ(polylignes, 2) << "the arc's two halves";
+    }
+}
+
 } // namespace
 
 namespace {
