@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace kelmo {
 
 CoûtsKilométriques::CoûtsKilométriques(QWidget* parent) : QDialog(parent)
@@ -43,8 +45,18 @@ CoûtsKilométriques::CoûtsKilométriques(QWidget* parent) : QDialog(parent)
 
 void CoûtsKilométriques::Rafraichit()
 {
-    for (int i = 1; i <= 8; ++i)
-        Texte[static_cast<std::size_t>(i)]->setText(K.Formes.CoûtsKilométriques.Texte[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 1; i <= 8; ++i) {
+        QLineEdit* e = Texte[i];
+        const QString& texte = K.Formes.CoûtsKilométriques.Texte[i];
+        if (e->text() == texte)
+            continue;
+        e->setText(texte);
+        // A cost of double precision has up to fifteen digits: the box widens
+        // to hold them all, two digits to spare for its frame and margins,
+        // and shows the number from its first digit.
+        e->setMinimumWidth(std::max(e->minimumWidth(), e->fontMetrics().horizontalAdvance(texte + QStringLiteral("00"))));
+        e->setCursorPosition(0);
+    }
 }
 
 } // namespace kelmo
