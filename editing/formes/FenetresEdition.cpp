@@ -3,6 +3,7 @@
 #include "editing/LiensEdition.h"
 #include "editing/formes/ModifArcs.h"
 #include "editing/formes/ModifNoeuds.h"
+#include "platform/formes/PlacementFenetre.h"
 
 #include <QPointer>
 
@@ -26,6 +27,7 @@ void montre(FenetreEdition f)
     FenetreEdition_* w = fenetre(f);
     w->Rafraichit();
     w->show();
+    PlaceDansEcran(w);
     w->raise();
 }
 

@@ -3,6 +3,7 @@
 #include "editing/formes/FenetresEdition.h"
 #include "editing/formes/ModifArcs.h"
 #include "editing/formes/ModifNoeuds.h"
+#include "platform/formes/PlacementFenetre.h"
 #include "timetables/CommandesHoraires.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/HorairesArcs.h"
@@ -89,6 +90,7 @@ void InstalleFenetresHoraires(QWidget* parent)
         QWidget* w = fenetre(f);
         actualise();
         w->show();
+        PlaceDansEcran(w);
         w->raise();
     };
     l.Cache = [](FenetreHoraire f) {
