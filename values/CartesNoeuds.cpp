@@ -230,9 +230,16 @@ void AfficheAffluxNoeuds()
 void AfficheValeur1AEchelleCourante()
 {
     K.NomValeurAffichee = QStringLiteral("Valeur1");
-    CalculeValeursNoeuds(K.NomValeurAffichee);
-    TrieValeursNoeuds();
-    TailleSymbolesSelonRefRonds();
+    // With no scale in use yet (no value map since start-up) the values
+    // choose it as the value map would, not a reference of 1 that would
+    // draw circles wider than the picture.
+    if (K.RefRonds == 0) {
+        PrepareValeursNoeuds(K.NomValeurAffichee);
+    } else {
+        CalculeValeursNoeuds(K.NomValeurAffichee);
+        TrieValeursNoeuds();
+        TailleSymbolesSelonRefRonds();
+    }
     Ima().Cls();
     AfficheRondsCarres(QStringLiteral("Valeur1"));
 }

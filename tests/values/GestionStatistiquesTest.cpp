@@ -214,15 +214,16 @@ TEST_F(GestionStatistiques, DataWithAMissingOrBadFileKeepsTheValues)
     EXPECT_EQ(rondsApresEffacement(), std::make_pair(0, false));
 }
 
-// Before any value map there is no reference yet: the sizes are taken
-// against 1, and the window studies the values drawn.
+// Before any value map there is no reference yet: the values drawn choose
+// it as the value map would (largest 40: sizes value x 25), and the window
+// studies them.
 TEST_F(GestionStatistiques, DataBeforeAnyValueMapDrawsTheFileAndShowsItsRange)
 {
     ASSERT_EQ(K.RefRonds, 0);
     Statistiques_Command3D2_Click();
     EXPECT_TRUE(ui.messages().empty());
-    EXPECT_EQ(K.RefRonds, 1);
-    EXPECT_EQ(K.TailleSymboles[1], 40000.0f);
+    EXPECT_EQ(K.RefRonds, 40);
+    EXPECT_EQ(K.TailleSymboles[1], 1000.0f);
     EXPECT_EQ(rondsApresEffacement(), std::make_pair(3, true));
     EXPECT_EQ(s.Text1, QStringLiteral("-20"));
     EXPECT_EQ(s.Text2, QStringLiteral(" 40"));
