@@ -58,6 +58,15 @@ std::optional<QString> RefusSortieDXF()
         if (!PlanCelluleDXF(s.plancad[i]))
             return QStringLiteral("Le numéro de plan de la ligne « %1 » ne tient pas sur 16 bits (de -32768 à 32767).")
                 .arg(s.Etiquette1[i - 1]);
+    // A number beyond a double in a box the export reads would stop it
+    // half-way, the file chooser already answered.
+    if (arcsParLigneDeType(s))
+        for (std::size_t i = 4; i <= 14; ++i)
+            if (!NombreFiniCelluleDXF(s.epaisseurcad[i]))
+                return QStringLiteral("L'épaisseur de la ligne « %1 » n'est pas un nombre valable.")
+                    .arg(s.Etiquette1[i - 1]);
+    if (s.CocheArcs[0].Value && s.Objet == ObjetArcsDXF::TroisDTubes && !NombreFiniCelluleDXF(s.Tube[1]))
+        return QStringLiteral("Le nombre de facettes n'est pas un nombre valable.");
     if (s.CocheNoeud[0].Value)
         if (auto refus = RefusNomsNoeudsDXF())
             return refus;

@@ -62,6 +62,10 @@ std::optional<QString> RefusCerclesNoeudsDXF()
                            || (s.Rayon == RayonCerclesDXF::RayonFixe && s.CouleursClasses.Value);
     if (parValeur && !ValeursNoeudsChargees())
         return QStringLiteral("Aucune valeur de noeud n'est chargée.");
+    if (!NombreFiniCelluleDXF(s.cadcircle[1]))
+        return QStringLiteral("Le facteur d'échelle n'est pas un nombre valable.");
+    if (!NombreFiniCelluleDXF(s.cadcircle[2]))
+        return QStringLiteral("La valeur de R n'est pas un nombre.");
     return std::nullopt;
 }
 

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -90,6 +91,11 @@ TEST_F(NombresHorsLimites, ABoxHoldingANumberBeyondADoubleIsRefusedAndNothingCha
     };
     const auto noeuds = [](SortieDXF* w) { w->CocheNoeud[0]->click(); };
     const auto arcs = [](SortieDXF* w) { w->CocheArcs0->click(); };
+    const auto cercles = [](SortieDXF* w) { w->cochecircle->click(); };
+    const auto tubes = [](SortieDXF* w) {
+        w->CocheArcs0->click();
+        w->TroisDTubes->click();
+    };
     const auto couts = [this, &nombre](QComboBox* Coûts::*liste, QPushButton* Coûts::*bouton) {
         return [this, &nombre, liste, bouton] {
             kelmo->ExecuteMenu(QStringLiteral("menCoûts"));
@@ -109,6 +115,14 @@ TEST_F(NombresHorsLimites, ABoxHoldingANumberBeyondADoubleIsRefusedAndNothingCha
          "Le numéro de plan de la ligne « Noeuds » ne tient pas sur 16 bits (de -32768 à 32767)."},
         {"plan d'un arc", dxf(arcs, [](SortieDXF* w) { return w->plancad[4]; }),
          "Le numéro de plan de la ligne « TGL-TER - 4 » ne tient pas sur 16 bits (de -32768 à 32767)."},
+        {"épaisseur d'un arc", dxf(arcs, [](SortieDXF* w) { return w->epaisseurcad[4]; }),
+         "L'épaisseur de la ligne « TGL-TER - 4 » n'est pas un nombre valable."},
+        {"Nbre Facettes", dxf(tubes, [](SortieDXF* w) { return w->Tube[1]; }),
+         "Le nombre de facettes n'est pas un nombre valable."},
+        {"Facteur d'échelle", dxf(cercles, [](SortieDXF* w) { return w->cadcircle[1]; }),
+         "Le facteur d'échelle n'est pas un nombre valable."},
+        {"Valeur de R des cercles", dxf(cercles, [](SortieDXF* w) { return w->cadcircle[2]; }),
+         "La valeur de R n'est pas un nombre."},
         {"passagers, Coûts au km", couts(&Coûts::Combo1, &Coûts::Annuler),
          "Le nombre de passagers n'est pas un nombre valable."},
         {"passagers, Quitter", couts(&Coûts::Combo1, &Coûts::Command3D1),
