@@ -1,6 +1,5 @@
 #include "dxf/GrilleDXF.h"
 #include "core/TypesArcs.h"
-#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 
 #include <cmath>
@@ -29,16 +28,7 @@ double NombreCelluleDXF(const QString& texte)
     return std::isfinite(v) ? v : 0.0;
 }
 
-std::optional<double> NombreFiniCelluleDXF(const QString& texte)
-{
-    try {
-        return NombreCelluleDXF(texte);
-    } catch (const ErreurExecution& e) {
-        if (e.numero() != ErrDepassement)
-            throw;
-        return std::nullopt;
-    }
-}
+std::optional<double> NombreFiniCelluleDXF(const QString& texte) { return ValeurNombreFinie(texte, true); }
 
 std::optional<int16_t> PlanCelluleDXF(const QString& texte)
 {

@@ -371,6 +371,17 @@ double ValeurNombre(const QString& texte, bool virguleDecimale)
     return ValeurNombre(s, virguleDecimale);
 }
 
+std::optional<double> ValeurNombreFinie(const QString& texte, bool virguleDecimale)
+{
+    try {
+        return ValeurNombre(texte, virguleDecimale);
+    } catch (const ErreurExecution& e) {
+        if (e.numero() != ErrDepassement)
+            throw;
+        return std::nullopt;
+    }
+}
+
 double ArrondiBanquier(double valeur)
 {
     return std::nearbyint(valeur); // the default rounding mode is to nearest, ties to even

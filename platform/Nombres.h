@@ -4,6 +4,7 @@
 // into 1 and every coordinate read back would lose its decimals.
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@ namespace kelmo {
 // (files written under a French regional setting).
 double ValeurNombre(std::string_view texte, bool virguleDecimale = false);
 double ValeurNombre(const QString& texte, bool virguleDecimale = false);
+// The same reading for a typed answer: nothing when the number lies beyond
+// the range of a double ("1e999"), which the caller refuses with its own
+// message instead of the overflow error.
+std::optional<double> ValeurNombreFinie(const QString& texte, bool virguleDecimale = false);
 // True when the text begins (after blanks and a sign) with a digit, or a
 // decimal point and a digit: the leading-number rule finds a number there.
 bool CommenceParNombre(const QString& texte);

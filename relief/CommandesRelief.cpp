@@ -3,7 +3,6 @@
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
-#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 #include "relief/CoutsGeneralises.h"
 #include "relief/DessinRelief.h"
@@ -92,16 +91,7 @@ QString texteCout(double v, bool simple = false) { return TexteGeneral(v, QLatin
 
 // The number a list's text gives; nothing when it lies beyond the range of
 // a double ("1e999"), which no parameter of the cost model can take.
-std::optional<double> valeurListe(const QString& texte)
-{
-    try {
-        return ValeurNombre(texte);
-    } catch (const ErreurExecution& e) {
-        if (e.numero() != ErrDepassement)
-            throw;
-        return std::nullopt;
-    }
-}
+std::optional<double> valeurListe(const QString& texte) { return ValeurNombreFinie(texte); }
 
 // The dialog's choices into the cost model, then the costs computed. A list
 // whose number is out of range is refused before anything changes: the

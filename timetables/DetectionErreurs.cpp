@@ -3,7 +3,6 @@
 #include "core/Progression.h"
 #include "core/Tables.h"
 #include "platform/Dialogues.h"
-#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 #include "timetables/EtatHoraires.h"
 #include "timetables/HorairesArcs.h"
@@ -27,19 +26,15 @@ void demande(const QString& invite, const QString& nom, double& valeur)
     const auto r = Ui().Saisie(invite, titre, TexteAvecSigne(valeur));
     if (!r || !CommenceParNombre(*r))
         return;
-    double v = 0;
-    try {
-        v = ValeurNombre(*r);
-    } catch (const ErreurExecution& e) {
-        if (e.numero() != ErrDepassement)
-            throw;
+    const std::optional<double> v = ValeurNombreFinie(*r);
+    if (!v) {
         Ui().Message(QStringLiteral("Le nombre %1 est hors des limites : %2 garde sa valeur (%3).")
                          .arg(r->trimmed(), nom, TexteGeneral(valeur)),
                      Boutons::OK, Icone::Exclamation, titre);
         return;
     }
-    if (v > 0)
-        valeur = v;
+    if (*v > 0)
+        valeur = *v;
 }
 
 // The link's timetable as the window shows it.

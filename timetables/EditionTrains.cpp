@@ -4,7 +4,6 @@
 #include "core/Tables.h"
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
-#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 #include "timetables/HorairesArcs.h"
 #include "timetables/LiensHoraires.h"
@@ -64,14 +63,10 @@ bool dansPlage(double minutes)
 // that would take a time out of its limits.
 double decalage(const QString& reponse)
 {
-    try {
-        return ValeurNombre(reponse);
-    } catch (const ErreurExecution& e) {
-        if (e.numero() != ErrDepassement)
-            throw;
-        const double infini = std::numeric_limits<double>::infinity();
-        return reponse.trimmed().startsWith(QLatin1Char('-')) ? -infini : infini;
-    }
+    if (const std::optional<double> v = ValeurNombreFinie(reponse))
+        return *v;
+    const double infini = std::numeric_limits<double>::infinity();
+    return reponse.trimmed().startsWith(QLatin1Char('-')) ? -infini : infini;
 }
 
 void execute(Commande c)
