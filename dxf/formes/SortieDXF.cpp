@@ -3,6 +3,7 @@
 #include "dxf/SortieDXF.h"
 #include "dxf/formes/TexteControle.h"
 #include "platform/GardeCommandes.h"
+#include "platform/formes/ToucheEntree.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -227,6 +228,7 @@ SortieDXF::SortieDXF(QWidget* parent) : QDialog(parent)
     auto* l = new QHBoxLayout(this);
     l->addWidget(plans);
     l->addLayout(droite);
+    EntreeSansBoutonImplicite(this);
     Rafraichit();
 }
 

@@ -1,6 +1,7 @@
 #include "relief/formes/Couts.h"
 #include "core/Modele.h"
 #include "platform/GardeCommandes.h"
+#include "platform/formes/ToucheEntree.h"
 #include "relief/CommandesRelief.h"
 
 #include <QButtonGroup>
@@ -146,6 +147,7 @@ Coûts::Coûts(QWidget* parent) : QDialog(parent)
         Rafraichit();
     });
     connect(Command3D1, &QPushButton::clicked, this, Garde(Coûts_Command3D1_Click));
+    EntreeSansBoutonImplicite(this);
     Rafraichit();
 }
 

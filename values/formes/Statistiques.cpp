@@ -1,6 +1,7 @@
 #include "values/formes/Statistiques.h"
 #include "core/Modele.h"
 #include "platform/GardeCommandes.h"
+#include "platform/formes/ToucheEntree.h"
 #include "values/ClassesValeurs.h"
 #include "values/GestionStatistiques.h"
 #include "values/MethodesBornes.h"
@@ -123,12 +124,8 @@ Statistiques::Statistiques(QWidget* parent) : QDialog(parent)
     auto* groupe = new QButtonGroup(this);
     for (QRadioButton* b : {Option3D1, Option3D2, Multiplication, DiffAbs, DiffRelat, ArcVale1, ArcVale2})
         groupe->addButton(b);
-    // No button is the window's default: Enter in a box applies that box and
-    // presses nothing ("Fusion.." would open its file chooser).
-    for (QPushButton* b : findChildren<QPushButton*>()) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
+    // Enter in a box applies that box ("Fusion.." would open its chooser).
+    EntreeSansBoutonImplicite(this);
     relie();
     Rafraichit();
 }

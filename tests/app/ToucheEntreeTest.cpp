@@ -1,0 +1,64 @@
+// Enter typed in a box of a dialog applies that box: in a window without a
+// default button it presses none (it used to press the window's first one:
+// "Fusion.." opened its file chooser, "Ecrit le fichier DXF" its own).
+#include "OutilsApp.h"
+#include "app/Kelmo.h"
+#include "core/DonneesDerivees.h"
+#include "core/ListesNoeuds.h"
+#include "dxf/formes/FenetresDXF.h"
+#include "dxf/formes/SortieDXF.h"
+#include "platform/RepondeurScripte.h"
+#include "relief/CoutsGeneralises.h"
+#include "values/formes/FenetresStatistiques.h"
+#include "values/formes/Statistiques.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace kelmo;
+using namespace kelmo::test;
+
+TEST(ToucheEntree, EnterInABoxOfAWindowWithoutDefaultButtonPressesNoButton)
+{
+    ModeleDemarre();
+    ReseauEnMemoire();
+    IndexeArcs();
+    RemplitListesNoeuds();
+    DefinitDefautsCouts();
+    InitialiseCouts();
+    RepondeurScripte ui;
+    {
+        Kelmo k;
+        k.ExecuteMenu(QStringLiteral("menCréeFichDXF"));
+        k.ExecuteMenu(QStringLiteral("menCoûts"));
+        // The option dialogs with an "OK" made their default are not among them.
+        const std::vector<QDialog*> fenetres = {FenetreSortieDXF(), k.findChild<QDialog*>(QStringLiteral("Coûts")),
+                                                FenetreStatistiques()};
+        for (QDialog* w : fenetres) {
+            ASSERT_NE(w, nullptr);
+            SCOPED_TRACE(w->windowTitle().toStdString());
+            w->show();
+            int clics = 0;
+            for (QPushButton* b : w->findChildren<QPushButton*>())
+                QObject::connect(b, &QPushButton::clicked, w, [&clics] { ++clics; });
+            int boites = 0;
+            for (QLineEdit* e : w->findChildren<QLineEdit*>()) {
+                if (!e->isVisible() || !e->isEnabled() || e->isReadOnly())
+                    continue;
+                ++boites;
+                e->setFocus();
+                QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QApplication::sendEvent(e, &entree);
+            }
+            EXPECT_GT(boites, 0);
+            EXPECT_EQ(clics, 0);
+            EXPECT_TRUE(ui.appels().empty());
+            EXPECT_TRUE(w->isVisible());
+            w->hide();
+        }
+    }
+    ReinitialiseDonnees();
+}
