@@ -35,12 +35,7 @@ class NombresHorsLimites : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ModeleDemarre();
-        ReseauEnMemoire();
-        IndexeArcs();
-        RemplitListesNoeuds();
-        DefinitDefautsCouts();
-        InitialiseCouts();
+        ReseauDemarre();
         kelmo = std::make_unique<Kelmo>();
     }
     void TearDown() override

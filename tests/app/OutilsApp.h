@@ -2,12 +2,15 @@
 // Helpers of the main window tests: a small network written as files by the
 // program's own writers, and a model reset with the defaults of a run.
 #include "core/Defauts.h"
+#include "core/DonneesDerivees.h"
 #include "core/FichierArcs.h"
 #include "core/FichierNoeuds.h"
+#include "core/ListesNoeuds.h"
 #include "core/Menus.h"
 #include "core/Modele.h"
 #include "core/Tables.h"
 #include "core/TypesArcs.h"
+#include "relief/CoutsGeneralises.h"
 
 #include <QDir>
 #include <QString>
@@ -43,6 +46,18 @@ inline void ReseauEnMemoire(bool ordreInverse = false)
     }
     AjouteArc(75056, 69123, 0, 0, 4, 460, 120, 0, 0, "", 0, 0);
     AjouteArc(75056, 37261, 0, 0, 4, 240, 60, 0, 0, "", 0, 0);
+}
+
+// A started run on that network, its arcs indexed, the editors' node lists
+// filled and the costs of the modes computed, as the windows find it.
+inline void ReseauDemarre()
+{
+    ModeleDemarre();
+    ReseauEnMemoire();
+    IndexeArcs();
+    RemplitListesNoeuds();
+    DefinitDefautsCouts();
+    InitialiseCouts();
 }
 
 // Writes that network as root/data/noeuds/<noeuds> and root/data/arcs/<arcs>,

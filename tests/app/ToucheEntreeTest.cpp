@@ -3,12 +3,9 @@
 // "Fusion.." opened its file chooser, "Ecrit le fichier DXF" its own).
 #include "OutilsApp.h"
 #include "app/Kelmo.h"
-#include "core/DonneesDerivees.h"
-#include "core/ListesNoeuds.h"
 #include "dxf/formes/FenetresDXF.h"
 #include "dxf/formes/SortieDXF.h"
 #include "platform/RepondeurScripte.h"
-#include "relief/CoutsGeneralises.h"
 #include "values/formes/FenetresStatistiques.h"
 #include "values/formes/Statistiques.h"
 
@@ -23,12 +20,7 @@ using namespace kelmo::test;
 
 TEST(ToucheEntree, EnterInABoxOfAWindowWithoutDefaultButtonPressesNoButton)
 {
-    ModeleDemarre();
-    ReseauEnMemoire();
-    IndexeArcs();
-    RemplitListesNoeuds();
-    DefinitDefautsCouts();
-    InitialiseCouts();
+    ReseauDemarre();
     RepondeurScripte ui;
     {
         Kelmo k;
