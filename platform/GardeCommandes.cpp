@@ -15,8 +15,16 @@ QString TexteErreurInattendue(const std::exception& e)
     return QStringLiteral("L'erreur inattendue s'est produite : ") + detail;
 }
 
+namespace {
+TemoinErreurInattendue temoin = nullptr;
+}
+
+void DefinitTemoinErreurInattendue(TemoinErreurInattendue t) { temoin = t; }
+
 void SignaleErreurInattendue(const std::exception& e)
 {
+    if (temoin)
+        temoin(e);
     // An error repeated by the events the message box itself brings (a
     // repaint) is shown once, not stacked box upon box.
     static bool enCours = false;

@@ -12,6 +12,12 @@ QString TexteErreurInattendue(const std::exception& e);
 // Shows that message, the hourglass put back first so the user can answer.
 void SignaleErreurInattendue(const std::exception& e);
 
+// Who hears of each error a guard catches, besides the user: the tests make
+// it fail the running test, so that no error can pass unseen behind the
+// message box a scripted answer closes. None in the program.
+using TemoinErreurInattendue = void (*)(const std::exception&);
+void DefinitTemoinErreurInattendue(TemoinErreurInattendue temoin);
+
 // Runs a handler of a window; an error escaping it is shown and goes no
 // further. False when one was caught.
 bool ExecuteGarde(const std::function<void()>& handler);

@@ -9,6 +9,7 @@
 #include "dxf/formes/SortieDXF.h"
 #include "editing/CrochetsEdition.h"
 #include "platform/RepondeurScripte.h"
+#include "support/ErreursAttendues.h"
 #include "timetables/formes/FenetresHoraires.h"
 #include "timetables/formes/HorairesArcs.h"
 #include "timetables/formes/Trains.h"
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <functional>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -145,7 +147,9 @@ TEST_F(GardeFenetres, AnErrorInAnyWindowsHandlerIsShownAndTheDataStay)
         ui.enPanne = true;
         const auto noeuds = K.NbNoeuds;
         const auto arcs = K.NbArcs;
+        ErreursInattenduesAttendues attendues;
         EXPECT_NO_THROW(c.agit(*this));
+        EXPECT_EQ(attendues.nombre(), 1);
         EXPECT_FALSE(ui.enPanne) << "the failing box was never reached";
         const std::vector<QString> messages = ui.messages();
         ASSERT_FALSE(messages.empty());
@@ -155,6 +159,17 @@ TEST_F(GardeFenetres, AnErrorInAnyWindowsHandlerIsShownAndTheDataStay)
         EXPECT_EQ(K.NbNoeuds, noeuds);
         EXPECT_EQ(K.NbArcs, arcs);
     }
+}
+
+// Outside the guard's own tests, an error that escapes a widget's handler
+// fails the running test even though its message box was answered.
+TEST_F(GardeFenetres, AnErrorEscapingAHandlerFailsTheTestThatDidNotExpectIt)
+{
+    WidgetEnPanne w;
+    QMouseEvent e(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
+                  Qt::NoModifier);
+    EXPECT_NONFATAL_FAILURE(QApplication::sendEvent(&w, &e), "panne simulée");
+    EXPECT_EQ(ui.messages().back(), MessagePanne);
 }
 
 } // namespace
