@@ -430,6 +430,11 @@ std::string FormatMotif(double valeur, std::string_view motif, char separateur)
 
 bool FormatMotifDansColonne(double valeur, std::string_view motif, char separateur, std::string& sortie)
 {
+    // An infinity or a NaN has no digits to write: no column holds it.
+    if (!std::isfinite(valeur)) {
+        sortie.clear();
+        return false;
+    }
     sortie = FormatMotif(valeur, motif, separateur);
     if (sortie.size() <= motif.size())
         return true;

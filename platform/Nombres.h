@@ -45,7 +45,7 @@ std::string FormatMotif(double valeur, std::string_view motif, char separateur);
 
 // The same, but never wider than the pattern when the value can be made to
 // fit by dropping leading zeros ("-012.500" for -12.5 in "0000.000"). Returns
-// false when even that does not fit.
+// false when even that does not fit, and for a value that is not finite.
 bool FormatMotifDansColonne(double valeur, std::string_view motif, char separateur, std::string& sortie);
 
 // True when the whole text (blanks aside) reads as one number, with "." or ","
