@@ -1,5 +1,7 @@
 #include "platform/Dialogues.h"
 
+#include <QCoreApplication>
+
 namespace kelmo {
 namespace {
 
@@ -26,5 +28,7 @@ Dialogues* courant = &muets;
 
 Dialogues& Ui() { return *courant; }
 void DefinitUi(Dialogues* dialogues) { courant = dialogues ? dialogues : &muets; }
+
+void TermineBoucleEvenements() { QCoreApplication::exit(0); }
 
 } // namespace kelmo

@@ -61,8 +61,15 @@ public:
     virtual void Sablier(bool actif) = 0;
     // Starts a program without waiting for it; false when it cannot start.
     virtual bool LanceProgramme(const QString& programme, const QStringList& arguments) = 0;
+    // Ends the program at once: no window is asked to close, nothing is saved.
     virtual void Quitte() = 0;
 };
+
+// What Quitte does in the program: the event loop ends, whatever windows are
+// open. Asking each window to close first would let a window whose close box
+// is its own "Quitter" (a timetable) refuse, and the program would go on with
+// no map.
+void TermineBoucleEvenements();
 
 Dialogues& Ui();
 // Installs the implementation in use (not owned); nullptr restores the silent

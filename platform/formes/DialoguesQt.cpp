@@ -237,6 +237,6 @@ bool DialoguesQt::LanceProgramme(const QString& programme, const QStringList& ar
     return QProcess::startDetached(programme, arguments);
 }
 
-void DialoguesQt::Quitte() { QApplication::quit(); }
+void DialoguesQt::Quitte() { TermineBoucleEvenements(); }
 
 } // namespace kelmo

@@ -14,6 +14,7 @@
 #include "platform/RepondeurScripte.h"
 #include "timetables/formes/FenetresHoraires.h"
 #include "timetables/formes/HorairesArcs.h"
+#include "timetables/formes/Trains.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -126,6 +128,46 @@ TEST_F(FenetresEdition, ClosingTheMainWindowEndsTheProgramWithTheArcEditorAndIts
     for (const AppelDialogue& a : r.appels())
         fins += a.genre == AppelDialogue::Quitte;
     EXPECT_EQ(fins, 1);
+}
+
+// The real way out, with the event loop running: no open window may keep the
+// program alive, neither a timetable whose close box is its own "Quitter"
+// nor the train run above it.
+TEST_F(FenetresEdition, QuitterAndTheCloseBoxEndTheEventLoopWhateverWindowsAreOpen)
+{
+    for (const bool trains : {false, true})
+        for (const bool caseFermeture : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << "trains " << trains << ", close box " << caseFermeture);
+            Kelmo k;
+            k.show();
+            k.ExecuteMenu(QStringLiteral("menModifieOD"));
+            ModifArcs* w = FenetreModifArcs();
+            emit w->ListeModifiable3->activated(w->ListeModifiable3->findText(QStringLiteral("Train")));
+            emit w->ListeModifiable1->activated(1);
+            emit w->ListeModifiable2->activated(2);
+            w->BtnHoraires->click();
+            HorairesArcs* h = FenetreHorairesArcs();
+            ASSERT_TRUE(h->isVisible());
+            if (trains) {
+                emit h->ListeHoraires->itemClicked(h->ListeHoraires->item(0));
+                h->AfficheTrain->click();
+                ASSERT_TRUE(FenetreTrains()->isVisible());
+            }
+            r.termineBoucle = true;
+            QTimer::singleShot(0, &k, [&] {
+                if (caseFermeture)
+                    k.close();
+                else
+                    k.ExecuteMenu(QStringLiteral("menSortie"));
+            });
+            // A loop still running after this has been kept alive by a window.
+            QTimer garde;
+            garde.setSingleShot(true);
+            QObject::connect(&garde, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+            garde.start(5000);
+            EXPECT_EQ(QCoreApplication::exec(), 0);
+            r.termineBoucle = false;
+        }
 }
 
 TEST_F(FenetresEdition, TheArcEditorDrivenThroughItsWidgets)
