@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QGridLayout>
 #include <QFontDatabase>
 #include <QIdentityProxyModel>
 #include <QInputDialog>
@@ -89,6 +90,22 @@ void EnFrancais(QFileDialog& dlg)
                          [detail] { detail->resizeColumnToContents(2); });
 }
 
+// A title often carries what the box is about ("Elimination des arcs") or
+// the form of the answer ("0903 pour 9:03"), and a title bar cuts what its
+// window is too narrow for: a box is as wide as its whole title beside the
+// title bar's icon and buttons, within the screen (at most limite of it).
+int largeurPourTitre(const QString& titre, int limite)
+{
+    const QFontMetrics titres(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    return std::min(titres.horizontalAdvance(titre) + 6 * titres.height(), limite);
+}
+
+QRect zoneEcran(const QWidget* parent)
+{
+    const QScreen* ecran = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    return ecran ? ecran->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
 } // namespace
 
 QStringList FiltresQt(const QString& filtre)
@@ -131,6 +148,16 @@ Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone,
         non->setText(QStringLiteral("&Non"));
     if (auto* annuler = box.button(QMessageBox::Cancel))
         annuler->setText(QStringLiteral("Annuler"));
+    // The message box sizes itself from its layout's minimum width, but never
+    // wider than its own limit for the screen (the whole screen up to 1024
+    // pixels, else 480 pixels less, 1000 at most): a strut across the layout
+    // within that limit.
+    const int ecran = zoneEcran(parent_).width();
+    const int limite = ecran <= 1024 ? ecran : std::min(ecran - 480, 1000);
+    if (auto* grille = qobject_cast<QGridLayout*>(box.layout()))
+        grille->addItem(new QSpacerItem(largeurPourTitre(box.windowTitle(), limite), 0,
+                                        QSizePolicy::Minimum, QSizePolicy::Fixed),
+                        grille->rowCount(), 0, 1, grille->columnCount());
     const int r = [&box] {
         const FlechePendantDialogue fleche;
         return box.exec();
@@ -151,17 +178,10 @@ std::optional<QString> DialoguesQt::Saisie(const QString& invite, const QString&
     box.setLabelText(invite);
     box.setInputMode(QInputDialog::TextInput);
     box.setTextValue(defaut);
-    // A title often carries the form of the answer ("0903 pour 9:03"), and a
-    // title bar cuts what its window is too narrow for: the box is as wide as
-    // its whole title beside the title bar's icon and buttons, within the
-    // screen. The box's layout sets its size from its contents, so the width
-    // is asked of the entry field.
-    const QFontMetrics titres(QFontDatabase::systemFont(QFontDatabase::TitleFont));
-    int largeur = titres.horizontalAdvance(t) + 6 * titres.height();
-    if (const QScreen* ecran = parent_ ? parent_->screen() : QGuiApplication::primaryScreen())
-        largeur = std::min(largeur, ecran->availableGeometry().width() * 9 / 10);
+    // The box's layout sets its size from its contents, so the width its
+    // title needs is asked of the entry field.
     if (auto* champ = box.findChild<QLineEdit*>())
-        champ->setMinimumWidth(largeur);
+        champ->setMinimumWidth(largeurPourTitre(t, zoneEcran(parent_).width() * 9 / 10));
     const FlechePendantDialogue fleche;
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -71,6 +71,27 @@ TEST(DialoguesQt, EveryBoxShowsTheArrowOverACommandsHourglassAndGivesItBack)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST(DialoguesQt, AMessageBoxIsWideEnoughForItsWholeTitle)
+{
+    DialoguesQt d;
+    const QFontMetrics titres(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    const QString titre = QStringLiteral("Elimination des arcs déconnectés du réseau");
+    int largeur = 0;
+    QTimer minuterie;
+    minuterie.setInterval(10);
+    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        largeur = box->width();
+        box->reject();
+        minuterie.stop();
+    });
+    minuterie.start();
+    d.Message(QStringLiteral("Fait."), Boutons::OK, Icone::Information, titre);
+    EXPECT_GE(largeur, titres.horizontalAdvance(titre));
+}
+
 TEST(DialoguesQt, AnInputBoxIsWideEnoughForItsWholeTitleWithinTheScreen)
 {
     DialoguesQt d;
