@@ -6,6 +6,7 @@
 #include "core/Modele.h"
 #include "core/Projection.h"
 #include "platform/Dialogues.h"
+#include "platform/formes/PlacementFenetre.h"
 #include "relief/CoutsGeneralises.h"
 #include "values/Statistiques.h"
 #include "view/DessinNoeuds.h"
@@ -73,6 +74,7 @@ Kelmo& DemarreKelmo()
     presentation->Command3D1()->setVisible(true);
     presentation->unsetCursor();
     kelmo->show();
+    PlaceDansEcran(kelmo.get());
     kelmo->Kelmo_Form_Resize();
     presentation->setWindowTitle(QStringLiteral("A propos de KELMO..."));
     Ui().Sablier(false);

@@ -1,5 +1,6 @@
 #include "editing/formes/FenetreEdition.h"
 #include "platform/GardeCommandes.h"
+#include "platform/formes/PlacementFenetre.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,6 +14,7 @@ namespace kelmo {
 FenetreEdition_::FenetreEdition_(QWidget* parent, std::function<void()> apresCommande)
     : QWidget(parent, Qt::Tool), apresCommande_(std::move(apresCommande))
 {
+    EchapFermeFenetre(this);
 }
 
 void FenetreEdition_::agit(const std::function<void()>& handler)

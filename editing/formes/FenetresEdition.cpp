@@ -28,7 +28,7 @@ void montre(FenetreEdition f)
     w->Rafraichit();
     w->show();
     PlaceDansEcran(w);
-    w->raise();
+    ActiveFenetre(w);
 }
 
 void cache(FenetreEdition f)

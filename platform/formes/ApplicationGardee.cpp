@@ -1,7 +1,13 @@
 #include "platform/formes/ApplicationGardee.h"
 #include "platform/GardeCommandes.h"
+#include "platform/formes/ToucheEntree.h"
 
 namespace kelmo {
+
+ApplicationGardee::ApplicationGardee(int& argc, char** argv) : QApplication(argc, argv)
+{
+    InstalleEntreeSurBouton(this);
+}
 
 bool ApplicationGardee::notify(QObject* destinataire, QEvent* evenement)
 {

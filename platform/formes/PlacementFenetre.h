@@ -1,14 +1,27 @@
 #pragma once
-// A window of its own (an editor, a timetable) shown beside the map must be
-// reachable whole: wherever the window manager or an earlier session of the
-// window put it, it is moved back inside the screen.
+// A window of the program must be reachable whole: wherever the window
+// manager or an earlier session of the window put it, and however large it
+// was made for a larger screen, it is moved back inside the screen, its title
+// bar included.
 class QWidget;
 
 namespace kelmo {
 
 // Moves the shown window, frame included, inside the available area of its
 // screen (the desktop without its panels); a window larger than that area is
-// made smaller when it can be, else set at its top left corner.
+// made smaller when it can be, else set at its top left corner. A window of
+// the main window (an editor, a timetable) also leaves the main window's menu
+// bar free when the screen has room below it. Until the window manager has
+// framed the window its frame is not known: the window is placed again once
+// it is.
 void PlaceDansEcran(QWidget* fenetre);
+
+// A window that a command opens or brings back takes the keyboard: it becomes
+// the active window, with the focus on its first box unless the focus is
+// already in it.
+void ActiveFenetre(QWidget* fenetre);
+
+// Escape in the window does what its close box does (its "Quitter").
+void EchapFermeFenetre(QWidget* fenetre);
 
 } // namespace kelmo

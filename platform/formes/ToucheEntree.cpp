@@ -1,9 +1,41 @@
 #include "platform/formes/ToucheEntree.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QToolButton>
 #include <algorithm>
 
 namespace kelmo {
+namespace {
+
+// Qt lets Enter press a focused button only when the button may become a
+// dialog's default: not in the editors and timetables, which are plain
+// windows, nor on the buttons made not to answer Enter typed in a box.
+class EntreeSurBouton : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const auto* touche = static_cast<QKeyEvent*>(e);
+        if ((touche->key() != Qt::Key_Return && touche->key() != Qt::Key_Enter)
+            || (touche->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto* bouton = qobject_cast<QAbstractButton*>(objet);
+        // A key goes to the widget that has the keyboard: the button itself.
+        if (!bouton || !(qobject_cast<QPushButton*>(bouton) || qobject_cast<QToolButton*>(bouton))
+            || !bouton->isEnabled())
+            return false;
+        bouton->click();
+        return true;
+    }
+};
+
+} // namespace
 
 void EntreeSansBoutonImplicite(QWidget* fenetre)
 {
@@ -12,6 +44,11 @@ void EntreeSansBoutonImplicite(QWidget* fenetre)
         return;
     for (QPushButton* b : boutons)
         b->setAutoDefault(false);
+}
+
+void InstalleEntreeSurBouton(QCoreApplication* application)
+{
+    application->installEventFilter(new EntreeSurBouton(application));
 }
 
 } // namespace kelmo

@@ -2,11 +2,17 @@
 // Enter typed in a box of a dialog applies that box. Qt would have it press
 // the dialog's first button when none is the default (a file chooser opened,
 // a file written, the window closed): in a window without a default button
-// no button answers Enter; a window's own default (its "OK") still does.
+// no button answers Enter in a box; a window's own default (its "OK") still
+// does. Enter on a button that has the keyboard presses that button, in
+// every window, as Space does.
+class QCoreApplication;
 class QWidget;
 
 namespace kelmo {
 
 void EntreeSansBoutonImplicite(QWidget* fenetre);
+
+// The application-wide rule of Enter on a focused button.
+void InstalleEntreeSurBouton(QCoreApplication* application);
 
 } // namespace kelmo

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 using namespace kelmo;
@@ -31,6 +32,8 @@ TEST(Application, StartsOnTheBundledDataAndDrawsTheNodesAtTheirProjectedPosition
         EXPECT_EQ(p->windowTitle(), "A propos de KELMO...");
         EXPECT_FALSE(p->Command3D1()->isHidden());
         EXPECT_TRUE(k.isVisible());
+        // Made to fit a screen smaller than its own size, title bar included.
+        EXPECT_TRUE(k.screen()->availableGeometry().contains(k.frameGeometry()));
         EXPECT_TRUE(k.windowTitle().startsWith("KELMO - "));
 
         ASSERT_GT(K.NbNoeuds, 0);

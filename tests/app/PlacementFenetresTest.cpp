@@ -1,5 +1,6 @@
 // The editors and the timetables, windows of their own beside the map, are
-// shown whole inside the screen wherever they were left.
+// shown whole inside the screen wherever they were left, clear of the main
+// window's menu bar, and take the keyboard; Escape is their "Quitter".
 #include "OutilsApp.h"
 #include "app/Kelmo.h"
 #include "core/DonneesDerivees.h"
@@ -16,14 +17,17 @@
 #include "timetables/formes/Trains.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <QScreen>
+#include <QThread>
 #include <functional>
 #include <gtest/gtest.h>
 
 using namespace kelmo;
 using namespace kelmo::test;
 
-TEST(PlacementFenetres, EachEditorAndTimetableWindowIsShownInsideTheScreen)
+TEST(PlacementFenetres, EachEditorAndTimetableWindowIsShownInsideTheScreenClearOfTheMenusWithTheKeyboard)
 {
     ModeleDemarre();
     ReseauEnMemoire();
@@ -33,6 +37,7 @@ TEST(PlacementFenetres, EachEditorAndTimetableWindowIsShownInsideTheScreen)
     {
         Kelmo k;
         k.show();
+        QApplication::processEvents();
         struct Cas {
             const char* titre;
             std::function<QWidget*()> fenetre;
@@ -59,13 +64,27 @@ TEST(PlacementFenetres, EachEditorAndTimetableWindowIsShownInsideTheScreen)
             for (const QPoint coin : {zone.bottomRight() - QPoint(60, 40), zone.topLeft() - QPoint(300, 200)}) {
                 w->hide();
                 w->move(coin);
-                c.montre();
+                // The command is given in the main window.
+                k.activateWindow();
                 QApplication::processEvents();
+                c.montre();
+                // Under X11 the window system answers in its own time.
+                for (int i = 0; i < 100 && QApplication::activeWindow() != w; ++i) {
+                    QApplication::processEvents();
+                    QThread::msleep(10);
+                }
                 EXPECT_TRUE(w->isVisible());
                 EXPECT_TRUE(zone.contains(w->frameGeometry()))
                     << w->frameGeometry().x() << "," << w->frameGeometry().y() << " " << w->frameGeometry().width()
                     << "x" << w->frameGeometry().height();
+                const QRect menus(k.menuBar()->mapToGlobal(QPoint(0, 0)), k.menuBar()->size());
+                EXPECT_FALSE(w->frameGeometry().intersects(menus));
+                EXPECT_EQ(QApplication::activeWindow(), w);
+                EXPECT_TRUE(w->isAncestorOf(QApplication::focusWidget()));
             }
+            QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget(), &echap);
+            EXPECT_FALSE(w->isVisible());
         }
     }
     ReinitialiseDonnees();

@@ -1,10 +1,14 @@
 // Enter typed in a box of a dialog applies that box: in a window without a
 // default button it presses none (it used to press the window's first one:
-// "Fusion.." opened its file chooser, "Ecrit le fichier DXF" its own).
+// "Fusion.." opened its file chooser, "Ecrit le fichier DXF" its own). Enter
+// on a button that has the keyboard presses it, in every window.
 #include "OutilsApp.h"
 #include "app/Kelmo.h"
 #include "dxf/formes/FenetresDXF.h"
 #include "dxf/formes/SortieDXF.h"
+#include "editing/formes/FenetresEdition.h"
+#include "editing/formes/ModifArcs.h"
+#include "editing/formes/ModifNoeuds.h"
 #include "platform/RepondeurScripte.h"
 #include "values/formes/FenetresStatistiques.h"
 #include "values/formes/Statistiques.h"
@@ -50,6 +54,44 @@ TEST(ToucheEntree, EnterInABoxOfAWindowWithoutDefaultButtonPressesNoButton)
             EXPECT_TRUE(ui.appels().empty());
             EXPECT_TRUE(w->isVisible());
             w->hide();
+        }
+    }
+    ReinitialiseDonnees();
+}
+
+TEST(ToucheEntree, EnterOnTheButtonThatHasTheKeyboardPressesItInEveryWindow)
+{
+    ReseauDemarre();
+    RepondeurScripte ui;
+    {
+        Kelmo k;
+        k.ExecuteMenu(QStringLiteral("menCréeFichDXF"));
+        k.ExecuteMenu(QStringLiteral("menCoûts"));
+        struct Cas {
+            QWidget* fenetre;
+            const char* bouton;
+        };
+        const Cas cas[] = {{FenetreSortieDXF(), "Quitter"},
+                           {k.findChild<QDialog*>(QStringLiteral("Coûts")), "Quitter"},
+                           {FenetreStatistiques(), "Fermer"},
+                           {FenetreModifArcs(), "Quitter"},
+                           {FenetreModifNoeuds(), "Quitter"}};
+        for (const Cas& c : cas) {
+            ASSERT_NE(c.fenetre, nullptr);
+            SCOPED_TRACE(c.fenetre->windowTitle().toStdString());
+            c.fenetre->show();
+            QPushButton* bouton = nullptr;
+            for (QPushButton* b : c.fenetre->findChildren<QPushButton*>())
+                if (b->text() == QString::fromUtf8(c.bouton))
+                    bouton = b;
+            ASSERT_NE(bouton, nullptr);
+            int clics = 0;
+            QObject::connect(bouton, &QPushButton::clicked, c.fenetre, [&clics] { ++clics; });
+            bouton->setFocus();
+            QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(bouton, &entree);
+            EXPECT_EQ(clics, 1);
+            c.fenetre->hide();
         }
     }
     ReinitialiseDonnees();

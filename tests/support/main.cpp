@@ -9,7 +9,7 @@
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0); // a test run on a display chooses xcb
     ::testing::InitGoogleTest(&argc, argv);
     kelmo::ApplicationGardee app(argc, argv);
     kelmo::test::SurveilleErreursInattendues();

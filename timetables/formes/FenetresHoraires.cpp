@@ -91,7 +91,7 @@ void InstalleFenetresHoraires(QWidget* parent)
         actualise();
         w->show();
         PlaceDansEcran(w);
-        w->raise();
+        ActiveFenetre(w);
     };
     l.Cache = [](FenetreHoraire f) {
         const QPointer<QWidget> w = f == FenetreHoraire::HorairesArcs     ? static_cast<QWidget*>(arcs_.data())

@@ -1,6 +1,7 @@
 #include "timetables/formes/HorairesArcs.h"
 #include "core/Modele.h"
 #include "platform/GardeCommandes.h"
+#include "platform/formes/PlacementFenetre.h"
 #include "timetables/HorairesArcs.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/ListeAffichee.h"
@@ -29,6 +30,7 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, cons
 
 HorairesArcs::HorairesArcs(QWidget* parent) : QWidget(parent, Qt::Window)
 {
+    EchapFermeFenetre(this);
     setObjectName(QStringLiteral("HorairesArcs"));
     setWindowTitle(QStringLiteral("Horaires (arcs)"));
     OriDest = new QLabel(this);

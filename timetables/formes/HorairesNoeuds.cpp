@@ -1,6 +1,7 @@
 #include "timetables/formes/HorairesNoeuds.h"
 #include "core/Modele.h"
 #include "platform/GardeCommandes.h"
+#include "platform/formes/PlacementFenetre.h"
 #include "timetables/HorairesNoeuds.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/ListeAffichee.h"
@@ -20,6 +21,7 @@ namespace kelmo {
 
 HorairesNoeuds::HorairesNoeuds(QWidget* parent) : QWidget(parent, Qt::Window)
 {
+    EchapFermeFenetre(this);
     setObjectName(QStringLiteral("HorairesNoeuds"));
     setWindowTitle(QStringLiteral("Horaires (noeud)"));
     Frame1 = new QGroupBox(QStringLiteral("Horaires"), this);

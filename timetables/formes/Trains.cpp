@@ -1,6 +1,7 @@
 #include "timetables/formes/Trains.h"
 #include "core/Modele.h"
 #include "platform/GardeCommandes.h"
+#include "platform/formes/PlacementFenetre.h"
 #include "timetables/EditionTrains.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/ListeAffichee.h"
@@ -18,6 +19,7 @@ namespace kelmo {
 
 Trains::Trains(QWidget* parent) : QWidget(parent, Qt::Window)
 {
+    EchapFermeFenetre(this);
     setObjectName(QStringLiteral("Trains"));
     setWindowTitle(QStringLiteral("Trains"));
     Info = new QLabel(this);
