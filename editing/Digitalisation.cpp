@@ -9,8 +9,6 @@
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 
-#include <cmath>
-#include <limits>
 #include <optional>
 
 namespace kelmo {
@@ -37,10 +35,12 @@ const DefautsVille DefautsA{u"Pékin", 123456, 1000000, 10, 50};
 const DefautsVille DefautsB{u"Moscou", 321654, 7000000, 60, 6.8};
 
 // The leading number of a box, "." or "," as decimal point: a French
-// setting must not turn "6.8" into an error.
-double nombreTape(const std::optional<QString>& texte) { return texte ? ValeurBoite(*texte) : 0.0; }
+// setting must not turn "6.8" into an error. Nothing for a number beyond
+// the range of a double, which is refused as any number its field cannot
+// hold.
+std::optional<double> nombreTape(const std::optional<QString>& texte) { return texte ? ValeurBoite(*texte) : 0.0; }
 
-bool simple(double v) { return std::fabs(v) <= std::numeric_limits<float>::max(); }
+bool simple(const std::optional<double>& v) { return v && TientDansChamp(*v, GenreChamp::Simple); }
 
 // Asks for one town; false when the click is abandoned (a name or code
 // cancelled, a code refused, values that cannot be stored). With creation,
@@ -57,28 +57,33 @@ bool demandeVille(bool villeA, bool creation, Ville& v)
                                                     QStringLiteral("Code"), TexteAvecSigne(def.code));
     if (!code || code->trimmed().isEmpty())
         return false;
-    const double c = nombreTape(code);
+    const std::optional<double> c = nombreTape(code);
     if (!CodeNoeudEntier(c))
         return false;
-    v.code = EnEntier32(c);
+    v.code = EnEntier32(*c);
     if (!creation)
         return true;
     if (!CodeNoeudLibre(v.code))
         return false;
-    v.population = nombreTape(Ui().Saisie(QStringLiteral("Entrez la population de ") + v.nom + CR + QStringLiteral("    Population = "),
-                                          QStringLiteral("Population"), TexteAvecSigne(def.population)));
+    const std::optional<double> population =
+        nombreTape(Ui().Saisie(QStringLiteral("Entrez la population de ") + v.nom + CR + QStringLiteral("    Population = "),
+                               QStringLiteral("Population"), TexteAvecSigne(def.population)));
     const QString position = QStringLiteral("Entrez la position absolue de ") + v.nom + CR;
     const QString origine = QStringLiteral("(le point (0,0) est en bas à gauche)") + CR;
     v.x = Ui().Saisie(position + origine + QStringLiteral("    x = "), QStringLiteral("X"), TexteAvecSigne(def.x)).value_or(QString());
-    v.xv = ValeurBoite(v.x);
-    const QString rappelX = QStringLiteral("    x = ") + TexteAvecSigne(v.xv) + QStringLiteral("     y = ");
+    const std::optional<double> x = ValeurBoite(v.x);
+    // An x beyond the numbers is recalled as typed; it is refused below.
+    const QString rappelX = QStringLiteral("    x = ") + (x ? TexteAvecSigne(*x) : v.x.trimmed()) + QStringLiteral("     y = ");
     v.y = Ui().Saisie(villeA ? position + origine + rappelX : position + rappelX, QStringLiteral("Y"), TexteAvecSigne(def.y))
               .value_or(QString());
-    v.yv = ValeurBoite(v.y);
-    if (!TientEnEntier32(v.population) || !simple(v.xv) || !simple(v.yv)) {
+    const std::optional<double> y = ValeurBoite(v.y);
+    if (!population || !TientEnEntier32(*population) || !simple(x) || !simple(y)) {
         refus(QStringLiteral("La population, x ou y n'est pas un nombre valable."));
         return false;
     }
+    v.population = *population;
+    v.xv = *x;
+    v.yv = *y;
     return true;
 }
 

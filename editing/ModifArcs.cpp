@@ -18,6 +18,7 @@
 #include "view/SaisiesAffichage.h"
 
 #include <cmath>
+#include <optional>
 
 namespace kelmo {
 namespace {
@@ -91,24 +92,62 @@ void redessineArcAffiche(int32_t k)
     Ima().Refresh();
 }
 
-// What "Créer" and "Double l'arc" read from the boxes; false when the hours
-// or the minutes box is not a number.
+const QString TitreCreation = QStringLiteral("Création d'arc");
+const QString TitreModification = QStringLiteral("Modification");
+
+// The minutes of a length at a speed, as the length rule gives them; true
+// when a single can hold them (always without a speed: no time follows).
+bool dureeDeLongueurTient(double longueur, double vitesse, double* minutes = nullptr)
+{
+    if (vitesse == 0)
+        return true;
+    const double mn = std::floor(longueur * 60 / vitesse);
+    if (minutes)
+        *minutes = mn;
+    return TientDansChamp(mn, GenreChamp::Simple);
+}
+
+// What "Créer" and "Double l'arc" read from the boxes.
 struct ValeursBoites {
     double duree = 0, debit = 0, capacite = 0;
     float longueur = 0;
 };
 
-bool litBoites(ValeursBoites& v)
+// A duration box that is not a number is the command's failure, which the
+// caller reports; a number its field cannot hold, or a length whose time at
+// the link type's speed a single cannot hold, is refused here naming its box.
+enum class Lecture { Lue, PasNombre, Refusee };
+
+Lecture litBoites(ValeursBoites& v)
 {
     const ModeleModifArcs& m = M();
+    const GenreChamp simple = GenreChamp::Simple;
     double h = 0, mn = 0;
-    if (!NombreSaisi(m.Heures, h) || !NombreSaisi(m.Minutes, mn))
-        return false;
+    Lu lu = NombreSaisiPourChamp(m.Heures, simple, QStringLiteral("Heures"), TitreCreation, h);
+    if (lu == Lu::Nombre)
+        lu = NombreSaisiPourChamp(m.Minutes, simple, QStringLiteral("Minutes"), TitreCreation, mn);
+    if (lu != Lu::Nombre)
+        return lu == Lu::PasNombre ? Lecture::PasNombre : Lecture::Refusee;
+    std::optional<double> longueur, debit, capacite;
+    if (!(longueur = ValeurBoitePourChamp(m.Longueur, simple, QStringLiteral("Longueur"), TitreCreation))
+        || !(debit = ValeurBoitePourChamp(m.Débit, simple, QStringLiteral("Débit"), TitreCreation))
+        || !(capacite = ValeurBoitePourChamp(m.Capacité, simple, QStringLiteral("Capacité"), TitreCreation)))
+        return Lecture::Refusee;
+    if (!dureeDeLongueurTient(*longueur, m.TypeArcEdite.Vitesse)) {
+        RefuseResultatHorsLimites(m.Longueur, QStringLiteral("Longueur"), TitreCreation);
+        return Lecture::Refusee;
+    }
     v.duree = h * 60 + mn;
-    v.debit = ValeurBoite(m.Débit);
-    v.capacite = ValeurBoite(m.Capacité);
-    v.longueur = static_cast<float>(ValeurBoite(m.Longueur));
-    return true;
+    if (!TientDansChamp(v.duree, simple)) {
+        const bool heures = !TientDansChamp(h * 60, simple);
+        RefuseResultatHorsLimites(heures ? m.Heures : m.Minutes,
+                                  heures ? QStringLiteral("Heures") : QStringLiteral("Minutes"), TitreCreation);
+        return Lecture::Refusee;
+    }
+    v.debit = *debit;
+    v.capacite = *capacite;
+    v.longueur = static_cast<float>(*longueur);
+    return Lecture::Lue;
 }
 
 enum class Ajout { Echec, LongueurNulle, Fait };
@@ -120,10 +159,11 @@ Ajout ajouteArcDesBoites(int de, int vers, bool refuseLongueurNulle, const QStri
     ModeleModifArcs& m = M();
     Ima().ForeColor = m.TypeArcEdite.CouleurCommun;
     ValeursBoites v;
-    if (!noeudValide(de) || !noeudValide(vers) || !litBoites(v)) {
+    const Lecture lecture = noeudValide(de) && noeudValide(vers) ? litBoites(v) : Lecture::PasNombre;
+    if (lecture == Lecture::PasNombre)
         erreur(echec);
+    if (lecture != Lecture::Lue)
         return Ajout::Echec;
-    }
     m.LongueurArc = v.longueur;
     if (refuseLongueurNulle && m.LongueurArc == 0) {
         messageLongueurNulle();
@@ -196,20 +236,41 @@ void changeValeur(Valeur quoi, const QString& invite)
     ModeleModifArcs& m = M();
     if (!m.BtnDétruire.Visible)
         return;
-    const double debit = ValeurBoite(m.Débit);
-    const double capacite = ValeurBoite(m.Capacité);
-    const double longueur = ValeurBoite(m.Longueur);
+    const GenreChamp simple = GenreChamp::Simple;
+    const QString boite = quoi == Valeur::Capacite ? QStringLiteral("Capacité")
+                          : quoi == Valeur::Debit  ? QStringLiteral("Débit")
+                                                   : QStringLiteral("Longueur");
+    const QString texte = quoi == Valeur::Capacite ? m.Capacité : (quoi == Valeur::Debit ? m.Débit : m.Longueur);
+    // A box typed beyond its field offers no value to confirm: refused, and
+    // the boxes show the arc again.
+    const std::optional<double> lue = ValeurBoitePourChamp(texte, simple, boite, TitreModification);
+    if (!lue) {
+        rafraichit();
+        return;
+    }
+    const double actuelle = *lue;
     if (quoi == Valeur::Longueur)
-        ModifArcs_DefinitLongueur(TexteGeneral(longueur));
-    const double actuelle = quoi == Valeur::Capacite ? capacite : (quoi == Valeur::Debit ? debit : longueur);
-    const std::optional<QString> reponse =
-        Ui().Saisie(invite, QStringLiteral("Modification"), TexteAvecSigne(actuelle));
+        ModifArcs_DefinitLongueur(TexteGeneral(actuelle));
+    const std::optional<QString> reponse = Ui().Saisie(invite, TitreModification, TexteAvecSigne(actuelle));
     double v = 0;
-    // A cancelled or unreadable answer changes nothing; the boxes show the
-    // arc again, as the length box was rewritten before the prompt.
-    if (reponse && NombreSaisi(*reponse, v) && v != actuelle) {
+    double minutes = 0;
+    // A cancelled or unreadable answer changes nothing, nor does one refused
+    // here; the boxes show the arc again, as the length box was rewritten
+    // before the prompt.
+    if (reponse && NombreSaisiPourChamp(*reponse, simple, boite, TitreModification, v) == Lu::Nombre && v != actuelle) {
         const int32_t k = ArcAfficheModifArcs();
         if (k == 0) {
+            rafraichit();
+            return;
+        }
+        const double vitesse = m.TypeArcEdite.Vitesse;
+        if (quoi == Valeur::Longueur && static_cast<float>(v) == 0) {
+            messageLongueurNulle();
+            rafraichit();
+            return;
+        }
+        if (quoi == Valeur::Longueur && !dureeDeLongueurTient(v, vitesse, &minutes)) {
+            RefuseResultatHorsLimites(*reponse, boite, TitreModification);
             rafraichit();
             return;
         }
@@ -217,18 +278,11 @@ void changeValeur(Valeur quoi, const QString& invite)
         switch (quoi) {
         case Valeur::Capacite: a.Capacite = static_cast<float>(v); break;
         case Valeur::Debit: a.Debit = static_cast<float>(v); break;
-        case Valeur::Longueur: {
-            if (static_cast<float>(v) == 0) {
-                messageLongueurNulle();
-                rafraichit();
-                return;
-            }
+        case Valeur::Longueur:
             a.Longueur = static_cast<float>(v);
-            const double vitesse = m.TypeArcEdite.Vitesse;
             if (vitesse != 0)
-                a.Duree = static_cast<float>(std::floor(v * 60 / vitesse));
+                a.Duree = static_cast<float>(minutes);
             break;
-        }
         }
         redessineArcAffiche(k);
     }
@@ -298,8 +352,14 @@ void ModifArcs_Longueur_Change()
         m.Minutes = QStringLiteral("0");
         return;
     }
+    // A length no arc can take leaves the duration boxes as they were:
+    // "Créer" refuses it, naming its box.
+    const std::optional<double> longueur = ValeurBoite(m.Longueur);
+    double duree = 0;
+    if (!longueur || !TientDansChamp(*longueur, GenreChamp::Simple) || !dureeDeLongueurTient(*longueur, v, &duree))
+        return;
     double heures = 0, minutes = 0;
-    HeuresMinutes(std::floor(ValeurBoite(m.Longueur) * 60 / v), heures, minutes);
+    HeuresMinutes(duree, heures, minutes);
     m.Heures = TexteEntier(heures);
     m.Minutes = TexteEntier(minutes);
 }
@@ -398,20 +458,27 @@ void ModifArcs_Heures_MouseDown()
     struct Fin {
         ~Fin() { K.Formes.ModifArcs.SaisieDuree = false; }
     } fin;
-    double h = 0, mn = 0;
-    if (!NombreSaisi(m.Heures, h))
-        h = ValeurBoite(m.Heures);
-    if (!NombreSaisi(m.Minutes, mn))
-        mn = ValeurBoite(m.Minutes);
+    // The default answer is made of the two boxes; one typed beyond its
+    // field is refused, and the boxes show the arc again.
+    const GenreChamp simple = GenreChamp::Simple;
+    std::optional<double> h, mn;
+    if (!(h = ValeurBoitePourChamp(m.Heures, simple, QStringLiteral("Heures"), TitreModification))
+        || !(mn = ValeurBoitePourChamp(m.Minutes, simple, QStringLiteral("Minutes"), TitreModification))) {
+        rafraichit();
+        return;
+    }
     const std::optional<QString> reponse =
-        Ui().Saisie(QStringLiteral("Confirmez la nouvelle durée  (ex. 0902 pour 9:02) :"), QStringLiteral("Modification"),
-                    QString::fromStdString(FormatMotif(h * 100 + mn, "0000", '.')));
+        Ui().Saisie(QStringLiteral("Confirmez la nouvelle durée  (ex. 0902 pour 9:02) :"), TitreModification,
+                    QString::fromStdString(FormatMotif(*h * 100 + *mn, "0000", '.')));
     double hhmm = 0;
-    // A duration cannot be negative; a cancelled or unreadable answer changes nothing.
-    if (!reponse || !NombreSaisi(*reponse, hhmm) || hhmm < 0)
+    // A duration cannot be negative; a cancelled, unreadable or refused
+    // answer changes nothing. A time that a single holds makes fewer
+    // minutes than itself, which the single holds too.
+    if (!reponse || NombreSaisiPourChamp(*reponse, simple, QStringLiteral("Durée"), TitreModification, hhmm) != Lu::Nombre
+        || hhmm < 0)
         return;
     const double minutes = HeureEnMinutes(hhmm);
-    if (minutes != h * 60 + mn) {
+    if (minutes != *h * 60 + *mn) {
         const int32_t k = ArcAfficheModifArcs();
         if (k > 0) {
             K.Arcs[k].Duree = static_cast<float>(minutes);

@@ -19,6 +19,7 @@
 
 #include <cmath>
 #include <exception>
+#include <optional>
 
 namespace kelmo {
 namespace {
@@ -56,12 +57,18 @@ bool litBoites(Saisie& s, const QString& titre)
         refus(QStringLiteral("Le nom du noeud est vide."), QStringLiteral("Erreur de nom"));
         return false;
     }
-    s.code = ValeurBoite(m.Texte2);
-    if (!CodeNoeudEntier(s.code))
+    const std::optional<double> code = ValeurBoite(m.Texte2);
+    if (!CodeNoeudEntier(code))
         return false;
+    s.code = *code;
+    // The coordinates are kept as singles: a number beyond them is no
+    // coordinate, any more than one beyond a double.
     double population = 0;
-    if (!NombreEnTete(m.Texte3, population) || !NombreEnTete(m.Texte4, s.x) || !NombreEnTete(m.Texte5, s.y)
-        || !NombreEnTete(m.Texte6, s.z) || !TientEnEntier32(std::floor(population))) {
+    const auto simple = [](const QString& texte, double& v) {
+        return NombreEnTete(texte, v) == Lu::Nombre && TientDansChamp(v, GenreChamp::Simple);
+    };
+    if (NombreEnTete(m.Texte3, population) != Lu::Nombre || !simple(m.Texte4, s.x) || !simple(m.Texte5, s.y)
+        || !simple(m.Texte6, s.z) || !TientEnEntier32(std::floor(population))) {
         refus(QStringLiteral("La population, x, y ou z n'est pas un nombre."), titre);
         return false;
     }
@@ -152,9 +159,9 @@ void modifieNoeud()
 
 } // namespace
 
-bool CodeNoeudEntier(double code)
+bool CodeNoeudEntier(std::optional<double> code)
 {
-    if (TientEnEntier32(code))
+    if (code && TientEnEntier32(*code))
         return true;
     refus(QStringLiteral("Le code du noeud n'est pas un nombre entier valable."), QStringLiteral("Erreur de code"));
     return false;

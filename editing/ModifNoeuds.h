@@ -3,6 +3,7 @@
 // model K.Formes.ModifNoeuds.
 
 #include <cstdint>
+#include <optional>
 
 namespace kelmo {
 
@@ -25,8 +26,9 @@ void Kelmo_menModifieNoeuds_Click();
 
 // A code typed for a node: a whole number within 32 bits once rounded, and
 // for a new node one that no node holds yet (two nodes of one code would
-// send their arcs to whichever comes first). Otherwise the refusal is shown.
-bool CodeNoeudEntier(double code);
+// send their arcs to whichever comes first). Otherwise the refusal is shown,
+// as it is for a number beyond the range of a double (nothing).
+bool CodeNoeudEntier(std::optional<double> code);
 bool CodeNoeudLibre(int32_t code);
 
 // The view rebuilt after the node table changed: picture positions,

@@ -6,27 +6,27 @@
 namespace kelmo {
 namespace {
 
-// The leading number, "." or "," as decimal point, when it is finite.
-bool valeurFinie(const QString& texte, double& valeur)
+// The leading number, "." or "," as decimal point.
+Lu nombreEnTete(const QString& texte, double& valeur)
 {
-    const double v = ValeurNombre(texte, true);
-    if (!std::isfinite(v))
-        return false;
-    valeur = v;
-    return true;
+    const std::optional<double> v = ValeurNombreFinie(texte, true);
+    if (!v)
+        return Lu::HorsLimites;
+    valeur = *v;
+    return Lu::Nombre;
 }
 
 } // namespace
 
-bool NombreSaisi(const QString& texte, double& valeur)
+Lu NombreSaisi(const QString& texte, double& valeur)
 {
     const QByteArray a = texte.toLatin1();
     if (!TexteEstNombre(std::string_view(a.constData(), static_cast<std::size_t>(a.size()))))
-        return false;
-    return valeurFinie(texte, valeur);
+        return Lu::PasNombre;
+    return nombreEnTete(texte, valeur);
 }
 
-bool NombreEnTete(const QString& texte, double& valeur)
+Lu NombreEnTete(const QString& texte, double& valeur)
 {
     qsizetype i = 0;
     const qsizetype n = texte.size();
@@ -37,14 +37,35 @@ bool NombreEnTete(const QString& texte, double& valeur)
     if (i < n && (texte[i] == QLatin1Char('.') || texte[i] == QLatin1Char(',')))
         ++i;
     if (i >= n || texte[i] < QLatin1Char('0') || texte[i] > QLatin1Char('9'))
-        return false;
-    return valeurFinie(texte, valeur);
+        return Lu::PasNombre;
+    return nombreEnTete(texte, valeur);
 }
 
-double ValeurBoite(const QString& texte)
+std::optional<double> ValeurBoite(const QString& texte) { return ValeurNombreFinie(texte, true); }
+
+std::optional<double> ValeurBoitePourChamp(const QString& texte, GenreChamp champ, const QString& boite,
+                                           const QString& titre)
+{
+    const std::optional<double> v = ValeurBoite(texte);
+    if (v && TientDansChamp(*v, champ))
+        return v;
+    RefuseHorsChamp(texte, boite, champ, titre);
+    return std::nullopt;
+}
+
+Lu NombreSaisiPourChamp(const QString& texte, GenreChamp champ, const QString& boite, const QString& titre,
+                        double& valeur)
 {
     double v = 0;
-    return valeurFinie(texte, v) ? v : 0.0;
+    const Lu lu = NombreSaisi(texte, v);
+    if (lu == Lu::PasNombre)
+        return lu;
+    if (lu == Lu::HorsLimites || !TientDansChamp(v, champ)) {
+        RefuseHorsChamp(texte, boite, champ, titre);
+        return Lu::HorsLimites;
+    }
+    valeur = v;
+    return Lu::Nombre;
 }
 
 QString TexteEntier(double valeur)

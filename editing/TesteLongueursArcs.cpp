@@ -7,6 +7,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 
 #include <cmath>
 #include <optional>
@@ -68,21 +69,22 @@ std::optional<QString> question(int32_t k, double route, int32_t o, int32_t d)
 }
 
 // No to the question: the new length, the road distance offered. A
-// cancelled, empty or unreadable answer keeps the length there is.
+// cancelled, empty or unreadable answer keeps the length there is; so does
+// a length beyond the field's range, with its refusal, and the test goes on.
 void corrigeLongueur(int32_t k, double route)
 {
     Arc& a = K.Arcs[k];
+    const QString titre = QStringLiteral("Modification");
     const std::optional<QString> reponse =
         Ui().Saisie(QStringLiteral("Ancienne Longueur     : ") + TexteAvecSigne(a.Longueur, true) + CR
                         + QStringLiteral("Entrez la modification (Longueur à vol d'oiseau par défaut)  :"),
-                    QStringLiteral("Modification"), TexteAvecSigne(route));
+                    titre, TexteAvecSigne(route));
     if (!reponse || !CommenceParNombre(*reponse))
         return;
-    try {
-        a.Longueur = EnSimple(ValeurNombre(*reponse, true));
-    } catch (const ErreurExecution&) {
-        // A length beyond the field's range is not stored; the test goes on.
-    }
+    if (const std::optional<double> v = NombrePourChamp(*reponse, GenreChamp::Simple, true))
+        a.Longueur = static_cast<float>(*v);
+    else
+        RefuseHorsChamp(*reponse, QStringLiteral("Longueur"), GenreChamp::Simple, titre);
 }
 
 // Yes to an arc with an end missing: the arcs of its link go, those before

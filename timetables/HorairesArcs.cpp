@@ -7,6 +7,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "timetables/DetectionErreurs.h"
 #include "timetables/Developpement.h"
 #include "timetables/EtatHoraires.h"
@@ -84,7 +85,18 @@ bool ajoute(const CleService& c, int32_t o, int32_t d, double longueur, double d
 // A typed time as the table stores it (halves to even).
 int16_t minute16(double m) { return static_cast<int16_t>(std::clamp(ArrondiBanquier(m), -32768.0, 32767.0)); }
 
-double valeurBoite(const QString& texte) { return ValeurTeteRegionale(texte, K.SeparateurDecimal); }
+// A value box of the arc editor, read by its leading number with the
+// regional decimal separator, for a single-precision field of the service:
+// nothing, after the refusal naming the box, when the field cannot hold it.
+std::optional<double> valeurBoite(const QString& texte, const QString& boite)
+{
+    QString t = texte;
+    t.replace(QLatin1Char(K.SeparateurDecimal), QLatin1Char('.'));
+    if (const std::optional<double> v = NombrePourChamp(t, GenreChamp::Simple))
+        return v;
+    RefuseHorsChamp(texte, boite, GenreChamp::Simple, QStringLiteral("Horaires (arcs)"));
+    return std::nullopt;
+}
 
 void selectionneService(const CleService& cle)
 {
@@ -209,8 +221,12 @@ void HorairesArcs_Command3D2_Click()
     const CleService c{K.Noeuds[o].Code, K.Noeuds[d].Code, f.TypeArcHoraire.Code,
                        minute16(h->depart),
                        minute16(h->arrivee)};
-    if (!ajoute(c, o, d, valeurBoite(e.Longueur), h->arrivee - h->depart, QString(), valeurBoite(e.Débit),
-                valeurBoite(e.Capacité)))
+    std::optional<double> longueur, debit, capacite;
+    if (!(longueur = valeurBoite(e.Longueur, QStringLiteral("Longueur")))
+        || !(debit = valeurBoite(e.Débit, QStringLiteral("Débit")))
+        || !(capacite = valeurBoite(e.Capacité, QStringLiteral("Capacité"))))
+        return;
+    if (!ajoute(c, o, d, *longueur, h->arrivee - h->depart, QString(), *debit, *capacite))
         return;
     AfficheHorairesArc();
     if (f.ListeHoraires.ListCount() > 0)

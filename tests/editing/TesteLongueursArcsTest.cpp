@@ -130,6 +130,7 @@ TEST_F(LongueursArcs, NoAsksTheNewLengthAndOnlyANumberChangesIt)
         const char* nom;
         std::optional<QString> reponse;
         float longueur;
+        bool refuse = false; // the length's refusal follows the prompt
     };
     const Cas cas[] = {
         {"a typed length", QStringLiteral("12.5"), 12.5f},
@@ -140,7 +141,7 @@ TEST_F(LongueursArcs, NoAsksTheNewLengthAndOnlyANumberChangesIt)
         {"cancelled: the old length stays", std::nullopt, 20},
         {"empty: the old length stays", QString(), 20},
         {"no number: the old length stays", QStringLiteral("abc"), 20},
-        {"beyond a single: the old length stays", QStringLiteral("1E300"), 20},
+        {"beyond a single: refused, the old length stays", QStringLiteral("1E300"), 20, true},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
@@ -150,7 +151,7 @@ TEST_F(LongueursArcs, NoAsksTheNewLengthAndOnlyANumberChangesIt)
         repondeur->Repond(Reponse::Non);
         repondeur->RepondTexte(c.reponse);
         TesteLongueursArcs();
-        ASSERT_EQ(boites().size(), 2u);
+        ASSERT_EQ(boites().size(), c.refuse ? 3u : 2u);
         const AppelDialogue& s = boites()[1];
         EXPECT_EQ(s.genre, AppelDialogue::Saisie);
         EXPECT_EQ(s.texte, QStringLiteral("Ancienne Longueur     :  20") + CR
