@@ -1,4 +1,5 @@
 #include "core/FichierArcs.h"
+#include "core/FichierNoeuds.h"
 #include "core/Tables.h"
 #include "core/Colonnes.h"
 #include "core/DonneesDerivees.h"
@@ -170,7 +171,8 @@ void CreeFichierArcs(const QString& chemin)
                                 {"code destination", static_cast<double>(a.CodeDestination), "0000000000"},
                                 {"mode", static_cast<double>(a.Mode), "0000"},
                                 {"longueur", a.Longueur, "0000.000"},
-                                {"durée", MinutesEnHeure(a.Duree), "0000"},
+                                // An infinite duration has no hhmm: quoted as it is.
+                                {"durée", std::isfinite(a.Duree) ? MinutesEnHeure(a.Duree) : a.Duree, "0000"},
                                 {"départ", MinutesEnHeure(a.HeureDepart), "0000"},
                                 {"arrivée", MinutesEnHeure(a.HeureArrivee), "0000"}};
         bool premierChamp = true;
@@ -182,7 +184,7 @@ void CreeFichierArcs(const QString& chemin)
                         .arg(i)
                         .arg(a.CodeOrigine)
                         .arg(a.CodeDestination)
-                        .arg(QString::fromUtf8(c.nom), TexteGeneral(c.valeur), chemin);
+                        .arg(QString::fromUtf8(c.nom), TexteValeurRefusee(c.valeur), chemin);
                 MessageErreur(texte);
                 LeveErreur(ErrDepassement, texte);
             }

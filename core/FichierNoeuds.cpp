@@ -8,6 +8,8 @@
 #include "platform/Fichiers.h"
 #include "platform/Nombres.h"
 
+#include <cmath>
+
 namespace kelmo {
 
 void LitFichierNoeuds(const QString& chemin)
@@ -60,6 +62,15 @@ struct Champ {
 
 } // namespace
 
+QString TexteValeurRefusee(double valeur)
+{
+    if (std::isnan(valeur))
+        return QStringLiteral("non numérique");
+    if (std::isinf(valeur))
+        return valeur < 0 ? QStringLiteral("-infini") : QStringLiteral("infini");
+    return TexteGeneral(valeur);
+}
+
 void CreeFichierNoeuds(const QString& chemin)
 {
     std::string sortie;
@@ -80,7 +91,7 @@ void CreeFichierNoeuds(const QString& chemin)
                     QStringLiteral("Le noeud n° %1 (%2) a une valeur trop large pour sa colonne (%3 = %4) : "
                                    "le fichier %5 n'a pas été écrit.")
                         .arg(i)
-                        .arg(n.Nom.sansBlancsFinaux(), QString::fromLatin1(c.nom), TexteGeneral(c.valeur), chemin);
+                        .arg(n.Nom.sansBlancsFinaux(), QString::fromLatin1(c.nom), TexteValeurRefusee(c.valeur), chemin);
                 MessageErreur(texte);
                 LeveErreur(ErrDepassement, texte);
             }

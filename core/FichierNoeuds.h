@@ -11,4 +11,8 @@ void LitFichierNoeuds(const QString& chemin);
 // write with a message naming the node, and the old file stays.
 void CreeFichierNoeuds(const QString& chemin);
 
+// A value as the file writers' refusals quote it: "infini", "-infini" or
+// "non numérique" for what has no digits, else its general form.
+QString TexteValeurRefusee(double valeur);
+
 } // namespace kelmo
