@@ -10,6 +10,7 @@
 #include "values/ClassesValeurs.h"
 #include "values/CrochetsValeurs.h"
 #include "values/FichierNoeudValeur.h"
+#include "values/GestionStatistiques.h"
 #include "core/IndexCodes.h"
 #include "platform/Nombres.h"
 #include "values/Statistiques.h"
@@ -89,13 +90,13 @@ void VideValeursNoeuds()
     K.ValeursNoeuds.assign(static_cast<std::size_t>(std::max<int32_t>(K.NbNoeuds, 0)) + 1, ValeurNoeud{});
 }
 
-bool LitFichierNoeudValeurSignale(int numero, const QString& chemin)
+bool LitFichierNoeudValeurSignale(int numero, const QString& chemin, const QString& suite)
 {
     try {
         (numero == 1 ? LitFichierNoeudValeur1 : LitFichierNoeudValeur2)(chemin);
         return true;
     } catch (const std::exception&) {
-        MessageErreur(QStringLiteral("Erreur dans la lecture du fichier noeud-valeur numéro %1").arg(numero));
+        MessageErreur(QStringLiteral("Erreur dans la lecture du fichier noeud-valeur numéro %1").arg(numero) + suite);
         return false;
     }
 }
@@ -161,6 +162,10 @@ void ChargeFichiersNoeudValeur(int n, const QString& titreFichier)
         reprojetteNoeuds();
     }
     genreDeFichier(titreFichier);
+    // The values prepared above were computed before the reading: the
+    // window the load opens studies the files read.
+    ChargeStatistiques();
+    EtudieValeursLues();
     PrepareStatistiques();
 }
 

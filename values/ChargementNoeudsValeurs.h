@@ -40,8 +40,9 @@ private:
 void VideValeursNoeuds();
 
 // Reads node-value file no. 1 or 2; a failure shows "Erreur dans la lecture
-// du fichier noeud-valeur numéro n" and gives false, the tables unchanged.
-bool LitFichierNoeudValeurSignale(int numero, const QString& chemin);
+// du fichier noeud-valeur numéro n", followed by suite, and gives false, the
+// tables unchanged.
+bool LitFichierNoeudValeurSignale(int numero, const QString& chemin, const QString& suite = QString());
 
 // The values replaced by those of node-value file no. 1 alone: the tables
 // emptied, then the file read; a failure is reported, puts back the values

@@ -59,6 +59,10 @@ Fichier ouvre(const QString& chemin)
 {
     Fichier f;
     f.contenu = LitFichierEntier(chemin);
+    // No text holds a NUL byte: a picture or another binary file is refused
+    // whole, not read as a few stray numbers.
+    if (f.contenu.find('\0') != std::string::npos)
+        LeveErreur(ErrTypeIncompatible);
     std::string_view c = f.contenu;
     const std::size_t fin = c.find_first_of("\r\n");
     const std::string_view ligne1 = c.substr(0, fin == std::string_view::npos ? c.size() : fin);

@@ -22,9 +22,10 @@ DetectionNoeudValeur DetecteDispositionNoeudValeur(std::string_view ligne1);
 // Reads file no. 1 into ValeursFichiersNoeuds (positions 1 to the count)
 // and sets NbValeursNoeuds; while FusionValeurs is set, a position keeps the
 // smaller of its stored and read values. Reads the whole file before
-// changing anything: a failure raises ErreurExecution and leaves the tables,
-// the count and the statistics window's options as they were. Records past
-// the table's 6000 positions are dropped with one warning.
+// changing anything: a failure (a file that is not text included) raises
+// ErreurExecution and leaves the tables, the count and the statistics
+// window's options as they were. Records past the table's 6000 positions
+// are dropped with one warning.
 void LitFichierNoeudValeur1(const QString& chemin);
 // Reads file no. 2 into the Valeur2 fields: by position in the plain and
 // clock layouts (codes included), by code in the labelled layout. Same

@@ -20,16 +20,37 @@ namespace {
 
 ModeleStatistiques& fenetre() { return K.Formes.Statistiques; }
 
-void quantiteNoeuds(bool ModeleStatistiques::*option, const QString& quantite)
+// The node options and the quantity each studies.
+struct OptionNoeuds {
+    bool ModeleStatistiques::*option;
+    const char16_t* quantite;
+};
+constexpr OptionNoeuds optionsNoeuds[] = {{&ModeleStatistiques::Option3D1, u"Valeur1"},
+                                          {&ModeleStatistiques::Option3D2, u"Valeur2"},
+                                          {&ModeleStatistiques::Multiplication, u"Multiplication"},
+                                          {&ModeleStatistiques::DiffAbs, u"Différences absolues"},
+                                          {&ModeleStatistiques::DiffRelat, u"Différences relatives"}};
+
+void etudieQuantite(bool ModeleStatistiques::*option)
+{
+    for (const OptionNoeuds& o : optionsNoeuds) {
+        if (o.option != option)
+            continue;
+        const QString quantite = QString::fromUtf16(o.quantite);
+        fenetre().Selectionne(option);
+        fenetre().Graph1.ChartType = 4;
+        CalculeValeursNoeuds(quantite);
+        TrieValeursNoeuds();
+        DimensionneRonds(quantite);
+        CalculeStatistiquesNoeuds();
+        DessineClasses();
+    }
+}
+
+void quantiteNoeuds(bool ModeleStatistiques::*option)
 {
     Sablier sablier;
-    fenetre().Selectionne(option);
-    fenetre().Graph1.ChartType = 4;
-    CalculeValeursNoeuds(quantite);
-    TrieValeursNoeuds();
-    DimensionneRonds(quantite);
-    CalculeStatistiquesNoeuds();
-    DessineClasses();
+    etudieQuantite(option);
 }
 
 void fichierArcs(bool ModeleStatistiques::*option)
@@ -80,19 +101,23 @@ void relitFichiersHoraires()
 
 } // namespace
 
-void Statistiques_Option3D1_Click() { quantiteNoeuds(&ModeleStatistiques::Option3D1, QStringLiteral("Valeur1")); }
-void Statistiques_Option3D2_Click() { quantiteNoeuds(&ModeleStatistiques::Option3D2, QStringLiteral("Valeur2")); }
-void Statistiques_Multiplication_Click()
+void Statistiques_Option3D1_Click() { quantiteNoeuds(&ModeleStatistiques::Option3D1); }
+void Statistiques_Option3D2_Click() { quantiteNoeuds(&ModeleStatistiques::Option3D2); }
+void Statistiques_Multiplication_Click() { quantiteNoeuds(&ModeleStatistiques::Multiplication); }
+void Statistiques_DiffAbs_Click() { quantiteNoeuds(&ModeleStatistiques::DiffAbs); }
+void Statistiques_DiffRelat_Click() { quantiteNoeuds(&ModeleStatistiques::DiffRelat); }
+
+void EtudieValeursLues()
 {
-    quantiteNoeuds(&ModeleStatistiques::Multiplication, QStringLiteral("Multiplication"));
-}
-void Statistiques_DiffAbs_Click()
-{
-    quantiteNoeuds(&ModeleStatistiques::DiffAbs, QStringLiteral("Différences absolues"));
-}
-void Statistiques_DiffRelat_Click()
-{
-    quantiteNoeuds(&ModeleStatistiques::DiffRelat, QStringLiteral("Différences relatives"));
+    ModeleStatistiques& s = fenetre();
+    // The load draws nothing: the map waits for the user's display, even
+    // with "Aperçu de la carte" ticked.
+    const bool apercu = s.ApercuCarte;
+    s.ApercuCarte = false;
+    for (const OptionNoeuds& o : optionsNoeuds)
+        if (s.*o.option)
+            etudieQuantite(o.option);
+    s.ApercuCarte = apercu;
 }
 
 void Statistiques_ArcVale1_Click() { fichierArcs(&ModeleStatistiques::ArcVale1); }
@@ -133,8 +158,18 @@ void Statistiques_FusionneFichiers_Click()
         const std::optional<QString> f = Ui().FichierOuvrir(d);
         if (f && !f->isEmpty()) {
             Sablier sablier;
-            if (FichierExiste(*f))
-                LitFichierNoeudValeurSignale(1, *f);
+            // The reader sets the count to the records it read: a file that
+            // gives none would drop every value loaded.
+            ValeursNoeudsChargees avant;
+            if (FichierExiste(*f)) {
+                if (!LitFichierNoeudValeurSignale(1, *f, QStringLiteral(" : les valeurs chargées sont gardées."))) {
+                    avant.Retablit();
+                } else if (K.NbValeursNoeuds == 0) {
+                    avant.Retablit();
+                    MessageErreur(QStringLiteral("Le fichier ") + *f
+                                  + QStringLiteral(" ne donne aucune valeur : les valeurs chargées sont gardées."));
+                }
+            }
         }
     } catch (const std::exception&) {
         // The merge ends quietly; the flag is cleared below on every path.

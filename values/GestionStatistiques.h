@@ -19,6 +19,11 @@ void Statistiques_Multiplication_Click();
 void Statistiques_DiffAbs_Click();
 void Statistiques_DiffRelat_Click();
 
+// After the node-value files were read: when a node option is selected,
+// its quantity is computed, sorted and sized from them and the strips and
+// classes studied, as that option's click would; the map is not redrawn.
+void EtudieValeursLues();
+
 // Arc-value file 1 or 2 as the source of the strips and classes.
 void Statistiques_ArcVale1_Click();
 void Statistiques_ArcVale2_Click();
@@ -33,7 +38,9 @@ void Statistiques_R_Click();
 // "Data": file 1 named in Text3 read alone, its values shown as circles
 // sized against the current reference, then studied in the strips and chart.
 void Statistiques_Command3D2_Click();
-// "Fusion..": a second file no. 1 merged in, keeping the smaller values.
+// "Fusion..": a second file no. 1 merged in, keeping the smaller values. A
+// file that gives no value, or fails, is reported and the values loaded
+// stay as they were.
 void Statistiques_FusionneFichiers_Click();
 // Double-click on the file boxes: the node-value file command.
 void Statistiques_Text3_DblClick();

@@ -59,9 +59,10 @@ TEST_F(ChargementNoeudsValeurs, ChoosingFileTwoReadsBothAndOpensTheStatisticsWin
     EXPECT_EQ(K.ValeursFichiersNoeuds[1].Valeur1, 40.0f);
     EXPECT_EQ(K.ValeursFichiersNoeuds[1].Valeur2, 3.0f);
     EXPECT_EQ(K.NomValeurAffichee, QStringLiteral("Valeur2"));
-    // The values shown were prepared before the reading: nothing new until a display.
-    EXPECT_EQ(K.ValeursNoeuds[1].Valeur, 0.0f);
-    EXPECT_EQ(K.RefRonds, 1);
+    // The window opened studies its option, file 1, over the files read;
+    // the map shows nothing new until a display.
+    EXPECT_EQ(K.ValeursNoeuds[1].Valeur, 40.0f);
+    EXPECT_TRUE(images.ima.AppelsDeGenre(AppelZoneImage::Genre::Ellipse).empty());
     for (const char* m : {"menAfficheRonds", "menAfficheValeur1", "menAfficheDiffAbsolues", "menAfficheDiffRelatives",
                           "menStatistiques", "menExploration"})
         EXPECT_TRUE(K.Menu(QString::fromLatin1(m)).Enabled) << m;

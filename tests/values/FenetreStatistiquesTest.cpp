@@ -4,6 +4,7 @@
 // hiding, and the commands it registers.
 #include "values/formes/Statistiques.h"
 #include "core/Commandes.h"
+#include "core/FichierNoeuds.h"
 #include "core/Images.h"
 #include "core/Menus.h"
 #include "platform/RepondeurScripte.h"
@@ -271,6 +272,26 @@ TEST_F(FenetreStatistiques_, ADoubleClickOnAFileBoxOpensTheFileCommand)
     QApplication::sendEvent(w->Text4, &e);
     ASSERT_FALSE(ui.appels().empty());
     EXPECT_EQ(ui.appels().back().fichier.titre, QStringLiteral("Fichier noeud-valeur 2 (état initial)..."));
+}
+
+// The window the load opens studies the files read, not the values
+// prepared before the reading.
+TEST_F(FenetreStatistiques_, LoadingTheBundledFileOneShowsTheRangeOfItsValues)
+{
+    K.RepertoireValeursNoeuds = QStringLiteral(KELMO_SOURCE_DIR "/data/noeudval");
+    LitFichierNoeuds(QStringLiteral(KELMO_SOURCE_DIR "/data/noeuds/n157eu.dat"));
+    K.FichierNoeudValeur2 = K.RepertoireValeursNoeuds + QStringLiteral("/stm313.dat");
+    emit w->Text5->textEdited(QStringLiteral("2"));
+    for (const auto& [i, texte] : {std::pair{1, "0"}, {2, "400"}, {3, "800"}})
+        emit w->Borne[i]->textEdited(QString::fromLatin1(texte));
+    ui.RepondTexte(K.RepertoireValeursNoeuds + QStringLiteral("/stm312.dat"));
+    ExecuteCommande(QStringLiteral("menFichierCodeValeur1"));
+    ASSERT_TRUE(w->isVisible() && w->Option3D1->isChecked());
+    EXPECT_EQ(w->Text1->text() + w->Text2->text(), QStringLiteral(" 212.3 722.8"));
+    EXPECT_EQ(effectifs(), (std::vector<int>{136, 39}));
+    w->SSCommand1->click();
+    EXPECT_EQ(w->Borne[2]->text() + w->Borne[3]->text(), QStringLiteral("467.55723.8"));
+    EXPECT_EQ(effectifs(), (std::vector<int>{155, 20}));
 }
 
 TEST_F(FenetreStatistiques_, TheValueCommandsAreRegistered)

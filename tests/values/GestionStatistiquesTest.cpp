@@ -250,6 +250,36 @@ TEST_F(GestionStatistiques, FusionKeepsTheSmallerValuesAndDataDropsTheMerge)
     EXPECT_EQ(K.ValeursFichiersNoeuds[1].Valeur1, 40.0f);
 }
 
+// A merge that reads no value leaves the values loaded as they were and
+// says why.
+TEST_F(GestionStatistiques, AFusionThatReadsNoValueKeepsTheValuesLoaded)
+{
+    ChargeFichiersNoeudValeur(1, QStringLiteral("stm312.dat"));
+    const auto etat = [] {
+        const auto octets = [](const auto& t) {
+            return QByteArray(reinterpret_cast<const char*>(t.data()), static_cast<qsizetype>(t.size() * sizeof(t[0])));
+        };
+        return octets(K.ValeursFichiersNoeuds) + octets(K.ValeursNoeuds) + octets(K.TailleSymboles)
+               + QByteArray::number(K.NbValeursNoeuds);
+    };
+    const QByteArray avant = etat();
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString png = dir.filePath(QStringLiteral("carte.png"));
+    ASSERT_TRUE(image.save(png));
+    const QString vide = EcritFichier(dir, QStringLiteral("vide.dat"), "");
+    const QString gardees = QStringLiteral(" : les valeurs chargées sont gardées.");
+    for (const auto& [f, message] :
+         {std::pair{vide, QStringLiteral("Le fichier ") + vide + QStringLiteral(" ne donne aucune valeur") + gardees},
+          std::pair{png, QStringLiteral("Erreur dans la lecture du fichier noeud-valeur numéro 1") + gardees}}) {
+        ui.efface();
+        ui.RepondTexte(f);
+        Statistiques_FusionneFichiers_Click();
+        EXPECT_EQ(etat(), avant) << f.toStdString();
+        EXPECT_EQ(ui.messages(), std::vector<QString>{message}) << f.toStdString();
+    }
+}
+
 TEST_F(GestionStatistiques, ClockDataRereadsBothFilesUnderTheTimeRule)
 {
     K.FichierNoeudValeur1 = EcritFichier(dir, QStringLiteral("h1.dat"), "751 1.30\r\n692 2.05\r\n");
