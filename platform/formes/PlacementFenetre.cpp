@@ -1,5 +1,6 @@
 #include "platform/formes/PlacementFenetre.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QMenuBar>
 #include <QPointer>
@@ -19,14 +20,26 @@ QMargins cadreDe(const QWidget* w)
     return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
 }
 
-// Places the window again at the first event after the window manager has
-// framed it, then goes: the placement made before counted no title bar.
-class ReplaceQuandEncadree : public QObject {
+void place(QWidget* fenetre);
+
+// The window manager frames a window and may place it in its own time after
+// the window is shown, and a move asked before that can still come into
+// effect afterwards: the window is placed again at each move or resize of
+// the first moments, and until its frame is known (the placement made before
+// counted no title bar).
+class SuitPlacement : public QObject {
 public:
-    explicit ReplaceQuandEncadree(QWidget* fenetre) : QObject(fenetre)
+    explicit SuitPlacement(QWidget* fenetre) : QObject(fenetre)
     {
-        setObjectName(QStringLiteral("ReplaceQuandEncadree"));
+        setObjectName(QStringLiteral("SuitPlacement"));
         fenetre->installEventFilter(this);
+        depuis_.start();
+    }
+    void relance() { depuis_.restart(); }
+    static SuitPlacement* de(QWidget* fenetre)
+    {
+        return static_cast<SuitPlacement*>(
+            fenetre->findChild<QObject*>(QStringLiteral("SuitPlacement"), Qt::FindDirectChildrenOnly));
     }
 
 protected:
@@ -36,21 +49,28 @@ protected:
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
-        case QEvent::Expose:
-        case QEvent::WindowActivate:
-        case QEvent::ActivationChange: {
+        case QEvent::WindowActivate: {
             auto* fenetre = static_cast<QWidget*>(objet);
-            if (fenetre->isVisible() && !cadreDe(fenetre).isNull()) {
+            if (!fenetre->isVisible() || cadreDe(fenetre).isNull())
+                break;
+            // Afterwards the user moves the window where he likes.
+            if (placeeEncadree_ && depuis_.elapsed() > 1500) {
                 fenetre->removeEventFilter(this);
                 deleteLater();
-                PlaceDansEcran(fenetre);
+                break;
             }
+            place(fenetre);
+            placeeEncadree_ = true;
             break;
         }
         default: break;
         }
         return false;
     }
+
+private:
+    QElapsedTimer depuis_;
+    bool placeeEncadree_ = false;
 };
 
 // The main window's menu bar, on the screen, when the window belongs to a
@@ -67,38 +87,43 @@ QRect barreMenusPrincipale(const QWidget* fenetre)
     return QRect(barre->mapToGlobal(QPoint(0, 0)), barre->size());
 }
 
-} // namespace
-
-void PlaceDansEcran(QWidget* fenetre)
+void place(QWidget* fenetre)
 {
-    if (!fenetre || !fenetre->isWindow() || !fenetre->screen())
-        return;
     const QRect zone = fenetre->screen()->availableGeometry();
     QMargins cadre = cadreDe(fenetre);
-    if (cadre.isNull()) {
-        // The main window's frame stands for the one still unknown.
-        if (fenetre->parentWidget())
-            cadre = cadreDe(fenetre->parentWidget()->window());
-        if (!fenetre->findChild<QObject*>(QStringLiteral("ReplaceQuandEncadree"), Qt::FindDirectChildrenOnly))
-            new ReplaceQuandEncadree(fenetre);
-    }
+    // The main window's frame stands for one still unknown.
+    if (cadre.isNull() && fenetre->parentWidget())
+        cadre = cadreDe(fenetre->parentWidget()->window());
     const QSize bords(cadre.left() + cadre.right(), cadre.top() + cadre.bottom());
     if (fenetre->width() + bords.width() > zone.width() || fenetre->height() + bords.height() > zone.height())
         fenetre->resize(std::min(fenetre->width(), zone.width() - bords.width()),
                         std::min(fenetre->height(), zone.height() - bords.height()));
     const QSize taille = fenetre->size() + bords;
     const QPoint coin = fenetre->geometry().topLeft() - QPoint(cadre.left(), cadre.top());
-    QPoint place(std::clamp(coin.x(), zone.left(), std::max(zone.left(), zone.right() + 1 - taille.width())),
-                 std::clamp(coin.y(), zone.top(), std::max(zone.top(), zone.bottom() + 1 - taille.height())));
+    QPoint ici(std::clamp(coin.x(), zone.left(), std::max(zone.left(), zone.right() + 1 - taille.width())),
+               std::clamp(coin.y(), zone.top(), std::max(zone.top(), zone.bottom() + 1 - taille.height())));
     // Over the main window's menu bar, a click meant for a menu would land in
     // the window: below the bar when the window fits there.
     const QRect barre = barreMenusPrincipale(fenetre);
-    if (!barre.isEmpty() && QRect(place, taille).intersects(barre)
+    if (!barre.isEmpty() && QRect(ici, taille).intersects(barre)
         && barre.bottom() + 1 + taille.height() <= zone.bottom() + 1)
-        place.setY(barre.bottom() + 1);
+        ici.setY(barre.bottom() + 1);
     // move() places a window by the top left corner of its frame.
-    if (place != coin)
-        fenetre->move(place);
+    if (ici != coin)
+        fenetre->move(ici);
+}
+
+} // namespace
+
+void PlaceDansEcran(QWidget* fenetre)
+{
+    if (!fenetre || !fenetre->isWindow() || !fenetre->screen())
+        return;
+    place(fenetre);
+    if (SuitPlacement* suivi = SuitPlacement::de(fenetre))
+        suivi->relance();
+    else
+        new SuitPlacement(fenetre);
 }
 
 void ActiveFenetre(QWidget* fenetre)
