@@ -218,7 +218,9 @@ bool DansPlageMetaFichier(double x, double y) { return Dans16Bits(x) && Dans16Bi
 
 bool LigneMeta(double x1, double y1, double x2, double y2, Couleur couleur, double epaisseur)
 {
-    if (!DansPlageMetaFichier(x1, y1) || !DansPlageMetaFichier(x2, y2))
+    // A width that is no number is refused as a point out of range is,
+    // rather than recorded as some pen.
+    if (!DansPlageMetaFichier(x1, y1) || !DansPlageMetaFichier(x2, y2) || !std::isfinite(epaisseur))
         return false;
     const wmf::Stylo stylo{wmf::PS_SOLID, Epaisseur(epaisseur), Couleur24(couleur)};
     const wmf::Brosse brosse{wmf::BS_SOLID, Couleur24(QBColor(15)), 0};
@@ -233,6 +235,8 @@ bool LigneMeta(double x1, double y1, double x2, double y2, Couleur couleur, doub
 
 bool CercleMeta(double x, double y, double rayon, Couleur couleurInterieur, Couleur couleurBord, double epaisseur)
 {
+    if (std::isnan(rayon) || !std::isfinite(epaisseur))
+        return false; // not a circle of radius 0 nor some pen
     const double r = rayon > 0 ? rayon : 0.0;
     // The centre is rounded first, the corners computed from it and rounded
     // afterwards.

@@ -60,7 +60,8 @@ bool DansPlageMetaFichier(double x, double y);
 // The shape recorders. With no recording open, the shape is painted on ImaVec
 // and added to the accumulated metafile (so that what the vector picture
 // shows is what is saved). They return false, recording nothing, when a
-// coordinate falls outside the 16-bit range of the format.
+// coordinate falls outside the 16-bit range of the format, or a coordinate,
+// radius or width is not a finite number.
 bool LigneMeta(double x1, double y1, double x2, double y2, Couleur couleur, double epaisseur);
 bool CercleMeta(double x, double y, double rayon, Couleur couleurInterieur, Couleur couleurBord, double epaisseur);
 // Filled triangle of PointsPolygone, no outline, brush of Ima's FillColor.

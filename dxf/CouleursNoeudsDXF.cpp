@@ -190,7 +190,14 @@ void EcritArcsCouleursNoeudsDXFFichier()
     DXF.NomFichierDXF = *nom;
     Sablier sablier;
     TamponDXF t;
-    ConstruitFichierCouleursNoeudsDXF(t);
+    try {
+        ConstruitFichierCouleursNoeudsDXF(t);
+    } catch (const std::exception&) {
+        // Nothing has been written yet: the old file stays as it was.
+        Ui().Sablier(false);
+        MessageErreur(QStringLiteral("Erreur lors de l'écriture du fichier DXF"));
+        return;
+    }
     EnregistreFichierDXF(DXF.NomFichierDXF, t.octets);
 }
 

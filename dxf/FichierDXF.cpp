@@ -11,6 +11,7 @@
 #include "dxf/TubesDXF.h"
 #include "platform/Dialogues.h"
 #include "platform/Fichiers.h"
+#include "platform/NombresChamps.h"
 
 #include <algorithm>
 #include <exception>
@@ -59,10 +60,12 @@ std::optional<QString> RefusSortieDXF()
             return QStringLiteral("Le numéro de plan de la ligne « %1 » ne tient pas sur 16 bits (de -32768 à 32767).")
                 .arg(s.Etiquette1[i - 1]);
     // A number beyond a double in a box the export reads would stop it
-    // half-way, the file chooser already answered.
+    // half-way, the file chooser already answered. The tubes and faces put
+    // the thickness into coordinates of the drawing, which are singles.
+    const GenreChamp epaisseur = s.Objet == ObjetArcsDXF::PolyLignes ? GenreChamp::Double : GenreChamp::Simple;
     if (arcsParLigneDeType(s))
         for (std::size_t i = 4; i <= 14; ++i)
-            if (!NombreFiniCelluleDXF(s.epaisseurcad[i]))
+            if (!NombrePourChamp(s.epaisseurcad[i], epaisseur, true))
                 return QStringLiteral("L'épaisseur de la ligne « %1 » n'est pas un nombre valable.")
                     .arg(s.Etiquette1[i - 1]);
     if (s.CocheArcs[0].Value && s.Objet == ObjetArcsDXF::TroisDTubes && !NombreFiniCelluleDXF(s.Tube[1]))

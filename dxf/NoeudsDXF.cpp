@@ -5,6 +5,7 @@
 #include "dxf/GrilleDXF.h"
 #include "dxf/ValeursNoeudsDXF.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,10 +63,28 @@ std::optional<QString> RefusCerclesNoeudsDXF()
                            || (s.Rayon == RayonCerclesDXF::RayonFixe && s.CouleursClasses.Value);
     if (parValeur && !ValeursNoeudsChargees())
         return QStringLiteral("Aucune valeur de noeud n'est chargée.");
-    if (!NombreFiniCelluleDXF(s.cadcircle[1]))
+    const std::optional<double> facteur = NombreFiniCelluleDXF(s.cadcircle[1]);
+    if (!facteur)
         return QStringLiteral("Le facteur d'échelle n'est pas un nombre valable.");
-    if (!NombreFiniCelluleDXF(s.cadcircle[2]))
+    const std::optional<double> rayon = NombreFiniCelluleDXF(s.cadcircle[2]);
+    if (!rayon)
         return QStringLiteral("La valeur de R n'est pas un nombre.");
+    // A circle keeps its radius as a single.
+    if (s.Rayon == RayonCerclesDXF::RayonFixe)
+        return TientDansChamp(*rayon, GenreChamp::Simple)
+                   ? std::nullopt
+                   : std::optional(MessageHorsChamp(s.cadcircle[2], QStringLiteral("Valeur de R"), GenreChamp::Simple));
+    // The largest root that the factor multiplies.
+    double racine = 0;
+    for (int32_t i = 1; i <= nbNoeuds(); ++i) {
+        const double p = static_cast<double>(K.Noeuds[static_cast<std::size_t>(i)].Population);
+        if (s.Rayon == RayonCerclesDXF::FonctionPopulation)
+            racine = std::max(racine, std::sqrt(std::max(0.0, p)));
+        else if (ValeurNoeudAffichee(i).present)
+            racine = std::max(racine, std::sqrt(std::fabs(static_cast<double>(TailleSymboleDXF(i)))));
+    }
+    if (!TientDansChamp(racine * *facteur, GenreChamp::Simple))
+        return QStringLiteral("Le facteur d'échelle n'est pas un nombre valable.");
     return std::nullopt;
 }
 

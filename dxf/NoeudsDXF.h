@@ -17,7 +17,8 @@ void EcritCerclesNoeudsDXF(TamponDXF& t);
 // What the labels need of the dialog's boxes, checked before anything is
 // written: the message naming the first box that holds no number.
 std::optional<QString> RefusNomsNoeudsDXF();
-// The circles by node value need the node values of the map.
+// The circles by node value need the node values of the map; a radius,
+// typed or made by the scale factor, must fit the single it is kept in.
 std::optional<QString> RefusCerclesNoeudsDXF();
 
 } // namespace kelmo

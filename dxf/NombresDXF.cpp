@@ -1,4 +1,5 @@
 #include "dxf/NombresDXF.h"
+#include "platform/Erreurs.h"
 
 #include <array>
 #include <bit>
@@ -157,7 +158,9 @@ int parLaBibliotheque(char* sortie, double v, int chiffres)
 
 int FormeGeneraleDXF(char* sortie, double v, int chiffres)
 {
-    if (v == 0 || !std::isfinite(v)) {
+    if (!std::isfinite(v))
+        LeveErreur(ErrDepassement);
+    if (v == 0) {
         sortie[0] = '0';
         return 1;
     }

@@ -16,8 +16,9 @@ constexpr int LongueurMaxNombreDXF = 24;
 
 // Writes the general form of v with chiffres significant digits (1 to 17)
 // at sortie, which holds at least LongueurMaxNombreDXF characters; returns
-// the count written. A value that is not a finite number is written "0":
-// the writers never hand one, and a drawing must not carry "nan".
+// the count written. A value that is not a finite number raises the
+// overflow error: a drawing must carry neither "nan" nor a 0 in its place,
+// so the export that meets one is refused and no file is written.
 int FormeGeneraleDXF(char* sortie, double v, int chiffres);
 int FormeEntierDXF(char* sortie, int64_t v);
 

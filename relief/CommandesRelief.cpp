@@ -4,13 +4,16 @@
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "relief/CoutsGeneralises.h"
 #include "relief/DessinRelief.h"
 #include "relief/LiensCarte.h"
 #include "relief/VitesseMaximale.h"
 
+#include <cmath>
 #include <exception>
 #include <optional>
+#include <tuple>
 
 namespace kelmo {
 
@@ -93,28 +96,12 @@ QString texteCout(double v, bool simple = false) { return TexteGeneral(v, QLatin
 // a double ("1e999"), which no parameter of the cost model can take.
 std::optional<double> valeurListe(const QString& texte) { return ValeurNombreFinie(texte); }
 
-// The dialog's choices into the cost model, then the costs computed. A list
-// whose number is out of range is refused before anything changes: the
-// dialog stays open on it and the parameters and costs stay as they were.
-bool stockeEtCalculeCouts()
+// The dialog's choices into the cost model.
+void appliqueChoix(const ModeleCouts& c, double passagers, double puissance, double longueur)
 {
-    const ModeleCouts& c = K.Formes.Coûts;
-    const std::optional<double> passagers = valeurListe(c.TexteCombo1);
-    const std::optional<double> puissance = valeurListe(c.TexteCombo2);
-    const std::optional<double> longueur = valeurListe(c.TexteCombo3);
-    const QString refus = !passagers ? QStringLiteral("Le nombre de passagers n'est pas un nombre valable.")
-                          : !puissance ? QStringLiteral("La puissance de la voiture n'est pas un nombre valable.")
-                          : !longueur  ? QStringLiteral("La longueur du déplacement n'est pas un nombre valable.")
-                                       : QString();
-    if (!refus.isEmpty()) {
-        MessageOK(refus, Icone::Exclamation, QStringLiteral("Coûts"));
-        return false;
-    }
-    FenetresRelief().Cache(FenetreRelief::CoûtsKilométriques);
-    FenetresRelief().Cache(FenetreRelief::Coûts);
-    K.NombrePassagers = *passagers;
-    K.PuissanceFiscale = *puissance;
-    K.LongueurDeplacementKm = *longueur;
+    K.NombrePassagers = passagers;
+    K.PuissanceFiscale = puissance;
+    K.LongueurDeplacementKm = longueur;
     K.CoefClasseFer = c.Option3D[6] ? 1.5 : 1;
     for (int k = 1; k <= 5; ++k)
         if (c.Option3D[static_cast<std::size_t>(k)]) {
@@ -128,6 +115,57 @@ bool stockeEtCalculeCouts()
     else if (c.Option3D[10])
         K.TypeCout = QStringLiteral("Généralisé professionnel");
     K.ValeurTempsNationalite = c.Option3D[11] ? K.ValeurTempsFrance : K.ValeurTempsAllemagne;
+}
+
+// True when these parameters give costs that the relief can take: every
+// cost per km finite and within a single, which the zones' road cost and
+// the rail and German and Spanish motorway costs are kept in. The model is
+// left as it was.
+bool coutsTiennent(const ModeleCouts& c, double passagers, double puissance, double longueur)
+{
+    const auto modele = [] {
+        return std::tie(K.NombrePassagers, K.PuissanceFiscale, K.LongueurDeplacementKm, K.CoefClasseFer,
+                        K.NiveauRevenuSmic, K.TypeCout, K.ValeurTempsNationalite, K.CoutKmMinimal, K.CoutKmRoute,
+                        K.CoutKmAutoroute, K.CoutKmTGV, K.CoutKmMinimal3, K.CoutKmTrain, K.CoutKmRoute1,
+                        K.CoutKmAutoroute1, K.CoutKmMinimal1, K.CoutKmRoute2, K.CoutKmAutoroute2, K.CoutKmMinimal2);
+    };
+    const auto avant = std::apply([](const auto&... v) { return std::make_tuple(v...); }, modele());
+    appliqueChoix(c, passagers, puissance, longueur);
+    CalculeTousLesCouts();
+    bool tiennent = std::isfinite(K.CoutKmMinimal);
+    for (double v : {K.CoutKmRoute, K.CoutKmAutoroute, K.CoutKmTGV, double(K.CoutKmTrain), K.CoutKmRoute1,
+                     double(K.CoutKmAutoroute1), K.CoutKmRoute2, double(K.CoutKmAutoroute2)})
+        tiennent = tiennent && TientDansChamp(v, GenreChamp::Simple);
+    modele() = avant;
+    return tiennent;
+}
+
+// The dialog's choices into the cost model, then the costs computed. A list
+// whose number is out of range, or would make a cost out of range, is
+// refused before anything changes: the dialog stays open on it and the
+// parameters and costs stay as they were. The lists are taken in order, so
+// that the message names the first whose new number the costs cannot take.
+bool stockeEtCalculeCouts()
+{
+    const ModeleCouts& c = K.Formes.Coûts;
+    const std::optional<double> passagers = valeurListe(c.TexteCombo1);
+    const std::optional<double> puissance = valeurListe(c.TexteCombo2);
+    const std::optional<double> longueur = valeurListe(c.TexteCombo3);
+    const double p = passagers.value_or(0), f = puissance.value_or(0), l = longueur.value_or(0);
+    const QString refus =
+        !passagers || !coutsTiennent(c, p, K.PuissanceFiscale, K.LongueurDeplacementKm)
+            ? QStringLiteral("Le nombre de passagers n'est pas un nombre valable.")
+        : !puissance || !coutsTiennent(c, p, f, K.LongueurDeplacementKm)
+            ? QStringLiteral("La puissance de la voiture n'est pas un nombre valable.")
+        : !longueur || !coutsTiennent(c, p, f, l) ? QStringLiteral("La longueur du déplacement n'est pas un nombre valable.")
+                                                  : QString();
+    if (!refus.isEmpty()) {
+        MessageOK(refus, Icone::Exclamation, QStringLiteral("Coûts"));
+        return false;
+    }
+    FenetresRelief().Cache(FenetreRelief::CoûtsKilométriques);
+    FenetresRelief().Cache(FenetreRelief::Coûts);
+    appliqueChoix(c, p, f, l);
     CalculeTousLesCouts();
     return true;
 }

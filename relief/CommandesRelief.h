@@ -44,7 +44,8 @@ void OptionsRelief_Command3D1_Click(); // "OK"
 void OptionsRelief_Command3D2_Click(); // "Annuler"
 
 // The buttons and the horsepower list of "Coûts". A list whose number lies
-// beyond the range of a double is refused with a message naming it, and
+// beyond the range of a double, or would make a cost per km that is not
+// finite or does not fit a single, is refused with a message naming it, and
 // nothing changes.
 void Coûts_Command3D1_Click(); // "Quitter": stores the parameters and computes the costs
 void Coûts_Annuler_Click();    // "Coûts au km"

@@ -3,6 +3,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "values/BandesStatistiques.h"
 
 #include <cmath>
@@ -56,6 +57,19 @@ int nombreDeClasses(const QString& texte)
 }
 
 } // namespace
+
+std::optional<double> NombreRegionalSimple(const QString& texte, const QString& boite)
+{
+    double v = 0;
+    if (NombreRegional(texte, K.SeparateurDecimal, v)) {
+        if (TientDansChamp(v, GenreChamp::Simple))
+            return v;
+    } else if (ValeurNombreFinie(QString(texte).replace(QLatin1Char(K.SeparateurDecimal), QLatin1Char('.')))) {
+        return std::nullopt; // no number: nothing to refuse
+    }
+    RefuseHorsChamp(texte, boite, GenreChamp::Simple, boite);
+    return std::nullopt;
+}
 
 int ClasseDeValeur(double v)
 {
@@ -179,9 +193,10 @@ void ChoisitEpaisseurClasse(int i)
     const std::optional<QString> reponse =
         Ui().Saisie(QStringLiteral("Entrez l'épaisseur du trait pour la classe ") + TexteAvecSigne(i),
                     QStringLiteral("Epaisseur"), TexteAvecSigne(c.Epaisseur, true));
-    double v = 0;
-    if (reponse && NombreRegional(*reponse, K.SeparateurDecimal, v) && std::fabs(v) <= MaxSimple)
-        c.Epaisseur = static_cast<float>(v);
+    if (!reponse)
+        return;
+    if (const std::optional<double> v = NombreRegionalSimple(*reponse, QStringLiteral("Epaisseur")))
+        c.Epaisseur = static_cast<float>(*v);
 }
 
 void Statistiques_PicClasse_Click(int index)

@@ -4,8 +4,15 @@
 // boxes, the colour boxes and the thickness prompt). Every edit ends by
 // redrawing the class strip and chart (DessineClasses).
 #include <QString>
+#include <optional>
 
 namespace kelmo {
+
+// The regional number of a typed answer that a single keeps: nothing when
+// the text is no such number (the caller then changes nothing) and, after
+// the refusal naming the box (also the message's title), when it is one
+// that a single cannot hold.
+std::optional<double> NombreRegionalSimple(const QString& texte, const QString& boite);
 
 // The first class c with BorneInf <= v < BorneSup, 0 when none.
 int ClasseDeValeur(double v);
@@ -37,7 +44,7 @@ double ValeurBorne(int i);
 // couleur à une classe" and keeps the colour.
 void ChoisitCouleurClasse(int i);
 // Thickness prompt of class i; Cancel or a text that is not a number keeps
-// the thickness.
+// the thickness, and so does a number beyond a single, after its refusal.
 void ChoisitEpaisseurClasse(int i);
 // A click on colour box Index: in the "Arcs" tab the thickness prompt
 // first, then the colour dialog.

@@ -5,6 +5,7 @@
 #include "platform/Chemins.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "values/CartesNoeuds.h"
 #include "values/ChargementNoeudsValeurs.h"
 #include "values/ValeursParNoeud.h"
@@ -18,20 +19,19 @@ namespace kelmo {
 namespace {
 
 // The count typed: its leading number ("." as decimal point); a cancelled,
-// empty or unreadable answer gives 0.
-double nombreIterations()
+// empty or unreadable answer gives 0. Nothing, after the refusal naming the
+// box, for a number beyond a double.
+std::optional<double> nombreIterations()
 {
+    const QString titre = QStringLiteral("Exploration");
     const std::optional<QString> r =
-        Ui().Saisie(QStringLiteral("Entrez le nombre d'itérations à explorer :"), QStringLiteral("Exploration"),
-                    QStringLiteral("1"));
+        Ui().Saisie(QStringLiteral("Entrez le nombre d'itérations à explorer :"), titre, QStringLiteral("1"));
     if (!r)
         return 0;
-    try {
-        const double n = ValeurNombre(*r);
-        return std::isfinite(n) ? n : 0;
-    } catch (const std::exception&) {
-        return 0;
-    }
+    const std::optional<double> n = NombrePourChamp(*r, GenreChamp::Double);
+    if (!n)
+        RefuseHorsChamp(*r, titre, GenreChamp::Double, titre);
+    return n;
 }
 
 // One member of the series shown; false when its picture could not be
@@ -66,7 +66,10 @@ void Kelmo_menExploration_Click()
 {
     // Beyond a hundred thousand the names would need more than the digits
     // a series holds.
-    const double n = std::min(nombreIterations(), 100000.0);
+    const std::optional<double> iterations = nombreIterations();
+    if (!iterations)
+        return;
+    const double n = std::min(*iterations, 100000.0);
     const bool enregistre = Ui().Message(QStringLiteral("Voulez-vous enregistrer les image ,"), Boutons::OuiNon,
                                          Icone::Question, QStringLiteral("Exploration")) == Reponse::Oui;
     K.FichierNoeudValeur1 = K.Formes.Statistiques.Text3;

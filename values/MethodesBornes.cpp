@@ -1,8 +1,8 @@
 #include "values/MethodesBornes.h"
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
-#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "values/BandesStatistiques.h"
 #include "values/ClassesValeurs.h"
 #include "values/ValeursParNoeud.h"
@@ -15,22 +15,25 @@
 namespace kelmo {
 namespace {
 
-// The leading number of a box written in the Str form; a text beyond any
-// number stops the method.
-bool nombreTete(const QString& texte, double& v)
+// The leading number of a box written in the Str form. The bounds made
+// from it are singles: a number beyond a single stops the method, after
+// the refusal naming the box.
+bool nombreTete(const QString& texte, const QString& boite, double& v)
 {
-    try {
-        v = ValeurNombre(texte);
-        return true;
-    } catch (const ErreurExecution&) {
+    const std::optional<double> n = NombrePourChamp(texte, GenreChamp::Simple);
+    if (!n) {
+        RefuseHorsChamp(texte, boite, GenreChamp::Simple, QStringLiteral("Statistiques"));
         return false;
     }
+    v = *n;
+    return true;
 }
 
 bool minMax(double& min, double& max)
 {
     const ModeleStatistiques& s = K.Formes.Statistiques;
-    return nombreTete(s.Text2, max) && nombreTete(s.Text1, min) && std::isfinite(max - min);
+    return nombreTete(s.Text2, QStringLiteral("Maximum"), max) && nombreTete(s.Text1, QStringLiteral("Minimum"), min)
+           && std::isfinite(max - min);
 }
 
 int nombreClasses() { return std::clamp<int>(K.NbClasses, 0, 10); }
@@ -97,17 +100,24 @@ void Statistiques_SSCommand3_Click()
     ApercuDiffere apercu;
     const int n = nombreClasses();
     double min = 0;
-    if (n < 1 || !nombreTete(K.Formes.Statistiques.Text1, min))
+    if (n < 1 || !nombreTete(K.Formes.Statistiques.Text1, QStringLiteral("Minimum"), min))
         return;
     const double debut = min - 1;
-    const std::optional<QString> reponse = Ui().Saisie(QStringLiteral("Donnez l'amplitude des classes"),
-                                                       QStringLiteral("Amplitude régulière"), QStringLiteral("60"));
-    double amplitude = 0;
-    if (!reponse || !NombreRegional(*reponse, K.SeparateurDecimal, amplitude))
+    const QString titre = QStringLiteral("Amplitude régulière");
+    const std::optional<QString> reponse =
+        Ui().Saisie(QStringLiteral("Donnez l'amplitude des classes"), titre, QStringLiteral("60"));
+    const std::optional<double> amplitude = reponse ? NombreRegionalSimple(*reponse, titre) : std::nullopt;
+    if (!amplitude)
         return;
+    // Every bound is checked before the first is written.
+    for (int i = 1; i <= n; ++i)
+        if (!TientDansChamp(debut + i * *amplitude, GenreChamp::Simple)) {
+            RefuseResultatHorsLimites(*reponse, titre, titre);
+            return;
+        }
     K.Formes.Statistiques.Amplitude = *reponse;
     for (int i = 1; i <= n; ++i)
-        EcritBorne(i + 1, debut + i * amplitude);
+        EcritBorne(i + 1, debut + i * *amplitude);
 }
 
 } // namespace kelmo

@@ -2,7 +2,9 @@
 // The three ways the statistics window sets the class bounds from the
 // distribution of the values: equal ranges, equal counts of nodes, or a
 // range the user types. Each bound goes through its box (regional format)
-// and the box's change handler, as if typed.
+// and the box's change handler, as if typed. The bounds are singles: a
+// minimum, maximum or range that would make one beyond a single is refused
+// with a message naming its box, and no bound changes.
 namespace kelmo {
 
 // "Iso-amplitude": NbClasses equal ranges between the minimum and maximum

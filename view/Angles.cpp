@@ -2,13 +2,47 @@
 
 #include "core/Modele.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "view/LiensDialogues.h"
+
+#include <cmath>
+#include <optional>
 
 namespace kelmo {
 
 namespace {
 
 QString texteDegres(double v) { return TexteAvecSigne(v) + QStringLiteral(" deg"); }
+
+const QString vertical = QStringLiteral("Angle vertical");
+const QString horizontal = QStringLiteral("Angle horizontal");
+const QString titre = QStringLiteral("Angles de vue de la représentation");
+
+// The degrees of an angle box; nothing, after the refusal naming the box,
+// for a number beyond a double.
+std::optional<double> degres(const QString& texte, const QString& boite)
+{
+    const std::optional<double> d = NombrePourChamp(texte, GenreChamp::Double);
+    if (!d)
+        RefuseHorsChamp(texte, boite, GenreChamp::Double, titre);
+    return d;
+}
+
+// The radians of an angle box; nothing, after the refusal naming the box,
+// when they, or the degrees the dialog shows back from them, would not be
+// finite, or would not fit the single that keeps the data drawings' tilt.
+std::optional<double> radians(const QString& texte, const QString& boite, bool simple)
+{
+    const std::optional<double> d = degres(texte, boite);
+    if (!d)
+        return std::nullopt;
+    const double r = *d * Pi / 180;
+    if (!std::isfinite(r * 180 / Pi) || (simple && !TientDansChamp(r, GenreChamp::Simple))) {
+        RefuseResultatHorsLimites(texte, boite, titre);
+        return std::nullopt;
+    }
+    return r;
+}
 
 } // namespace
 
@@ -49,12 +83,19 @@ void Kelmo_menAngles_Click()
 void Angles_Commande1_Click()
 {
     ModeleAngles& a = K.Formes.Angles;
+    // A refused angle leaves the form open on it, and the view as it was.
+    const std::optional<double> v = radians(a.Texte1, vertical, a.Coche1);
+    if (!v)
+        return;
+    const std::optional<double> h = radians(a.Texte3, horizontal, false);
+    if (!h)
+        return;
     K.Annule = false;
     CacheForme(FormeDialogue::Angles);
     K.AngleVerticalDeg = ValeurNombre(a.Texte1);
-    K.AngleHorizontal = ValeurNombre(a.Texte3) * Pi / 180;
+    K.AngleHorizontal = *h;
     K.VilleCentreRotation = a.TexteListeModifiable1.left(4);
-    K.AngleVertical = K.AngleVerticalDeg * Pi / 180;
+    K.AngleVertical = *v;
     if (a.Coche1) {
         K.AngleVerticalDonnees = static_cast<float>(K.AngleVertical);
         K.AngleVertical = 0;
@@ -79,7 +120,10 @@ void Angles_Commande2_Click()
 // arrow did not race; the arrows' own repeat delay does that here.
 void Angles_Spin1_SpinDown()
 {
-    double v = ValeurNombre(K.Formes.Angles.Texte1);
+    const std::optional<double> d = degres(K.Formes.Angles.Texte1, vertical);
+    if (!d)
+        return;
+    double v = *d;
     if (v > 0) {
         v -= 1;
         Angles_DefinitTexte1(texteDegres(v));
@@ -89,7 +133,10 @@ void Angles_Spin1_SpinDown()
 
 void Angles_Spin1_SpinUp()
 {
-    double v = ValeurNombre(K.Formes.Angles.Texte1);
+    const std::optional<double> d = degres(K.Formes.Angles.Texte1, vertical);
+    if (!d)
+        return;
+    double v = *d;
     if (v < 180) {
         v += 1;
         Angles_DefinitTexte1(texteDegres(v));
@@ -99,7 +146,10 @@ void Angles_Spin1_SpinUp()
 
 void Angles_Spin3_SpinDown()
 {
-    double v = ValeurNombre(K.Formes.Angles.Texte3);
+    const std::optional<double> d = degres(K.Formes.Angles.Texte3, horizontal);
+    if (!d)
+        return;
+    double v = *d;
     if (v > -180) {
         v -= 1;
         Angles_DefinitTexte3(texteDegres(v));
@@ -109,7 +159,10 @@ void Angles_Spin3_SpinDown()
 
 void Angles_Spin3_SpinUp()
 {
-    double v = ValeurNombre(K.Formes.Angles.Texte3);
+    const std::optional<double> d = degres(K.Formes.Angles.Texte3, horizontal);
+    if (!d)
+        return;
+    double v = *d;
     if (v < 179) {
         v += 1;
         Angles_DefinitTexte3(texteDegres(v));

@@ -9,6 +9,9 @@
 namespace kelmo {
 
 void Kelmo_menAngles_Click();
+// OK. An angle beyond a double, or whose radians or degrees shown back would
+// not be finite (or not fit the single of the data drawings' tilt), is
+// refused with a message naming its box: the form stays open, nothing changes.
 void Angles_Commande1_Click();
 void Angles_Commande2_Click();
 void Angles_Spin1_SpinDown();

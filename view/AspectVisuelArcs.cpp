@@ -3,6 +3,7 @@
 #include "core/Modele.h"
 #include "core/TypesArcs.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "view/LiensDialogues.h"
 
 #include <algorithm>
@@ -57,6 +58,15 @@ void definitBoite(QString& boite, const QString& texte)
     ModeleAspectVisuelArcs& a = K.Formes.AspectVisuelArcs;
     if (boite == texte)
         return;
+    // A width beyond a double is refused, naming the box, which keeps its
+    // text: every handler reading the widths finds a number there.
+    if (&boite != &a.Text3 && !NombrePourChamp(texte, GenreChamp::Double)) {
+        RefuseHorsChamp(texte,
+                        &boite == &a.Text1 ? QStringLiteral("Epaisseur du trait blanc de fond")
+                                           : QStringLiteral("Epaisseur du trait"),
+                        GenreChamp::Double, QStringLiteral("Aspect visuel des arcs"));
+        return;
+    }
     boite = texte;
     if (&boite == &a.Text3)
         a.CouleurApercu = a.Image1;

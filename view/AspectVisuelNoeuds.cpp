@@ -3,6 +3,7 @@
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "view/LiensDialogues.h"
 #include "view/SeuilsAffichage.h"
 
@@ -27,14 +28,20 @@ namespace {
 
 // The text of a list's box, typed or set: the value follows at once, kept at
 // least minimum (a circle has no negative radius, a line thinner than one
-// unit cannot be drawn).
-void definitTexteListe(QString& boite, double& valeur, double minimum, const QString& texte)
+// unit cannot be drawn). A number beyond a double is refused, naming the
+// box, and the box keeps its text.
+void definitTexteListe(QString& boite, double& valeur, double minimum, const QString& texte, const QString& nom)
 {
     const ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
     if (n.Charge && boite == texte)
         return;
+    const std::optional<double> v = NombrePourChamp(texte, GenreChamp::Double);
+    if (!v) {
+        RefuseHorsChamp(texte, nom, GenreChamp::Double, QStringLiteral("Paramétres d'affichage des noeuds"));
+        return;
+    }
     boite = texte;
-    valeur = std::max(minimum, ValeurNombre(texte));
+    valeur = std::max(minimum, *v);
     if (n.Charge)
         DessineApercuNoeud();
 }
@@ -43,12 +50,14 @@ void definitTexteListe(QString& boite, double& valeur, double minimum, const QSt
 
 void AspectVisuelNoeuds_DefinitTexteCombo1(const QString& texte)
 {
-    definitTexteListe(K.Formes.AspectVisuelNoeuds.TexteCombo1, K.RayonNoeuds, 0.0, texte);
+    definitTexteListe(K.Formes.AspectVisuelNoeuds.TexteCombo1, K.RayonNoeuds, 0.0, texte,
+                      QStringLiteral("Rayon du cercle"));
 }
 
 void AspectVisuelNoeuds_DefinitTexteCombo2(const QString& texte)
 {
-    definitTexteListe(K.Formes.AspectVisuelNoeuds.TexteCombo2, K.EpaisseurNoeuds, 1.0, texte);
+    definitTexteListe(K.Formes.AspectVisuelNoeuds.TexteCombo2, K.EpaisseurNoeuds, 1.0, texte,
+                      QStringLiteral("Epaisseur du cercle"));
 }
 
 void AspectVisuelNoeuds_Charge()

@@ -4,9 +4,11 @@
 #include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "view/LiensDialogues.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace kelmo {
 
@@ -103,8 +105,14 @@ void Kelmo_menParamAffichage_Click()
         MessageErreur(QStringLiteral("Le coefficient de zoom doit être un nombre."));
         return;
     }
-    // "##.#####": five decimals at most, halves away from zero.
-    const double echelle = static_cast<float>(std::round(coefficient * 100000) / 100000);
+    // "##.#####": five decimals at most, halves away from zero; the scale is
+    // kept as a single.
+    const double arrondi = std::round(coefficient * 100000) / 100000;
+    if (!TientDansChamp(arrondi, GenreChamp::Simple)) {
+        RefuseHorsChamp(p.CoefficientZoom, QStringLiteral("Coefficient"), GenreChamp::Simple, QStringLiteral("Erreur"));
+        return;
+    }
+    const double echelle = static_cast<float>(arrondi);
     if (echelle == 0) {
         MessageErreur(QStringLiteral("Le coefficient de zoom ne peut pas être nul."));
         return;
@@ -114,6 +122,13 @@ void Kelmo_menParamAffichage_Click()
         MessageErreur(QStringLiteral("L'abscisse et l'ordonnée du zoom doivent être des nombres."));
         return;
     }
+    // The origin moves the picture coordinates, which are singles.
+    for (const auto& [valeur, texte, boite] : {std::tuple{x, p.xZoom, QStringLiteral("Abscisse (x)")},
+                                               std::tuple{y, p.yZoom, QStringLiteral("Ordonnée (y)")}})
+        if (!TientDansChamp(valeur, GenreChamp::Simple)) {
+            RefuseHorsChamp(texte, boite, GenreChamp::Simple, QStringLiteral("Erreur"));
+            return;
+        }
     double hauteur = 0, largeur = 0;
     if (!NombreRegional(p.HauteurImage, K.SeparateurDecimal, hauteur) ||
         !NombreRegional(p.LargeurImage, K.SeparateurDecimal, largeur)) {

@@ -12,6 +12,7 @@
 #include "view/CrochetsDessinCarte.h"
 #include "view/DessinArcs.h"
 #include "view/DessinNoeuds.h"
+#include "view/SaisiesAffichage.h"
 
 #include <exception>
 #include <stdexcept>
@@ -192,9 +193,18 @@ void TraceArcs_Command3D1_Click()
 
 void TraceArcs_DXFCouleurNoeuds_Click()
 {
-    const std::optional<QString> r = Ui().Saisie(QStringLiteral("Entrez l'épaisseur des arcs en DXF :"),
-                                                 QStringLiteral("Jonction Kelmo - DXF"), QStringLiteral(".5"));
-    K.EpaisseurArcsDXF = r ? ValeurNombre(*r) : 0.0;
+    const QString titre = QStringLiteral("Jonction Kelmo - DXF");
+    const std::optional<QString> r =
+        Ui().Saisie(QStringLiteral("Entrez l'épaisseur des arcs en DXF :"), titre, QStringLiteral(".5"));
+    if (!r) {
+        K.EpaisseurArcsDXF = 0;
+        return;
+    }
+    // A width refused keeps the width and leaves the box unticked.
+    if (const std::optional<double> v = NombreSaisiAffichage(*r, titre))
+        K.EpaisseurArcsDXF = *v;
+    else
+        K.Formes.TraceArcs.DXFCouleurNoeuds = 0;
 }
 
 void OptionsRedess_ModesPrésents_Click(bool coche)

@@ -29,7 +29,7 @@ void TraceArcsChoisis();
 // The buttons and boxes of "Arcs".
 void TraceArcs_Command3D2_Click(); // "OK"
 void TraceArcs_Command3D1_Click(); // "Annuler"
-void TraceArcs_DXFCouleurNoeuds_Click(); // asks for the DXF arc width
+void TraceArcs_DXFCouleurNoeuds_Click(); // asks for the DXF arc width; a refused one unticks the box
 
 // The boxes of "Options pour redessiner".
 void OptionsRedess_ModesPrésents_Click(bool coche);

@@ -3,6 +3,7 @@
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "view/LiensDialogues.h"
 
 namespace kelmo {
@@ -11,14 +12,28 @@ void Kelmo_menOptionsRedessine_Click() { MontreForme(FormeDialogue::OptionsRedes
 
 void MontreTraceArcs() { MontreForme(FormeDialogue::TraceArcs, true); }
 
+std::optional<double> NombreSaisiAffichage(const QString& texte, const QString& boite)
+{
+    const std::optional<double> v = NombrePourChamp(texte, GenreChamp::Double);
+    if (!v)
+        RefuseHorsChamp(texte, boite, GenreChamp::Double, boite);
+    return v;
+}
+
 void TraceArcs_DXFCouleurNoeuds_Change(int valeur)
 {
     if (valeur != 1)
         return;
-    const std::optional<QString> r = Ui().Saisie(QStringLiteral("Entrez l'épaisseur des arcs en DXF :"),
-                                                 QStringLiteral("Jonction Kelmo - DXF"), QStringLiteral(".5"));
-    if (r)
-        K.EpaisseurArcsDXF = ValeurNombre(*r);
+    const QString titre = QStringLiteral("Jonction Kelmo - DXF");
+    const std::optional<QString> r =
+        Ui().Saisie(QStringLiteral("Entrez l'épaisseur des arcs en DXF :"), titre, QStringLiteral(".5"));
+    if (!r)
+        return;
+    // A width refused leaves the box as it was before the click.
+    if (const std::optional<double> v = NombreSaisiAffichage(*r, titre))
+        K.EpaisseurArcsDXF = *v;
+    else
+        K.Formes.TraceArcs.DXFCouleurNoeuds = 0;
 }
 
 void Kelmo_menCouleur_Click()
@@ -34,7 +49,8 @@ void Kelmo_menCouleur_Click()
         Ui().Saisie(invite, QStringLiteral("Eclaircissement de la couleur"), TexteAvecSigne(K.CoefEclaircissement));
     // An empty answer or one without a number keeps the palette, as a cancel.
     if (r && CommenceParNombre(*r))
-        K.CoefEclaircissement = ValeurNombre(*r);
+        if (const std::optional<double> v = NombreSaisiAffichage(*r, QStringLiteral("Eclaircissement de la couleur")))
+            K.CoefEclaircissement = *v;
 }
 
 void Kelmo_menOptionsAttractions_Click()
@@ -43,7 +59,8 @@ void Kelmo_menOptionsAttractions_Click()
         QStringLiteral("Entrez la valeur du seuil des attractions (en valeurs réelles ou en % suivant le fichier...)"),
         QStringLiteral("Seuil des attractions"), TexteAvecSigne(K.SeuilAttractions));
     if (r)
-        K.SeuilAttractions = ValeurNombre(*r);
+        if (const std::optional<double> v = NombreSaisiAffichage(*r, QStringLiteral("Seuil des attractions")))
+            K.SeuilAttractions = *v;
 }
 
 } // namespace kelmo

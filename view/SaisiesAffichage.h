@@ -4,6 +4,7 @@
 // boxes of the DXF arc width, the relief lightening and the attraction
 // threshold.
 #include <QString>
+#include <optional>
 
 namespace kelmo {
 
@@ -13,9 +14,13 @@ void Kelmo_menOptionsRedessine_Click();
 // this): the dialog "Arcs", modal.
 void MontreTraceArcs();
 
+// The number typed in an input box whose answer a double keeps; nothing,
+// after a message naming the box (its title), for a number beyond a double.
+std::optional<double> NombreSaisiAffichage(const QString& texte, const QString& boite);
+
 // "DXF couleur noeuds" of "Arcs" changed to valeur (1 ticked): the width of
 // the DXF arcs is asked when the box becomes ticked; a cancelled box keeps
-// the width it had.
+// the width it had, a refused width unticks the box again.
 void TraceArcs_DXFCouleurNoeuds_Change(int valeur);
 // "Eclaircir la &couleur du relief...": a cancelled box keeps the coefficient.
 void Kelmo_menCouleur_Click();

@@ -2,7 +2,9 @@
 
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
+#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "view/LiensDialogues.h"
 
 #include <cmath>
@@ -76,19 +78,53 @@ void Kelmo_menOptionsAffichageNoms_Click()
     MontreForme(FormeDialogue::SeuilsAffichage, false);
 }
 
-bool SeuilsAffichage_EnregistreValeurs()
+namespace {
+
+const QString titreSeuils = QStringLiteral("Seuil d'affichage des noms des villes");
+
+// The threshold of a box; nothing, after the refusal naming the box, when
+// it lies beyond a double, or, for the lower one when it is to be stored
+// (a 32-bit integer keeps it), beyond that integer.
+std::optional<double> seuil(int numero, bool stocke)
 {
     const ModeleSeuilsAffichage& s = K.Formes.SeuilsAffichage;
-    const double superieur = ValeurSeuil(s.Texte1);
-    const double inferieur = ArrondiBanquier(ValeurSeuil(s.Texte2));
-    if (!TientEnEntier32(inferieur)) {
+    const QString& texte = numero == 1 ? s.Texte1 : s.Texte2;
+    std::optional<double> v;
+    try {
+        v = ValeurSeuil(texte);
+    } catch (const ErreurExecution& e) {
+        if (e.numero() != ErrDepassement)
+            throw;
+    }
+    if (numero == 1 && !v)
+        RefuseHorsChamp(texte, QStringLiteral("Seuil d'affichage supérieur"), GenreChamp::Double, titreSeuils);
+    if (numero == 2 && !(v && (!stocke || TientEnEntier32(ArrondiBanquier(*v))))) {
         MessageErreur(QStringLiteral("Le seuil d'affichage inférieur doit être compris entre -2147483648 et 2147483647."));
+        v.reset();
+    }
+    return v;
+}
+
+} // namespace
+
+bool SeuilsAffichage_EnregistreValeurs()
+{
+    const std::optional<double> superieur = seuil(1, true);
+    if (!superieur)
+        return false;
+    const std::optional<double> inferieur = seuil(2, true);
+    if (!inferieur)
+        return false;
+    initialiseTexteListeSeuils();
+    const QString& texteLettres = K.Formes.SeuilsAffichage.TexteListeModifiable1;
+    const std::optional<double> lettres = NombrePourChamp(texteLettres, GenreChamp::Double);
+    if (!lettres) {
+        RefuseHorsChamp(texteLettres, QStringLiteral("Nombre de lettres à afficher"), GenreChamp::Double, titreSeuils);
         return false;
     }
-    K.SeuilSuperieurNoms = superieur;
-    K.SeuilInferieurNoms = static_cast<int32_t>(inferieur);
-    initialiseTexteListeSeuils();
-    K.NombreLettresNoms = ValeurNombre(K.Formes.SeuilsAffichage.TexteListeModifiable1);
+    K.SeuilSuperieurNoms = *superieur;
+    K.SeuilInferieurNoms = static_cast<int32_t>(ArrondiBanquier(*inferieur));
+    K.NombreLettresNoms = *lettres;
     return true;
 }
 
@@ -116,10 +152,16 @@ void SeuilsAffichage_Command3D3_Click()
 
 namespace {
 
-void lisSeuils(double& u, double& l)
+// False, after the refusal of the box, when a threshold cannot be read.
+bool lisSeuils(double& u, double& l)
 {
-    u = std::floor(ValeurSeuil(K.Formes.SeuilsAffichage.Texte1));
-    l = std::floor(ValeurSeuil(K.Formes.SeuilsAffichage.Texte2));
+    const std::optional<double> superieur = seuil(1, false);
+    const std::optional<double> inferieur = superieur ? seuil(2, false) : std::nullopt;
+    if (!inferieur)
+        return false;
+    u = std::floor(*superieur);
+    l = std::floor(*inferieur);
+    return true;
 }
 
 void ecritSeuil(int numero, double v, double diviseur)
@@ -142,7 +184,8 @@ void ecritSeuil(int numero, double v, double diviseur)
 void SeuilsAffichage_Spin1_SpinDown()
 {
     double u, l;
-    lisSeuils(u, l);
+    if (!lisSeuils(u, l))
+        return;
     if (u > 100000 && u > l + 100000)
         ecritSeuil(1, u - 100000, 10000);
 }
@@ -150,7 +193,8 @@ void SeuilsAffichage_Spin1_SpinDown()
 void SeuilsAffichage_Spin1_SpinUp()
 {
     double u, l;
-    lisSeuils(u, l);
+    if (!lisSeuils(u, l))
+        return;
     if (u < 13990000)
         ecritSeuil(1, u + 100000, 10000);
 }
@@ -158,7 +202,8 @@ void SeuilsAffichage_Spin1_SpinUp()
 void SeuilsAffichage_Spin2_SpinDown()
 {
     double u, l;
-    lisSeuils(u, l);
+    if (!lisSeuils(u, l))
+        return;
     if (l >= 100000)
         ecritSeuil(2, l - 100000, 10000);
     else if (l >= 10000)
@@ -172,7 +217,8 @@ void SeuilsAffichage_Spin2_SpinDown()
 void SeuilsAffichage_Spin2_SpinUp()
 {
     double u, l;
-    lisSeuils(u, l);
+    if (!lisSeuils(u, l))
+        return;
     if (!(l < 13990000 && l < u - 100000))
         return;
     if (l < 1000)

@@ -11,8 +11,9 @@ namespace kelmo {
 void Kelmo_menOptionsAffichageNoms_Click();
 void SeuilsAffichage_DefinitTexteListe(const QString& texte);
 void SeuilsAffichage_ListeModifiable1_Click(int index);
-// Stores the three values; false (nothing stored, a message shown) when the
-// lower threshold does not fit a 32-bit integer.
+// Stores the three values; false (nothing stored, a message naming the box
+// shown) when the lower threshold does not fit a 32-bit integer or a number
+// lies beyond a double.
 bool SeuilsAffichage_EnregistreValeurs();
 void SeuilsAffichage_Command3D1_Click();
 void SeuilsAffichage_Command3D2_Click();
