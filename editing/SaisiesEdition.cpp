@@ -46,11 +46,7 @@ std::optional<double> ValeurBoite(const QString& texte) { return ValeurNombreFin
 std::optional<double> ValeurBoitePourChamp(const QString& texte, GenreChamp champ, const QString& boite,
                                            const QString& titre)
 {
-    const std::optional<double> v = ValeurBoite(texte);
-    if (v && TientDansChamp(*v, champ))
-        return v;
-    RefuseHorsChamp(texte, boite, champ, titre);
-    return std::nullopt;
+    return NombreAccepte(texte, champ, boite, titre, true);
 }
 
 Lu NombreSaisiPourChamp(const QString& texte, GenreChamp champ, const QString& boite, const QString& titre,

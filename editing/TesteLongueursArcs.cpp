@@ -81,10 +81,8 @@ void corrigeLongueur(int32_t k, double route)
                     titre, TexteAvecSigne(route));
     if (!reponse || !CommenceParNombre(*reponse))
         return;
-    if (const std::optional<double> v = NombrePourChamp(*reponse, GenreChamp::Simple, true))
+    if (const std::optional<double> v = NombreAccepte(*reponse, GenreChamp::Simple, QStringLiteral("Longueur"), titre, true))
         a.Longueur = static_cast<float>(*v);
-    else
-        RefuseHorsChamp(*reponse, QStringLiteral("Longueur"), GenreChamp::Simple, titre);
 }
 
 // Yes to an arc with an end missing: the arcs of its link go, those before

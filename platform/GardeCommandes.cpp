@@ -39,17 +39,4 @@ void SignaleErreurInattendue(const std::exception& e)
     enCours = false;
 }
 
-bool ExecuteGarde(const std::function<void()>& handler)
-{
-    try {
-        handler();
-        return true;
-    } catch (const std::exception& e) {
-        SignaleErreurInattendue(e);
-    } catch (...) {
-        SignaleErreurInattendue(std::runtime_error("erreur inconnue"));
-    }
-    return false;
-}
-
 } // namespace kelmo

@@ -3,7 +3,7 @@
 // its handler is shown to the user and the session's data stay as they are.
 #include <QString>
 #include <exception>
-#include <functional>
+#include <stdexcept>
 
 namespace kelmo {
 
@@ -19,8 +19,21 @@ using TemoinErreurInattendue = void (*)(const std::exception&);
 void DefinitTemoinErreurInattendue(TemoinErreurInattendue temoin);
 
 // Runs a handler of a window; an error escaping it is shown and goes no
-// further. False when one was caught.
-bool ExecuteGarde(const std::function<void()>& handler);
+// further. False when one was caught. A template, because the application
+// runs every event through it: no handler is copied on the way.
+template <class F>
+bool ExecuteGarde(F&& handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& e) {
+        SignaleErreurInattendue(e);
+    } catch (...) {
+        SignaleErreurInattendue(std::runtime_error("erreur inconnue"));
+    }
+    return false;
+}
 
 // A handler without arguments wrapped for connect().
 template <class F>

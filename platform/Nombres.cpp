@@ -387,12 +387,17 @@ double ArrondiBanquier(double valeur)
     return std::nearbyint(valeur); // the default rounding mode is to nearest, ties to even
 }
 
+bool TientEnEntier16(double valeur)
+{
+    const double r = ArrondiBanquier(valeur);
+    return r >= -32768.0 && r <= 32767.0;
+}
+
 int16_t EnEntier16(double valeur)
 {
-    double r = ArrondiBanquier(valeur);
-    if (!(r >= -32768.0 && r <= 32767.0))
+    if (!TientEnEntier16(valeur))
         LeveErreur(ErrDepassement);
-    return static_cast<int16_t>(r);
+    return static_cast<int16_t>(ArrondiBanquier(valeur));
 }
 
 bool TientEnEntier32(double valeur)
@@ -408,9 +413,14 @@ int32_t EnEntier32(double valeur)
     return static_cast<int32_t>(ArrondiBanquier(valeur));
 }
 
+bool TientEnSimple(double valeur)
+{
+    return std::fabs(valeur) <= static_cast<double>(std::numeric_limits<float>::max());
+}
+
 float EnSimple(double valeur)
 {
-    if (!(std::fabs(valeur) <= static_cast<double>(std::numeric_limits<float>::max())))
+    if (!TientEnSimple(valeur))
         LeveErreur(ErrDepassement);
     return static_cast<float>(valeur);
 }

@@ -29,8 +29,11 @@ bool CommenceParNombre(const QString& texte);
 // neighbour; a value outside the range raises error 6 (overflow).
 int16_t EnEntier16(double valeur);
 int32_t EnEntier32(double valeur);
-// True when EnEntier32 stores the value without overflow.
+// True when EnEntier16, EnEntier32 or EnSimple stores the value without
+// overflow.
+bool TientEnEntier16(double valeur);
 bool TientEnEntier32(double valeur);
+bool TientEnSimple(double valeur);
 // Storing into a single-precision field: a value beyond its range (or not
 // a number) raises error 6 too, rather than becoming an infinity.
 float EnSimple(double valeur);

@@ -3,7 +3,6 @@
 #include "platform/Nombres.h"
 
 #include <cmath>
-#include <limits>
 
 namespace kelmo {
 
@@ -12,11 +11,8 @@ bool TientDansChamp(double valeur, GenreChamp champ)
     if (!std::isfinite(valeur))
         return false;
     switch (champ) {
-    case GenreChamp::Simple: return std::fabs(valeur) <= static_cast<double>(std::numeric_limits<float>::max());
-    case GenreChamp::Entier16: {
-        const double r = ArrondiBanquier(valeur);
-        return r >= -32768.0 && r <= 32767.0;
-    }
+    case GenreChamp::Simple: return TientEnSimple(valeur);
+    case GenreChamp::Entier16: return TientEnEntier16(valeur);
     case GenreChamp::Entier32: return TientEnEntier32(valeur);
     case GenreChamp::Double: return true;
     }
@@ -28,6 +24,15 @@ std::optional<double> NombrePourChamp(const QString& texte, GenreChamp champ, bo
     const std::optional<double> v = ValeurNombreFinie(texte, virguleDecimale);
     if (!v || !TientDansChamp(*v, champ))
         return std::nullopt;
+    return v;
+}
+
+std::optional<double> NombreAccepte(const QString& texte, GenreChamp champ, const QString& boite,
+                                    const QString& titre, bool virguleDecimale)
+{
+    const std::optional<double> v = NombrePourChamp(texte, champ, virguleDecimale);
+    if (!v)
+        RefuseHorsChamp(texte, boite, champ, titre);
     return v;
 }
 

@@ -21,6 +21,11 @@ bool TientDansChamp(double valeur, GenreChamp champ);
 // nothing when it is a number the field cannot hold.
 std::optional<double> NombrePourChamp(const QString& texte, GenreChamp champ, bool virguleDecimale = false);
 
+// NombrePourChamp with the refusal below shown under titre when the field
+// cannot hold the number: what every box and prompt calls.
+std::optional<double> NombreAccepte(const QString& texte, GenreChamp champ, const QString& boite,
+                                    const QString& titre, bool virguleDecimale = false);
+
 // The range of a field as the message quotes it ("de -32768 à 32767").
 QString LimitesChamp(GenreChamp champ);
 

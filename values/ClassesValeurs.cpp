@@ -12,7 +12,6 @@
 namespace kelmo {
 namespace {
 
-constexpr double MaxSimple = std::numeric_limits<float>::max();
 
 std::size_t idx(int i) { return static_cast<std::size_t>(i); }
 
@@ -28,7 +27,7 @@ bool ongletArcs() { return K.Formes.Statistiques.SSTab1 == 1; }
 // number beyond single precision, which no class can take, as it is.
 QString texteBorne(double valeur)
 {
-    if (!(std::fabs(valeur) <= MaxSimple))
+    if (!TientEnSimple(valeur))
         return TexteRegional(valeur, K.SeparateurDecimal);
     const float simple = static_cast<float>(valeur);
     const QString court = TexteRegional(simple, K.SeparateurDecimal, true);
@@ -131,7 +130,7 @@ void EcritText5(const QString& texte)
 void FixeBorneClasse(int i, double valeur)
 {
     // A bound beyond single precision cannot be stored; the classes stay.
-    if (std::fabs(valeur) <= MaxSimple) {
+    if (TientEnSimple(valeur)) {
         const float v = static_cast<float>(valeur);
         if (i == 1 && classeExiste(1)) {
             K.Classes[1].BorneInf = v;

@@ -28,10 +28,7 @@ std::optional<double> nombreIterations()
         Ui().Saisie(QStringLiteral("Entrez le nombre d'itérations à explorer :"), titre, QStringLiteral("1"));
     if (!r)
         return 0;
-    const std::optional<double> n = NombrePourChamp(*r, GenreChamp::Double);
-    if (!n)
-        RefuseHorsChamp(*r, titre, GenreChamp::Double, titre);
-    return n;
+    return NombreAccepte(*r, GenreChamp::Double, titre, titre);
 }
 
 // One member of the series shown; false when its picture could not be

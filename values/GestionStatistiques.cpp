@@ -31,26 +31,22 @@ constexpr OptionNoeuds optionsNoeuds[] = {{&ModeleStatistiques::Option3D1, u"Val
                                           {&ModeleStatistiques::DiffAbs, u"Différences absolues"},
                                           {&ModeleStatistiques::DiffRelat, u"Différences relatives"}};
 
-void etudieQuantite(bool ModeleStatistiques::*option)
+void etudieQuantite(const OptionNoeuds& o)
 {
-    for (const OptionNoeuds& o : optionsNoeuds) {
-        if (o.option != option)
-            continue;
-        const QString quantite = QString::fromUtf16(o.quantite);
-        fenetre().Selectionne(option);
-        fenetre().Graph1.ChartType = 4;
-        CalculeValeursNoeuds(quantite);
-        TrieValeursNoeuds();
-        DimensionneRonds(quantite);
-        CalculeStatistiquesNoeuds();
-        DessineClasses();
-    }
+    const QString quantite = QString::fromUtf16(o.quantite);
+    fenetre().Selectionne(o.option);
+    fenetre().Graph1.ChartType = 4;
+    CalculeValeursNoeuds(quantite);
+    TrieValeursNoeuds();
+    DimensionneRonds(quantite);
+    CalculeStatistiquesNoeuds();
+    DessineClasses();
 }
 
-void quantiteNoeuds(bool ModeleStatistiques::*option)
+void quantiteNoeuds(const OptionNoeuds& o)
 {
     Sablier sablier;
-    etudieQuantite(option);
+    etudieQuantite(o);
 }
 
 void fichierArcs(bool ModeleStatistiques::*option)
@@ -101,11 +97,11 @@ void relitFichiersHoraires()
 
 } // namespace
 
-void Statistiques_Option3D1_Click() { quantiteNoeuds(&ModeleStatistiques::Option3D1); }
-void Statistiques_Option3D2_Click() { quantiteNoeuds(&ModeleStatistiques::Option3D2); }
-void Statistiques_Multiplication_Click() { quantiteNoeuds(&ModeleStatistiques::Multiplication); }
-void Statistiques_DiffAbs_Click() { quantiteNoeuds(&ModeleStatistiques::DiffAbs); }
-void Statistiques_DiffRelat_Click() { quantiteNoeuds(&ModeleStatistiques::DiffRelat); }
+void Statistiques_Option3D1_Click() { quantiteNoeuds(optionsNoeuds[0]); }
+void Statistiques_Option3D2_Click() { quantiteNoeuds(optionsNoeuds[1]); }
+void Statistiques_Multiplication_Click() { quantiteNoeuds(optionsNoeuds[2]); }
+void Statistiques_DiffAbs_Click() { quantiteNoeuds(optionsNoeuds[3]); }
+void Statistiques_DiffRelat_Click() { quantiteNoeuds(optionsNoeuds[4]); }
 
 void EtudieValeursLues()
 {
@@ -116,7 +112,7 @@ void EtudieValeursLues()
     s.ApercuCarte = false;
     for (const OptionNoeuds& o : optionsNoeuds)
         if (s.*o.option)
-            etudieQuantite(o.option);
+            etudieQuantite(o);
     s.ApercuCarte = apercu;
 }
 

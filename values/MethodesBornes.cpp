@@ -20,11 +20,9 @@ namespace {
 // the refusal naming the box.
 bool nombreTete(const QString& texte, const QString& boite, double& v)
 {
-    const std::optional<double> n = NombrePourChamp(texte, GenreChamp::Simple);
-    if (!n) {
-        RefuseHorsChamp(texte, boite, GenreChamp::Simple, QStringLiteral("Statistiques"));
+    const std::optional<double> n = NombreAccepte(texte, GenreChamp::Simple, boite, QStringLiteral("Statistiques"));
+    if (!n)
         return false;
-    }
     v = *n;
     return true;
 }

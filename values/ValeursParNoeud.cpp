@@ -2,11 +2,11 @@
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
 #include "core/IndexCodes.h"
+#include "platform/Nombres.h"
 #include "values/LimitesTables.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -179,7 +179,7 @@ void TailleSymbolesSelonRefRonds()
     for (int32_t i = 1; i <= n; ++i) {
         const double v = K.ValeursNoeuds[static_cast<std::size_t>(i)].Valeur;
         const double taille = telles ? v : v * 1000.0 / K.RefRonds;
-        if (!(std::fabs(taille) <= std::numeric_limits<float>::max())) {
+        if (!TientEnSimple(taille)) {
             MessageErreur(QStringLiteral("Erreur dans le dimensionnement des ronds"));
             return;
         }

@@ -22,10 +22,7 @@ const QString titre = QStringLiteral("Angles de vue de la représentation");
 // for a number beyond a double.
 std::optional<double> degres(const QString& texte, const QString& boite)
 {
-    const std::optional<double> d = NombrePourChamp(texte, GenreChamp::Double);
-    if (!d)
-        RefuseHorsChamp(texte, boite, GenreChamp::Double, titre);
-    return d;
+    return NombreAccepte(texte, GenreChamp::Double, boite, titre);
 }
 
 // The radians of an angle box; nothing, after the refusal naming the box,

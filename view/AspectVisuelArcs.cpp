@@ -60,13 +60,12 @@ void definitBoite(QString& boite, const QString& texte)
         return;
     // A width beyond a double is refused, naming the box, which keeps its
     // text: every handler reading the widths finds a number there.
-    if (&boite != &a.Text3 && !NombrePourChamp(texte, GenreChamp::Double)) {
-        RefuseHorsChamp(texte,
-                        &boite == &a.Text1 ? QStringLiteral("Epaisseur du trait blanc de fond")
-                                           : QStringLiteral("Epaisseur du trait"),
-                        GenreChamp::Double, QStringLiteral("Aspect visuel des arcs"));
+    if (&boite != &a.Text3
+        && !NombreAccepte(texte, GenreChamp::Double,
+                          &boite == &a.Text1 ? QStringLiteral("Epaisseur du trait blanc de fond")
+                                             : QStringLiteral("Epaisseur du trait"),
+                          QStringLiteral("Aspect visuel des arcs")))
         return;
-    }
     boite = texte;
     if (&boite == &a.Text3)
         a.CouleurApercu = a.Image1;

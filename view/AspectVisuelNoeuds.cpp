@@ -35,11 +35,10 @@ void definitTexteListe(QString& boite, double& valeur, double minimum, const QSt
     const ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
     if (n.Charge && boite == texte)
         return;
-    const std::optional<double> v = NombrePourChamp(texte, GenreChamp::Double);
-    if (!v) {
-        RefuseHorsChamp(texte, nom, GenreChamp::Double, QStringLiteral("Paramétres d'affichage des noeuds"));
+    const std::optional<double> v =
+        NombreAccepte(texte, GenreChamp::Double, nom, QStringLiteral("Paramétres d'affichage des noeuds"));
+    if (!v)
         return;
-    }
     boite = texte;
     valeur = std::max(minimum, *v);
     if (n.Charge)

@@ -14,10 +14,7 @@ void MontreTraceArcs() { MontreForme(FormeDialogue::TraceArcs, true); }
 
 std::optional<double> NombreSaisiAffichage(const QString& texte, const QString& boite)
 {
-    const std::optional<double> v = NombrePourChamp(texte, GenreChamp::Double);
-    if (!v)
-        RefuseHorsChamp(texte, boite, GenreChamp::Double, boite);
-    return v;
+    return NombreAccepte(texte, GenreChamp::Double, boite, boite);
 }
 
 void TraceArcs_DXFCouleurNoeuds_Change(int valeur)

@@ -117,11 +117,10 @@ bool SeuilsAffichage_EnregistreValeurs()
         return false;
     initialiseTexteListeSeuils();
     const QString& texteLettres = K.Formes.SeuilsAffichage.TexteListeModifiable1;
-    const std::optional<double> lettres = NombrePourChamp(texteLettres, GenreChamp::Double);
-    if (!lettres) {
-        RefuseHorsChamp(texteLettres, QStringLiteral("Nombre de lettres à afficher"), GenreChamp::Double, titreSeuils);
+    const std::optional<double> lettres =
+        NombreAccepte(texteLettres, GenreChamp::Double, QStringLiteral("Nombre de lettres à afficher"), titreSeuils);
+    if (!lettres)
         return false;
-    }
     K.SeuilSuperieurNoms = *superieur;
     K.SeuilInferieurNoms = static_cast<int32_t>(ArrondiBanquier(*inferieur));
     K.NombreLettresNoms = *lettres;

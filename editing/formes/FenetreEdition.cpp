@@ -1,6 +1,6 @@
 #include "editing/formes/FenetreEdition.h"
 #include "platform/GardeCommandes.h"
-#include "platform/formes/PlacementFenetre.h"
+#include "platform/formes/ToucheEntree.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

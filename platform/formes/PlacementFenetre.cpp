@@ -3,9 +3,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QMenuBar>
-#include <QPointer>
 #include <QScreen>
-#include <QShortcut>
 #include <QWidget>
 #include <QWindow>
 
@@ -148,16 +146,6 @@ void ActiveFenetre(QWidget* fenetre)
             w->setFocus(Qt::ActiveWindowFocusReason);
             return;
         }
-}
-
-void EchapFermeFenetre(QWidget* fenetre)
-{
-    auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), fenetre);
-    echap->setContext(Qt::WindowShortcut);
-    QObject::connect(echap, &QShortcut::activated, fenetre, [f = QPointer<QWidget>(fenetre)] {
-        if (f)
-            f->close();
-    });
 }
 
 } // namespace kelmo

@@ -21,7 +21,4 @@ void PlaceDansEcran(QWidget* fenetre);
 // already in it.
 void ActiveFenetre(QWidget* fenetre);
 
-// Escape in the window does what its close box does (its "Quitter").
-void EchapFermeFenetre(QWidget* fenetre);
-
 } // namespace kelmo

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QShortcut>
+#include <QWidget>
 #include <QToolButton>
 #include <algorithm>
 
@@ -49,6 +51,13 @@ void EntreeSansBoutonImplicite(QWidget* fenetre)
 void InstalleEntreeSurBouton(QCoreApplication* application)
 {
     application->installEventFilter(new EntreeSurBouton(application));
+}
+
+void EchapFermeFenetre(QWidget* fenetre)
+{
+    auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), fenetre);
+    echap->setContext(Qt::WindowShortcut);
+    QObject::connect(echap, &QShortcut::activated, fenetre, &QWidget::close);
 }
 
 } // namespace kelmo

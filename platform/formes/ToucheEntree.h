@@ -4,7 +4,8 @@
 // a file written, the window closed): in a window without a default button
 // no button answers Enter in a box; a window's own default (its "OK") still
 // does. Enter on a button that has the keyboard presses that button, in
-// every window, as Space does.
+// every window, as Space does. Escape closes a plain window as a dialog's
+// Escape does.
 class QCoreApplication;
 class QWidget;
 
@@ -14,5 +15,8 @@ void EntreeSansBoutonImplicite(QWidget* fenetre);
 
 // The application-wide rule of Enter on a focused button.
 void InstalleEntreeSurBouton(QCoreApplication* application);
+
+// Escape in the window does what its close box does (its "Quitter").
+void EchapFermeFenetre(QWidget* fenetre);
 
 } // namespace kelmo

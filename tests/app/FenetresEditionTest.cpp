@@ -48,6 +48,16 @@ protected:
         ClicsCarte() = {};
         ReinitialiseDonnees();
     }
+    // The arc editor opened from the menu on PARIS - LYON by Train.
+    static ModifArcs* editeurParisLyon(Kelmo& k)
+    {
+        k.ExecuteMenu(QStringLiteral("menModifieOD"));
+        ModifArcs* w = FenetreModifArcs();
+        emit w->ListeModifiable3->activated(w->ListeModifiable3->findText(QStringLiteral("Train")));
+        emit w->ListeModifiable1->activated(1);
+        emit w->ListeModifiable2->activated(2);
+        return w;
+    }
     static void presse(QWidget* w)
     {
         QMouseEvent e(QEvent::MouseButtonPress, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
@@ -112,11 +122,7 @@ TEST_F(FenetresEdition, ClosingTheMainWindowEndsTheProgramWithTheArcEditorAndIts
 {
     Kelmo k;
     k.show();
-    k.ExecuteMenu(QStringLiteral("menModifieOD"));
-    ModifArcs* w = FenetreModifArcs();
-    emit w->ListeModifiable3->activated(w->ListeModifiable3->findText(QStringLiteral("Train")));
-    emit w->ListeModifiable1->activated(1);
-    emit w->ListeModifiable2->activated(2);
+    ModifArcs* w = editeurParisLyon(k);
     w->BtnHoraires->click();
     HorairesArcs* h = FenetreHorairesArcs();
     ASSERT_TRUE(w->isVisible());
@@ -140,12 +146,7 @@ TEST_F(FenetresEdition, QuitterAndTheCloseBoxEndTheEventLoopWhateverWindowsAreOp
             SCOPED_TRACE(::testing::Message() << "trains " << trains << ", close box " << caseFermeture);
             Kelmo k;
             k.show();
-            k.ExecuteMenu(QStringLiteral("menModifieOD"));
-            ModifArcs* w = FenetreModifArcs();
-            emit w->ListeModifiable3->activated(w->ListeModifiable3->findText(QStringLiteral("Train")));
-            emit w->ListeModifiable1->activated(1);
-            emit w->ListeModifiable2->activated(2);
-            w->BtnHoraires->click();
+            editeurParisLyon(k)->BtnHoraires->click();
             HorairesArcs* h = FenetreHorairesArcs();
             ASSERT_TRUE(h->isVisible());
             if (trains) {

@@ -14,7 +14,7 @@ using namespace kelmo;
 namespace {
 
 // Closes the next modal box as soon as it is shown, noting the pointer the
-// application shows over it.
+// application shows over it, the box's width and its title.
 class FermeBox {
 public:
     FermeBox()
@@ -27,12 +27,16 @@ public:
                 return;
             const QCursor* c = QApplication::overrideCursor();
             forme = c ? c->shape() : Qt::BitmapCursor;
+            largeur = box->width();
+            titre = box->windowTitle();
             box->reject();
             minuterie_.stop();
         });
         minuterie_.start();
     }
     Qt::CursorShape forme = Qt::BlankCursor; // nothing seen yet
+    int largeur = 0;
+    QString titre;
 
 private:
     QTimer minuterie_;
@@ -76,20 +80,9 @@ TEST(DialoguesQt, AMessageBoxIsWideEnoughForItsWholeTitle)
     DialoguesQt d;
     const QFontMetrics titres(QFontDatabase::systemFont(QFontDatabase::TitleFont));
     const QString titre = QStringLiteral("Elimination des arcs déconnectés du réseau");
-    int largeur = 0;
-    QTimer minuterie;
-    minuterie.setInterval(10);
-    QObject::connect(&minuterie, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        largeur = box->width();
-        box->reject();
-        minuterie.stop();
-    });
-    minuterie.start();
+    FermeBox f;
     d.Message(QStringLiteral("Fait."), Boutons::OK, Icone::Information, titre);
-    EXPECT_GE(largeur, titres.horizontalAdvance(titre));
+    EXPECT_GE(f.largeur, titres.horizontalAdvance(titre));
 }
 
 TEST(DialoguesQt, AnInputBoxIsWideEnoughForItsWholeTitleWithinTheScreen)
@@ -102,25 +95,12 @@ TEST(DialoguesQt, AnInputBoxIsWideEnoughForItsWholeTitleWithinTheScreen)
                                  QStringLiteral("Temps de parcours de l'arc en minutes (ex. 0902 pour 9 h 02)"),
                                  QString(), tropLong}) {
         SCOPED_TRACE(titre.toStdString());
-        int largeur = 0;
-        QString titreMontre;
-        QTimer minuterie;
-        minuterie.setInterval(10);
-        QObject::connect(&minuterie, &QTimer::timeout, [&] {
-            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            largeur = box->width();
-            titreMontre = box->windowTitle();
-            box->reject();
-            minuterie.stop();
-        });
-        minuterie.start();
+        FermeBox f;
         EXPECT_EQ(d.Saisie(QStringLiteral("Heure :"), titre, QStringLiteral("0000")), std::nullopt);
-        EXPECT_EQ(titreMontre, titre.isEmpty() ? QStringLiteral("KELMO") : titre);
+        EXPECT_EQ(f.titre, titre.isEmpty() ? QStringLiteral("KELMO") : titre);
         if (titre != tropLong) {
-            EXPECT_GE(largeur, titres.horizontalAdvance(titreMontre));
+            EXPECT_GE(f.largeur, titres.horizontalAdvance(f.titre));
         }
-        EXPECT_LE(largeur, ecran);
+        EXPECT_LE(f.largeur, ecran);
     }
 }

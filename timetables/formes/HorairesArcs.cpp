@@ -1,7 +1,7 @@
 #include "timetables/formes/HorairesArcs.h"
 #include "core/Modele.h"
 #include "platform/GardeCommandes.h"
-#include "platform/formes/PlacementFenetre.h"
+#include "platform/formes/ToucheEntree.h"
 #include "timetables/HorairesArcs.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/ListeAffichee.h"

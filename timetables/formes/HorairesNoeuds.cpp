@@ -1,7 +1,7 @@
 #include "timetables/formes/HorairesNoeuds.h"
 #include "core/Modele.h"
 #include "platform/GardeCommandes.h"
-#include "platform/formes/PlacementFenetre.h"
+#include "platform/formes/ToucheEntree.h"
 #include "timetables/HorairesNoeuds.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/ListeAffichee.h"

@@ -1,7 +1,7 @@
 #include "timetables/formes/Trains.h"
 #include "core/Modele.h"
 #include "platform/GardeCommandes.h"
-#include "platform/formes/PlacementFenetre.h"
+#include "platform/formes/ToucheEntree.h"
 #include "timetables/EditionTrains.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/ListeAffichee.h"
