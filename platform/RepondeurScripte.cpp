@@ -115,8 +115,6 @@ bool RepondeurScripte::LanceProgramme(const QString& programme, const QStringLis
 void RepondeurScripte::Quitte()
 {
     appels_.push_back({AppelDialogue::Quitte, QString(), QString(), Boutons::OK, Icone::Aucune, {}, {}, true});
-    if (termineBoucle)
-        TermineBoucleEvenements();
 }
 
 } // namespace kelmo

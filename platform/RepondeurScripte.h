@@ -53,9 +53,6 @@ public:
     void Sablier(bool actif) override;
     bool LanceProgramme(const QString& programme, const QStringList& arguments) override;
     void Quitte() override;
-    // Quitte ends the running event loop too, as the program's does, for the
-    // tests of the real way out.
-    bool termineBoucle = false;
 
 private:
     template <class T>

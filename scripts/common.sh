@@ -11,7 +11,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(g++ make cmake
           qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth fonts-dejavu-core fonts-urw-base35
+          xvfb xauth openbox fonts-dejavu-core fonts-urw-base35
           libwmf-bin python3 python3-ezdxf)
 
 install_packages() {

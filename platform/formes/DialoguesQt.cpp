@@ -1,6 +1,7 @@
 #include "platform/formes/DialoguesQt.h"
 #include "platform/Chemins.h"
 #include "platform/formes/DialoguePolice.h"
+#include "platform/formes/PlacementFenetre.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QScreen>
 #include <QTreeView>
@@ -21,16 +23,6 @@
 
 namespace kelmo {
 namespace {
-
-// A box asked for in the middle of a command shows the arrow, not the
-// command's hourglass, for as long as it is open.
-class FlechePendantDialogue {
-public:
-    FlechePendantDialogue() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
-    ~FlechePendantDialogue() { QApplication::restoreOverrideCursor(); }
-    FlechePendantDialogue(const FlechePendantDialogue&) = delete;
-    FlechePendantDialogue& operator=(const FlechePendantDialogue&) = delete;
-};
 
 const QLocale& francais()
 {
@@ -100,6 +92,39 @@ int largeurPourTitre(const QString& titre, int limite)
     return std::min(titres.horizontalAdvance(titre) + 6 * titres.height(), limite);
 }
 
+// A box belongs to the window in use when it opens: it stands centred over
+// that window and above it. A window that the command has just hidden
+// cannot take the keyboard back: the main window then keeps the box.
+QWidget* proprietaire(QWidget* principale)
+{
+    QWidget* active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : principale;
+}
+
+// While a box is open, asked for in the middle of a command, it shows the
+// arrow, not the command's hourglass. Once it is closed the keyboard goes
+// back to the window it belongs to, to the box that had it: a window
+// manager gives it to the main window instead when that window is one of
+// the program's tool windows (an editor, a timetable).
+class PendantBoite {
+public:
+    explicit PendantBoite(QWidget* proprietaire) : proprietaire_(proprietaire)
+    {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~PendantBoite()
+    {
+        QApplication::restoreOverrideCursor();
+        if (proprietaire_ && proprietaire_->isVisible())
+            ActiveFenetre(proprietaire_);
+    }
+    PendantBoite(const PendantBoite&) = delete;
+    PendantBoite& operator=(const PendantBoite&) = delete;
+
+private:
+    QPointer<QWidget> proprietaire_;
+};
+
 QRect zoneEcran(const QWidget* parent)
 {
     const QScreen* ecran = parent ? parent->screen() : QGuiApplication::primaryScreen();
@@ -124,7 +149,8 @@ QStringList FiltresQt(const QString& filtre)
 
 Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone, const QString& titre)
 {
-    QMessageBox box(parent_);
+    QWidget* parent = proprietaire(parent_);
+    QMessageBox box(parent);
     box.setWindowTitle(titre.isEmpty() ? QStringLiteral("KELMO") : titre);
     box.setText(texte);
     switch (icone) {
@@ -152,14 +178,14 @@ Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone,
     // wider than its own limit for the screen (the whole screen up to 1024
     // pixels, else 480 pixels less, 1000 at most): a strut across the layout
     // within that limit.
-    const int ecran = zoneEcran(parent_).width();
+    const int ecran = zoneEcran(parent).width();
     const int limite = ecran <= 1024 ? ecran : std::min(ecran - 480, 1000);
     if (auto* grille = qobject_cast<QGridLayout*>(box.layout()))
         grille->addItem(new QSpacerItem(largeurPourTitre(box.windowTitle(), limite), 0,
                                         QSizePolicy::Minimum, QSizePolicy::Fixed),
                         grille->rowCount(), 0, 1, grille->columnCount());
-    const int r = [&box] {
-        const FlechePendantDialogue fleche;
+    const int r = [&box, parent] {
+        const PendantBoite pendant(parent);
         return box.exec();
     }();
     switch (r) {
@@ -173,7 +199,8 @@ Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone,
 std::optional<QString> DialoguesQt::Saisie(const QString& invite, const QString& titre, const QString& defaut)
 {
     const QString t = titre.isEmpty() ? QStringLiteral("KELMO") : titre;
-    QInputDialog box(parent_);
+    QWidget* parent = proprietaire(parent_);
+    QInputDialog box(parent);
     box.setWindowTitle(t);
     box.setLabelText(invite);
     box.setInputMode(QInputDialog::TextInput);
@@ -181,8 +208,8 @@ std::optional<QString> DialoguesQt::Saisie(const QString& invite, const QString&
     // The box's layout sets its size from its contents, so the width its
     // title needs is asked of the entry field.
     if (auto* champ = box.findChild<QLineEdit*>())
-        champ->setMinimumWidth(largeurPourTitre(t, zoneEcran(parent_).width() * 9 / 10));
-    const FlechePendantDialogue fleche;
+        champ->setMinimumWidth(largeurPourTitre(t, zoneEcran(parent).width() * 9 / 10));
+    const PendantBoite pendant(parent);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();
@@ -204,23 +231,31 @@ static std::optional<QString> choisitFichier(QWidget* parent, const DemandeFichi
     dlg.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, !d.confirmeRemplacement);
-    const FlechePendantDialogue fleche;
+    const PendantBoite pendant(parent);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().first();
 }
 
-std::optional<QString> DialoguesQt::FichierOuvrir(const DemandeFichier& d) { return choisitFichier(parent_, d, false); }
-std::optional<QString> DialoguesQt::FichierEnregistrer(const DemandeFichier& d) { return choisitFichier(parent_, d, true); }
+std::optional<QString> DialoguesQt::FichierOuvrir(const DemandeFichier& d)
+{
+    return choisitFichier(proprietaire(parent_), d, false);
+}
+
+std::optional<QString> DialoguesQt::FichierEnregistrer(const DemandeFichier& d)
+{
+    return choisitFichier(proprietaire(parent_), d, true);
+}
 
 std::optional<QString> DialoguesQt::Dossier(const QString& titre, const QString& dossierInitial)
 {
     const FrancaisPendantChoix langue;
-    QFileDialog dlg(parent_, titre, CheminLocal(dossierInitial));
+    QWidget* parent = proprietaire(parent_);
+    QFileDialog dlg(parent, titre, CheminLocal(dossierInitial));
     EnFrancais(dlg);
     dlg.setFileMode(QFileDialog::Directory);
     dlg.setOption(QFileDialog::ShowDirsOnly, true);
-    const FlechePendantDialogue fleche;
+    const PendantBoite pendant(parent);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty() || dlg.selectedFiles().first().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().first();
@@ -228,8 +263,9 @@ std::optional<QString> DialoguesQt::Dossier(const QString& titre, const QString&
 
 std::optional<QColor> DialoguesQt::Couleur(const QColor& initiale)
 {
-    const FlechePendantDialogue fleche;
-    QColor c = QColorDialog::getColor(initiale, parent_);
+    QWidget* parent = proprietaire(parent_);
+    const PendantBoite pendant(parent);
+    QColor c = QColorDialog::getColor(initiale, parent);
     if (!c.isValid())
         return std::nullopt;
     return c;
@@ -237,8 +273,9 @@ std::optional<QColor> DialoguesQt::Couleur(const QColor& initiale)
 
 std::optional<Police> DialoguesQt::ChoixPolice(const Police& initiale)
 {
-    const FlechePendantDialogue fleche;
-    return DialoguePolice::Demande(initiale, parent_);
+    QWidget* parent = proprietaire(parent_);
+    const PendantBoite pendant(parent);
+    return DialoguePolice::Demande(initiale, parent);
 }
 
 void DialoguesQt::Sablier(bool actif)

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QWidget>
 #include <QToolButton>
 #include <algorithm>
@@ -37,6 +36,31 @@ protected:
     }
 };
 
+// Escape closes the innermost thing open: a dropped list or a completer
+// takes it first, a box or a button that has a use for it keeps it. Only an
+// Escape that no widget of the window took reaches the window, and closes it.
+// A shortcut would be looked at before any of them, and a list's Escape
+// closed the list and its window at once.
+class EchapSurFenetre : public QObject {
+public:
+    explicit EchapSurFenetre(QWidget* fenetre) : QObject(fenetre), fenetre_(fenetre) {}
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override
+    {
+        if (objet != fenetre_ || e->type() != QEvent::KeyPress)
+            return false;
+        const auto* touche = static_cast<QKeyEvent*>(e);
+        if (touche->key() != Qt::Key_Escape || (touche->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        fenetre_->close();
+        return true;
+    }
+
+private:
+    QWidget* fenetre_;
+};
+
 } // namespace
 
 void EntreeSansBoutonImplicite(QWidget* fenetre)
@@ -55,9 +79,7 @@ void InstalleEntreeSurBouton(QCoreApplication* application)
 
 void EchapFermeFenetre(QWidget* fenetre)
 {
-    auto* echap = new QShortcut(QKeySequence(Qt::Key_Escape), fenetre);
-    echap->setContext(Qt::WindowShortcut);
-    QObject::connect(echap, &QShortcut::activated, fenetre, &QWidget::close);
+    fenetre->installEventFilter(new EchapSurFenetre(fenetre));
 }
 
 } // namespace kelmo

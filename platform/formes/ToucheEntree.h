@@ -16,7 +16,8 @@ void EntreeSansBoutonImplicite(QWidget* fenetre);
 // The application-wide rule of Enter on a focused button.
 void InstalleEntreeSurBouton(QCoreApplication* application);
 
-// Escape in the window does what its close box does (its "Quitter").
+// Escape that reaches the window itself, taken by nothing inside it (an open
+// list closes first), does what its close box does (its "Quitter").
 void EchapFermeFenetre(QWidget* fenetre);
 
 } // namespace kelmo

@@ -12,6 +12,7 @@
 #include "editing/formes/ModifArcs.h"
 #include "editing/formes/ModifNoeuds.h"
 #include "platform/RepondeurScripte.h"
+#include "platform/formes/DialoguesQt.h"
 #include "timetables/formes/FenetresHoraires.h"
 #include "timetables/formes/HorairesArcs.h"
 #include "timetables/formes/Trains.h"
@@ -136,9 +137,9 @@ TEST_F(FenetresEdition, ClosingTheMainWindowEndsTheProgramWithTheArcEditorAndIts
     EXPECT_EQ(fins, 1);
 }
 
-// The real way out, with the event loop running: no open window may keep the
-// program alive, neither a timetable whose close box is its own "Quitter"
-// nor the train run above it.
+// The real way out, the program's own, with the event loop running: no open
+// window may keep the program alive, neither a timetable whose close box is
+// its own "Quitter" nor the train run above it.
 TEST_F(FenetresEdition, QuitterAndTheCloseBoxEndTheEventLoopWhateverWindowsAreOpen)
 {
     for (const bool trains : {false, true})
@@ -154,7 +155,8 @@ TEST_F(FenetresEdition, QuitterAndTheCloseBoxEndTheEventLoopWhateverWindowsAreOp
                 h->AfficheTrain->click();
                 ASSERT_TRUE(FenetreTrains()->isVisible());
             }
-            r.termineBoucle = true;
+            DialoguesQt programme(&k);
+            DefinitUi(&programme);
             QTimer::singleShot(0, &k, [&] {
                 if (caseFermeture)
                     k.close();
@@ -167,7 +169,10 @@ TEST_F(FenetresEdition, QuitterAndTheCloseBoxEndTheEventLoopWhateverWindowsAreOp
             QObject::connect(&garde, &QTimer::timeout, [] { QCoreApplication::exit(99); });
             garde.start(5000);
             EXPECT_EQ(QCoreApplication::exec(), 0);
-            r.termineBoucle = false;
+            DefinitUi(&r);
+            // The way out leaves its hourglass: the program has ended.
+            while (QApplication::overrideCursor())
+                QApplication::restoreOverrideCursor();
         }
 }
 

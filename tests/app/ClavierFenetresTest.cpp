@@ -1,0 +1,208 @@
+// The keyboard among the program's own boxes and lists: a box opened from a
+// window belongs to it, and once closed gives the keyboard back to that
+// window and to the box that had it; Escape closes an open list, not its
+// window. Run again on X11 under a window manager (app_fenetres_x11), where
+// the window manager, not the program, gives the keyboard back.
+#include "OutilsApp.h"
+#include "app/Kelmo.h"
+#include "editing/formes/FenetresEdition.h"
+#include "editing/formes/ModifArcs.h"
+#include "editing/formes/ModifNoeuds.h"
+#include "platform/formes/DialoguesQt.h"
+#include "view/formes/Angles.h"
+#include "view/formes/FenetresDialogues.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace kelmo;
+using namespace kelmo::test;
+
+namespace {
+
+// The window system answers in its own time: at most 3 s.
+bool attend(const std::function<bool()>& pret)
+{
+    for (int i = 0; i < 300 && !pret(); ++i) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    return pret();
+}
+
+// Escape typed in the next box once it has the keyboard, noting the window
+// the box belongs to.
+class EchapDansLaBoite {
+public:
+    EchapDansLaBoite()
+    {
+        minuterie_.setInterval(10);
+        QObject::connect(&minuterie_, &QTimer::timeout, [this] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box || (QApplication::activeWindow() != box && ++attentes_ < 300))
+                return;
+            minuterie_.stop();
+            proprietaire = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+            QWidget* cible = QApplication::focusWidget();
+            QTest::keyClick(cible && box->isAncestorOf(cible) ? cible : box, Qt::Key_Escape);
+        });
+        minuterie_.start();
+    }
+    QWidget* proprietaire = nullptr;
+
+private:
+    QTimer minuterie_;
+    int attentes_ = 0;
+};
+
+void presse(QWidget* w)
+{
+    QMouseEvent e(QEvent::MouseButtonPress, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                  Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+class ClavierFenetres : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Offscreen, no window takes the keyboard back after a box: only a
+        // window system with its window manager does.
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            GTEST_SKIP() << "keyboard tests run on X11 under a window manager";
+        ReseauDemarre();
+        k = std::make_unique<Kelmo>();
+        k->show();
+        dialogues.definitParent(k.get());
+        DefinitUi(&dialogues);
+        ASSERT_TRUE(attend([this] { return QApplication::activeWindow() == k.get(); }));
+    }
+    void TearDown() override
+    {
+        if (!k)
+            return;
+        DefinitUi(nullptr);
+        k.reset();
+        ReinitialiseDonnees();
+    }
+    // The arc editor on PARIS - LYON by Train, active.
+    ModifArcs* editeurArcs()
+    {
+        k->ExecuteMenu(QStringLiteral("menModifieOD"));
+        ModifArcs* w = FenetreModifArcs();
+        emit w->ListeModifiable3->activated(w->ListeModifiable3->findText(QStringLiteral("Train")));
+        emit w->ListeModifiable1->activated(1);
+        emit w->ListeModifiable2->activated(2);
+        return w;
+    }
+    DialoguesQt dialogues;
+    std::unique_ptr<Kelmo> k;
+};
+
+} // namespace
+
+TEST_F(ClavierFenetres, AfterABoxTheKeyboardComesBackToTheWindowInUseAndToItsBox)
+{
+    struct Cas {
+        const char* nom;
+        // Opens the window and gives the box that has the keyboard.
+        std::function<QWidget*(QWidget*& fenetre)> ouvre;
+        std::function<void()> commande;
+    };
+    Angles* angles = nullptr;
+    ModifArcs* arcs = nullptr;
+    const Cas cas[] = {
+        {"the refusal of an angle",
+         [&](QWidget*& f) {
+             k->ExecuteMenu(QStringLiteral("menAngles"));
+             f = angles = static_cast<Angles*>(FenetreAffichage(FormeDialogue::Angles));
+             angles->Texte1->setText(QStringLiteral("1e308"));
+             emit angles->Texte1->textEdited(angles->Texte1->text());
+             return angles->Texte1;
+         },
+         [&] { angles->Commande1->click(); }},
+        {"the length prompt cancelled",
+         [&](QWidget*& f) {
+             f = arcs = editeurArcs();
+             return arcs->Longueur;
+         },
+         [&] { presse(arcs->Longueur); }},
+        {"the chooser of \"Ajoute fichier\" cancelled",
+         [&](QWidget*& f) {
+             f = arcs = editeurArcs();
+             return arcs->Débit;
+         },
+         [&] { arcs->SSCommand1->click(); }},
+        {"a chooser of the main window",
+         [&](QWidget*& f) {
+             f = k.get();
+             return nullptr;
+         },
+         [&] { k->ExecuteMenu(QStringLiteral("menLectFichFacettes")); }},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        QWidget* fenetre = nullptr;
+        QWidget* boite = c.ouvre(fenetre);
+        fenetre->activateWindow();
+        ASSERT_TRUE(attend([&] { return QApplication::activeWindow() == fenetre; }));
+        if (boite) {
+            boite->setFocus();
+            ASSERT_TRUE(attend([&] { return QApplication::focusWidget() == boite; }));
+        }
+        EchapDansLaBoite echap;
+        c.commande();
+        EXPECT_EQ(echap.proprietaire, fenetre);
+        EXPECT_TRUE(attend([&] { return QApplication::activeWindow() == fenetre; }))
+            << "the keyboard is on " << (QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle().toStdString() : "no window");
+        if (boite) {
+            EXPECT_EQ(QApplication::focusWidget(), boite);
+        }
+        if (fenetre != k.get())
+            fenetre->hide();
+    }
+}
+
+TEST_F(ClavierFenetres, EscapeInADroppedListClosesTheListOnlyAndThenTheWindow)
+{
+    struct Cas {
+        const char* nom;
+        std::function<QComboBox*()> ouvre;
+    };
+    const Cas cas[] = {
+        {"De", [&] { return editeurArcs()->ListeModifiable1; }},
+        {"à", [&] { return editeurArcs()->ListeModifiable2; }},
+        {"en", [&] { return editeurArcs()->ListeModifiable3; }},
+        {"Noeuds existants", [&] {
+             k->ExecuteMenu(QStringLiteral("menModifieNoeuds"));
+             return FenetreModifNoeuds()->ListeModifiable1;
+         }},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        QComboBox* liste = c.ouvre();
+        QWidget* fenetre = liste->window();
+        ASSERT_TRUE(attend([&] { return QApplication::activeWindow() == fenetre; }));
+        liste->setFocus();
+        liste->showPopup();
+        ASSERT_TRUE(attend([] { return QApplication::activePopupWidget() != nullptr; }));
+        // As a key typed: to what has the keyboard in the list dropped.
+        QWidget* ouverte = QApplication::activePopupWidget();
+        QTest::keyClick(ouverte->focusWidget() ? ouverte->focusWidget() : ouverte, Qt::Key_Escape);
+        EXPECT_TRUE(attend([] { return QApplication::activePopupWidget() == nullptr; }));
+        QApplication::processEvents();
+        EXPECT_TRUE(fenetre->isVisible());
+        ASSERT_TRUE(attend([&] { return QApplication::activeWindow() == fenetre; }));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_TRUE(attend([&] { return !fenetre->isVisible(); }));
+    }
+}
