@@ -4,6 +4,8 @@
 #include "core/Projection.h"
 #include "core/TableTypes.h"
 #include "platform/Dialogues.h"
+#include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "relief/LiensCarte.h"
 #include "relief/RapportAnamorphose.h"
 #include "relief/Vecteurs3D.h"
@@ -233,7 +235,7 @@ private:
             const Noeud& source = K.Noeuds[p.source];
             const double x = source.XAnamorphose + (static_cast<double>(cible.X) - source.X) * vitesseMax_ / p.vitesse;
             const double y = source.YAnamorphose + (static_cast<double>(cible.Y) - source.Y) * vitesseMax_ / p.vitesse;
-            if (std::isfinite(static_cast<float>(x)) && std::isfinite(static_cast<float>(y))) {
+            if (TientEnSimple(x) && TientEnSimple(y)) {
                 cible.XAnamorphose = static_cast<float>(x);
                 cible.YAnamorphose = static_cast<float>(y);
             }
@@ -267,7 +269,7 @@ private:
                 const double e = l - static_cast<double>(K.Arcs[r->arc].Longueur) * vitesseMax_ / v;
                 const double x = n.XAnamorphose - dx * e / l;
                 const double y = n.YAnamorphose - dy * e / l;
-                if (std::isfinite(static_cast<float>(x)) && std::isfinite(static_cast<float>(y))) {
+                if (TientEnSimple(x) && TientEnSimple(y)) {
                     n.XAnamorphose = static_cast<float>(x);
                     n.YAnamorphose = static_cast<float>(y);
                 }
@@ -284,6 +286,31 @@ private:
     std::vector<int32_t> debutPas_, noeudsParPas_;
     Cadence cadence_;
 };
+
+// Every arc that can be kept takes its towns' map distance as its length, a
+// single: two towns further apart than a single holds (a node may be put at
+// x = -3e38 and another at 3e38) would give it an infinity. Such a network
+// is refused with a message before anything changes.
+bool distancesTiennent()
+{
+    const std::vector<int> vitesses = vitessesArcs();
+    for (int32_t j = 1; j <= K.NbArcs; ++j) {
+        const Arc& a = K.Arcs[j];
+        if (!gardable(a, vitesses[j]))
+            continue;
+        const Noeud& o = K.Noeuds[a.IndiceOrigine];
+        const Noeud& d = K.Noeuds[a.IndiceDestination];
+        const double distance = distancePlane(o.X, o.Y, d.X, d.Y);
+        if (TientEnSimple(distance))
+            continue;
+        MessageOK(MessageDistanceAnamorphose.arg(o.Nom.sansBlancsFinaux(), d.Nom.sansBlancsFinaux(),
+                                                 TexteGeneral(distance, QLatin1Char(K.SeparateurDecimal)),
+                                                 LimitesChamp(GenreChamp::Simple)),
+                  Icone::Exclamation, TitreAnamorphose);
+        return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -425,7 +452,7 @@ QString TexteEtatAnamorphose(int nbPas, int32_t depart)
 
 void CalculeAnamorphose()
 {
-    if (K.NbNoeuds <= 0)
+    if (K.NbNoeuds <= 0 || !distancesTiennent())
         return;
     TrieArcsParType();
     SelectionneArcsMinimauxAnam();

@@ -17,6 +17,11 @@
 namespace kelmo {
 
 inline const QString MessageSelectionArcsAnamorphose = QStringLiteral("Selectionne les arcs minimaux...");
+inline const QString TitreAnamorphose = QStringLiteral("Anamorphose");
+// Two towns joined by an arc further apart than an arc's length can hold.
+inline const QString MessageDistanceAnamorphose =
+    QStringLiteral("Les noeuds %1 et %2 sont à %3 l'un de l'autre sur la carte, au-delà de ce que tient une "
+                   "longueur d'arc (%4) : l'anamorphose n'est pas faite.");
 
 // Seconds between two redraws while a run unfolds on screen; the last redraw
 // of each speed class and the final one are always drawn.
@@ -60,7 +65,8 @@ void RedessineAnamorphose();
 
 // The whole run from the start node of the anamorphosis window, ending with
 // the report, the new map coordinates, the nodes drawn and the status text.
-// Nothing happens in a network without nodes.
+// Nothing happens in a network without nodes, nor in one where an arc joins
+// two towns further apart than a single holds (refused with its message).
 void CalculeAnamorphose();
 
 // The status text of a run: "Anamorphose en 2 pas à partir de Paris     ".

@@ -1,4 +1,5 @@
 #include "relief/RapportAnamorphose.h"
+#include "core/FichierNoeuds.h"
 #include "core/Modele.h"
 #include "core/TableTypes.h"
 #include "platform/CodePageAnsi.h"
@@ -42,14 +43,22 @@ std::string TexteRapportAnamorphose(double vitesseMax)
             continue;
         const Noeud& o = K.Noeuds[a.IndiceOrigine];
         const Noeud& d = K.Noeuds[a.IndiceDestination];
+        // Every quantity is a single, as its column has always shown it.
+        const auto simple = [&](double valeur, const char* colonne) {
+            if (!TientEnSimple(valeur))
+                LeveErreurExpliquee(ErrDepassement, MessageValeurRapportAnamorphose.arg(i)
+                                                        .arg(o.Nom.sansBlancsFinaux(), d.Nom.sansBlancsFinaux(),
+                                                             QString::fromLatin1(colonne), TexteValeurRefusee(valeur)));
+            return static_cast<float>(valeur);
+        };
         const double dx = static_cast<double>(o.XAnamorphose) - d.XAnamorphose;
         const double dy = static_cast<double>(o.YAnamorphose) - d.YAnamorphose;
-        const float longArc = static_cast<float>(std::sqrt(dx * dx + dy * dy));
-        const float longVoulue = static_cast<float>(static_cast<double>(a.Longueur) * vitesseMax / t->Vitesse);
-        const float errArc = std::fabs(longVoulue - longArc);
-        sommeErreurs = static_cast<float>(sommeErreurs + static_cast<double>(errArc) * errArc);
-        sommeVoulues = static_cast<float>(sommeVoulues + static_cast<double>(longVoulue) * longVoulue);
-        const float stress = sommeVoulues != 0 ? static_cast<float>(static_cast<double>(sommeErreurs) / sommeVoulues) : 0;
+        const float longArc = simple(std::sqrt(dx * dx + dy * dy), "LongArc");
+        const float longVoulue = simple(static_cast<double>(a.Longueur) * vitesseMax / t->Vitesse, "LongArcVoulue");
+        const float errArc = simple(std::fabs(static_cast<double>(longVoulue) - longArc), "ErrArc");
+        sommeErreurs = simple(sommeErreurs + static_cast<double>(errArc) * errArc, "Stress");
+        sommeVoulues = simple(sommeVoulues + static_cast<double>(longVoulue) * longVoulue, "Stress");
+        const float stress = sommeVoulues != 0 ? simple(static_cast<double>(sommeErreurs) / sommeVoulues, "Stress") : 0;
 
         ajouteNom(sortie, o);
         sortie += ' ';
@@ -96,8 +105,9 @@ void EcritEtMontreRapportAnamorphose(double vitesseMax)
     const QString chemin = CheminRapportAnamorphose();
     try {
         EcritRapportAnamorphose(chemin, vitesseMax);
-    } catch (const ErreurExecution&) {
-        MessageErreur(MessageErreurRapportAnamorphose + chemin);
+    } catch (const ErreurExecution& e) {
+        MessageErreur(MessageErreurRapportAnamorphose + chemin
+                      + (e.expliquee() ? QStringLiteral("\r") + e.description() : QString()));
         return;
     }
     Ui().LanceProgramme(VisionneurRapport, {chemin});

@@ -12,6 +12,10 @@ inline const QString NomRapportAnamorphose = QStringLiteral("nAAnam000.dat");
 // The desktop's viewer for the report, started without waiting.
 inline const QString VisionneurRapport = QStringLiteral("xdg-open");
 inline const QString MessageErreurRapportAnamorphose = QStringLiteral("Erreur dans l'écriture du rapport d'anamorphose : ");
+// A quantity of a line that is no finite single has no digits to write: the
+// report is refused, the previous one left as it was.
+inline const QString MessageValeurRapportAnamorphose =
+    QStringLiteral("L'arc n° %1 (%2 - %3) a une valeur non finie dans la colonne %4 (%5) : le rapport n'est pas écrit.");
 
 // The nine column titles, 120 characters.
 inline constexpr const char* EnTeteRapportAnamorphose =
@@ -21,7 +25,8 @@ inline constexpr const char* EnTeteRapportAnamorphose =
 // The whole report, Windows-1252 with CR LF, from the working coordinates of
 // the nodes: one line per arc of the table with Minimal = 1 and a non-zero
 // Longueur (an arc of no link type, of speed 0 or without its two nodes has
-// no wanted length and no line).
+// no wanted length and no line). A quantity that is no finite single raises
+// an ErreurExecution written for the user.
 std::string TexteRapportAnamorphose(double vitesseMax);
 
 // Creates or replaces the report at that path; raises ErreurExecution when

@@ -4,6 +4,7 @@
 #include "core/ListesNoeuds.h"
 #include "editing/ModifArcs.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 
 using namespace kelmo;
 using namespace kelmo::test;
@@ -482,4 +483,23 @@ TEST_F(ModifArcsTest, ChangingTheLinkTypeOfTheArcShownAsksFirst)
         EXPECT_EQ(m().ModeCourant, 41);
         EXPECT_EQ(boutons(), QString::fromUtf8(k.boutons));
     }
+}
+
+TEST_F(ModifArcsTest, ALinkTypeUnderWhichTheLengthWouldTakeNoFiniteTimeIsRefusedAndChangesNothing)
+{
+    // 3e37 km by road takes a time a single holds; at 3 km/h it does not.
+    Arc_(10, 20, 7, 3e37f, 1e36f);
+    type("Route70");
+    choisit(1, 2);
+    ASSERT_EQ(boutons(), QStringLiteral("D2"));
+    repondeur->efface();
+    repondeur->Repond(Reponse::Oui);
+    type("Marche 3");
+    ASSERT_EQ(repondeur->appels().size(), 2u);
+    EXPECT_EQ(repondeur->appels()[1].texte, MessageResultatHorsLimites(m().Longueur, QStringLiteral("Longueur")));
+    EXPECT_EQ(K.NbArcs, 1);
+    EXPECT_EQ(K.Arcs[1].Mode, 7);
+    EXPECT_EQ(K.Arcs[1].Duree, 1e36f);
+    EXPECT_EQ(m().ModeCourant, 7);
+    EXPECT_EQ(m().ListeModifiable3.Entrees.value(m().ListeModifiable3.ListIndex), QStringLiteral("Route70"));
 }

@@ -510,3 +510,27 @@ TEST_F(Anamorphose, TheSampleNetworkFromSeveralStartsEqualsThePlainLoops)
         EXPECT_GT(atteints, K.NbNoeuds / 2) << "the sample network is mostly one piece; start item " << index;
     }
 }
+
+TEST_F(Anamorphose, TownsFurtherApartThanASingleHoldsAreRefusedAndNothingChanges)
+{
+    const int32_t a = noeud("A", -3e38f, 0), b = noeud("B", 3e38f, 0), c = noeud("C", 0, 10);
+    arc(b, c, TypeRoute70());
+    arc(a, b, TypeAutoroute());
+    EcritFichier(dir, NomRapportAnamorphose, "ancien rapport");
+    const std::vector<Arc> arcs = K.Arcs;
+    lance(a);
+    ASSERT_EQ(r.messages().size(), 1u);
+    EXPECT_EQ(r.appels()[0].texte.toStdString(),
+              "Les noeuds A et B sont à 6.00000001099551E+38 l'un de l'autre sur la carte, au-delà de ce que tient "
+              "une longueur d'arc (de -3,402823E+38 à 3,402823E+38) : l'anamorphose n'est pas faite.");
+    EXPECT_EQ(r.appels()[0].titre, "Anamorphose");
+    ASSERT_EQ(K.NbArcs, 2);
+    for (int j = 1; j <= 2; ++j) {
+        EXPECT_EQ(codes(j), std::make_pair(arcs[j].CodeOrigine, arcs[j].CodeDestination));
+        EXPECT_EQ(K.Arcs[j].Longueur, arcs[j].Longueur);
+        EXPECT_EQ(K.Arcs[j].Minimal, arcs[j].Minimal);
+    }
+    EXPECT_EQ(K.Noeuds[a].X, -3e38f);
+    EXPECT_EQ(redessins, 0);
+    EXPECT_EQ(LitOctets(dir.filePath(NomRapportAnamorphose)), "ancien rapport");
+}

@@ -212,3 +212,20 @@ TEST_F(RapportAnamorphose, WithoutAWritableDataRootTheReportGoesToTheTemporaryFo
     EXPECT_EQ(r.appels()[0].texte, "Erreur dans l'écriture du rapport d'anamorphose : " + chemin);
     EXPECT_EQ(r.appels()[0].titre, "Erreur");
 }
+
+TEST_F(RapportAnamorphose, ALengthNoSingleHoldsRefusesTheReportAndLeavesTheOldOne)
+{
+    // 3e38 km wanted at twice the speed: 6e38, beyond a single.
+    noeud("A", 0, 0);
+    noeud("B", 3, 4);
+    arc(1, 2, TypeAutoroute().Code, 3e38f);
+    K.RacineDonnees = dir.path();
+    const QString chemin = dir.filePath("nAAnam000.dat");
+    EcritFichier(dir, "nAAnam000.dat", "ancien rapport");
+    EcritEtMontreRapportAnamorphose(2 * TypeAutoroute().Vitesse);
+    EXPECT_EQ(LitOctets(chemin), "ancien rapport");
+    ASSERT_EQ(r.appels().size(), 1u);
+    EXPECT_EQ(r.appels()[0].texte, "Erreur dans l'écriture du rapport d'anamorphose : " + chemin + "\r"
+                                       + "L'arc n° 1 (A - B) a une valeur non finie dans la colonne LongArcVoulue "
+                                         "(6.00000001099551E+38) : le rapport n'est pas écrit.");
+}
