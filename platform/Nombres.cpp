@@ -344,6 +344,20 @@ bool valeurExacte(const LectureRapide& r, double& v)
     return true;
 }
 
+// The power of ten of the first significant digit of a gathered number
+// ("0012.5e3" gives 1 + 3, "0.004" gives -3): below 0 the number is less
+// than 1 in size.
+long puissancePremierChiffre(std::string_view nombre, int exposant)
+{
+    const std::string_view mantisse = nombre.substr(0, nombre.find('e'));
+    const std::size_t point = std::min(mantisse.find('.'), mantisse.size());
+    const std::size_t premier = mantisse.find_first_of("123456789");
+    if (premier == std::string_view::npos)
+        return std::numeric_limits<long>::min();
+    const long p = premier < point ? static_cast<long>(point - premier) - 1 : -static_cast<long>(premier - point);
+    return p + exposant;
+}
+
 } // namespace
 
 double ValeurNombre(std::string_view texte, bool virguleDecimale)
@@ -357,7 +371,11 @@ double ValeurNombre(std::string_view texte, bool virguleDecimale)
     if (valeurExacte(r, v))
         return v;
     v = 0.0;
-    if (std::from_chars(nombre.data(), nombre.data() + nombre.size(), v).ec == std::errc::result_out_of_range)
+    // Beyond a double's range either way: a number too large is an overflow,
+    // one too small to tell from 0 ("1e-400") reads as 0 with its sign, as
+    // the C library reads it.
+    if (std::from_chars(nombre.data(), nombre.data() + nombre.size(), v).ec == std::errc::result_out_of_range
+        && puissancePremierChiffre(nombre, r.valeurExposant) >= 0)
         LeveErreur(ErrDepassement);
     return r.negatif ? -v : v;
 }

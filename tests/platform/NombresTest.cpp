@@ -18,7 +18,8 @@ namespace {
 // The leading-number rule written out plainly, as the oracle of the fast
 // reading: blanks anywhere are dropped, then the sign, digits, one decimal
 // point and digits, an exponent with digits; what was taken goes through the
-// library's correctly rounded conversion. No value when it overflows.
+// library's correctly rounded conversion. No value when it overflows; 0 with
+// its sign when it is too small for a double.
 std::optional<double> valeurSelonLaRegle(std::string_view texte, bool virgule)
 {
     std::string t;
@@ -58,8 +59,17 @@ std::optional<double> valeurSelonLaRegle(std::string_view texte, bool virgule)
             n += e;
     }
     double v = 0;
-    if (std::from_chars(n.data(), n.data() + n.size(), v).ec == std::errc::result_out_of_range)
-        return std::nullopt;
+    if (std::from_chars(n.data(), n.data() + n.size(), v).ec == std::errc::result_out_of_range) {
+        // Beyond a double: its size told by the wider long double, else by
+        // the sign of an exponent that no short mantissa outweighs.
+        long double l = 0;
+        const bool grand = std::from_chars(n.data(), n.data() + n.size(), l).ec == std::errc::result_out_of_range
+                               ? n.find("e-") == std::string::npos
+                               : std::fabs(l) >= 1;
+        if (grand)
+            return std::nullopt;
+        v = 0;
+    }
     return negatif ? -v : v;
 }
 
@@ -137,6 +147,22 @@ TEST(LectureNombre, ColumnTextsReadAsTheLeadingNumber)
     };
     for (const Cas& c : cas)
         EXPECT_DOUBLE_EQ(ValeurNombre(std::string_view(c.texte), c.virgule), c.attendu) << c.texte;
+}
+
+TEST(LectureNombre, ANumberTooSmallForADoubleReadsAsZeroWithItsSignOneTooLargeOverflows)
+{
+    struct Cas {
+        const char* texte;
+        std::optional<double> attendu;
+    } cas[] = {{"1e-400", 0.0}, {"-2e-324", -0.0}, {"0,000001e-99999", 0.0}, {"1e400", std::nullopt},
+               {"0.01e311", std::nullopt}, {"100000e-330", 0.0}};
+    for (const Cas& c : cas) {
+        const std::optional<double> lu = valeurLue(c.texte, true);
+        ASSERT_EQ(lu.has_value(), c.attendu.has_value()) << c.texte;
+        if (c.attendu) {
+            EXPECT_TRUE(memesBits(*lu, *c.attendu)) << c.texte << " " << *lu;
+        }
+    }
 }
 
 TEST(LectureNombre, TheFastReadingGivesWhatTheRuleGivesToTheLastBit)
