@@ -57,22 +57,37 @@ bool litBoites(Saisie& s, const QString& titre)
         refus(QStringLiteral("Le nom du noeud est vide."), QStringLiteral("Erreur de nom"));
         return false;
     }
-    const std::optional<double> code = ValeurBoite(m.Texte2);
-    if (!CodeNoeudEntier(code))
+    // A number that its field cannot hold is refused naming its box: the
+    // code and the population are 32-bit integers, the coordinates singles.
+    const std::optional<double> code = ValeurBoitePourChamp(m.Texte2, GenreChamp::Entier32, QStringLiteral("Code"), titre);
+    if (!code)
         return false;
     s.code = *code;
-    // The coordinates are kept as singles: a number beyond them is no
-    // coordinate, any more than one beyond a double.
-    double population = 0;
-    const auto simple = [](const QString& texte, double& v) {
-        return NombreEnTete(texte, v) == Lu::Nombre && TientDansChamp(v, GenreChamp::Simple);
+    struct Boite {
+        const QString& texte;
+        const char* nom;
+        GenreChamp champ;
+        double& valeur;
     };
-    if (NombreEnTete(m.Texte3, population) != Lu::Nombre || !simple(m.Texte4, s.x) || !simple(m.Texte5, s.y)
-        || !simple(m.Texte6, s.z) || !TientEnEntier32(std::floor(population))) {
-        refus(QStringLiteral("La population, x, y ou z n'est pas un nombre."), titre);
-        return false;
+    const Boite boites[] = {{m.Texte3, "Population", GenreChamp::Entier32, s.population},
+                            {m.Texte4, "x", GenreChamp::Simple, s.x},
+                            {m.Texte5, "y", GenreChamp::Simple, s.y},
+                            {m.Texte6, "z", GenreChamp::Simple, s.z}};
+    for (const Boite& b : boites) {
+        double v = 0;
+        const Lu lu = NombreEnTete(b.texte, v);
+        if (lu == Lu::PasNombre) {
+            refus(QStringLiteral("La population, x, y ou z n'est pas un nombre."), titre);
+            return false;
+        }
+        // The population keeps its whole part.
+        const double garde = b.champ == GenreChamp::Entier32 ? std::floor(v) : v;
+        if (lu == Lu::HorsLimites || !TientDansChamp(garde, b.champ)) {
+            RefuseHorsChamp(b.texte, QString::fromLatin1(b.nom), b.champ, titre);
+            return false;
+        }
+        b.valeur = garde;
     }
-    s.population = std::floor(population);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "editing/ModifNoeuds.h"
 #include "editing/PrepareNouveauNoeud.h"
 #include "editing/TexteValeurNoeud.h"
+#include "platform/NombresChamps.h"
 
 using namespace kelmo;
 using namespace kelmo::test;
@@ -171,8 +172,10 @@ TEST_F(ModifNoeudsTest, CreateRefusesBadBoxesAndChangesNothing)
         {"a population that is not a number", "NOUVELLE", "1", "beaucoup", "1",
          "La population, x, y ou z n'est pas un nombre.", "Création de noeud"},
         {"an empty x", "NOUVELLE", "1", "0", "", "La population, x, y ou z n'est pas un nombre.", "Création de noeud"},
-        {"a code past 32 bits", "NOUVELLE", "9999999999", "0", "1", "Le code du noeud n'est pas un nombre entier valable.",
-         "Erreur de code"},
+        {"a code past 32 bits", "NOUVELLE", "9999999999", "0", "1",
+         MessageHorsChamp("9999999999", "Code", GenreChamp::Entier32), "Création de noeud"},
+        {"an x beyond a single", "NOUVELLE", "1", "0", "1e308", MessageHorsChamp("1e308", "x", GenreChamp::Simple),
+         "Création de noeud"},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
