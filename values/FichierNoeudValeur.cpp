@@ -59,16 +59,23 @@ Fichier ouvre(const QString& chemin)
 {
     Fichier f;
     f.contenu = LitFichierEntier(chemin);
-    // No text holds a NUL byte: a picture or another binary file is refused
-    // whole, not read as a few stray numbers.
-    if (f.contenu.find('\0') != std::string::npos)
-        LeveErreur(ErrTypeIncompatible);
     std::string_view c = f.contenu;
     const std::size_t fin = c.find_first_of("\r\n");
     const std::string_view ligne1 = c.substr(0, fin == std::string_view::npos ? c.size() : fin);
     f.vide = ligne1.empty();
     f.detection = DetecteDispositionNoeudValeur(ligne1);
     return f;
+}
+
+// A NUL byte where a number or a code is read belongs to no text: a picture
+// or another binary file is refused whole, not read as a few stray numbers.
+// A NUL in the text a record carries (a name never written is all NULs)
+// is ignored with the rest of that text.
+std::string_view sansNul(std::string_view t)
+{
+    if (t.find('\0') != std::string_view::npos)
+        LeveErreur(ErrTypeIncompatible);
+    return t;
 }
 
 // hh.mm written as a number becomes minutes. The product is taken on the
@@ -116,6 +123,7 @@ std::vector<EnregistrementLu> litListe(std::string_view contenu, bool libelle, b
     LectureListe l(contenu);
     LectureListe::Element code, valeur;
     while (l.Nombre(code)) {
+        sansNul(code.texte);
         if (libelle && code.finDeLigne)
             continue; // a line with a code alone carries no value
         if (r.size() >= limite) {
@@ -124,7 +132,7 @@ std::vector<EnregistrementLu> litListe(std::string_view contenu, bool libelle, b
         }
         if (!l.Nombre(valeur))
             break; // a last record cut short is dropped
-        double v = ValeurNombre(valeur.texte);
+        double v = ValeurNombre(sansNul(valeur.texte));
         if (libelle && !valeur.finDeLigne) {
             const LectureListe::Element texte = l.Texte();
             if (!texte.texte.empty() && texte.texte[0] >= '0' && texte.texte[0] <= '9')
@@ -151,8 +159,8 @@ std::vector<EnregistrementLu> litHoraire(std::string_view contenu, int p, std::s
             break;
         }
         const int32_t code = codeEntier(Colonnes(ligne, 1, 10));
-        const double hh = ValeurNombre(Colonnes(ligne, q, q + 1));
-        const double mm = ValeurNombre(Colonnes(ligne, q + 3, q + 4));
+        const double hh = ValeurNombre(sansNul(Colonnes(ligne, q, q + 1)));
+        const double mm = ValeurNombre(sansNul(Colonnes(ligne, q + 3, q + 4)));
         r.push_back({code, EnSimple(HeureEnMinutes(hh * 100.0 + mm))});
     }
     return r;

@@ -13,6 +13,7 @@
 
 using namespace kelmo;
 using namespace kelmo::test;
+using namespace std::string_literals;
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST(DispositionNoeudValeur, LineOneDecidesTheLayoutAndTheClockColumn)
 TEST_F(FichierNoeudValeur, EachLayoutReadsItsRecordsAndCountsThem)
 {
     struct Cas {
-        const char* contenu;
+        std::string contenu;
         Enregistrements attendu;
     };
     const Cas cas[] = {
@@ -92,6 +93,7 @@ TEST_F(FichierNoeudValeur, EachLayoutReadsItsRecordsAndCountsThem)
         {"       751  02:35\r\n\r\n       752  00:05\r\n", {{751, 155}, {752, 5}}},
         {"", {}},
         {"\r\n751 10\r\n", {}},                               // an empty line 1 reads as nothing
+        {"751 10 PARIS\0\0\0\r\n752 20 \0\0\0\0\r\n"s, {{751, 10}, {752, 20}}}, // names padded with NULs
     };
     for (const Cas& c : cas) {
         ModeleNeuf();
@@ -204,15 +206,17 @@ TEST_F(FichierNoeudValeur, RecordsPastTheTableAreDroppedWithOneWarning)
 
 TEST_F(FichierNoeudValeur, AFailedReadLeavesTablesCountAndOptionsAsTheyWere)
 {
-    const char* mauvais[] = {
+    const std::string mauvais[] = {
         "   75.5   02:35\r\n",        // a clock code that is not a whole number
         "       751  02:35\r\nabc  x  01:00\r\n",
         ":12 5\r\n",                  // the clock column would start before column 1
         "751 12,5abc PARIS\r\n",      // repaired decimals that make no number
         "751 1e39\r\n",               // beyond single precision
         "99999999999 1\r\n",          // beyond a 32-bit code
+        "751 1\0\0 PARIS\r\n"s,      // a NUL where the value is read
+        "       751  0\0:35\r\n"s,    // a NUL in the clock
     };
-    for (const char* contenu : mauvais) {
+    for (const std::string& contenu : mauvais) {
         ModeleNeuf();
         LitFichierNoeudValeur1(fichier("751 40 PARIS\r\n752 50 LYON\r\n"));
         LitFichierNoeudValeur2(fichier("751 4 PARIS\r\n"));
