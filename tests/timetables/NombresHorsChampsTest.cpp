@@ -50,7 +50,7 @@ TEST_F(EditionTest, EveryBoxAndPromptRefusesANumberItsFieldCannotHoldAndChangesN
     };
     auto longueurs = [=, this](const QString& n) { repondeur->Repond(Reponse::Non); rep({n}); TesteLongueursArcs(); };
     const QString code = "Le code du noeud n'est pas un nombre entier valable.";
-    const QString coord = "La population, x, y ou z n'est pas un nombre.";
+    const QStringList entiers32 = {"Code", "Population"}; // the node's 32-bit boxes
     const QString xy = "La population, x ou y n'est pas un nombre valable.";
     // quoi: the box the refusal names, or the box's own message. A length of
     // 1e38 would take a time beyond a single at 10 km/h.
@@ -62,12 +62,12 @@ TEST_F(EditionTest, EveryBoxAndPromptRefusesANumberItsFieldCannotHoldAndChangesN
         {[](const QString& n) { ModifArcs_DefinitLongueur(n); ModifArcs_Longueur_MouseDown(); }, "Longueur", tous},
         {cree(&A::Longueur), "Longueur", tous}, {cree(&A::Longueur), "Longueur", temps}, {cree(&A::Débit), "Débit", tous},
         {cree(&A::Capacité), "Capacité", tous}, {cree(&A::Heures), "Heures", tous}, {cree(&A::Minutes), "Minutes", tous},
-        {boite(ModifNoeuds_Command3D2_Click, &N::Texte2), code, entiers},
-        {boite(ModifNoeuds_Command3D2_Click, &N::Texte3), coord, entiers},
-        {boite(ModifNoeuds_Command3D2_Click, &N::Texte4), coord, tous},
-        {boite(ModifNoeuds_Command3D2_Click, &N::Texte5), coord, tous},
-        {boite(ModifNoeuds_Command3D2_Click, &N::Texte6), coord, tous},
-        {boite(ModifNoeuds_Command3D5_Click, &N::Texte4), coord, tous},
+        {boite(ModifNoeuds_Command3D2_Click, &N::Texte2), "Code", entiers},
+        {boite(ModifNoeuds_Command3D2_Click, &N::Texte3), "Population", entiers},
+        {boite(ModifNoeuds_Command3D2_Click, &N::Texte4), "x", tous},
+        {boite(ModifNoeuds_Command3D2_Click, &N::Texte5), "y", tous},
+        {boite(ModifNoeuds_Command3D2_Click, &N::Texte6), "z", tous},
+        {boite(ModifNoeuds_Command3D5_Click, &N::Texte4), "x", tous},
         {ville(1), code, entiers}, {ville(2), xy, entiers}, {ville(3), xy, tous}, {ville(4), xy, tous},
         {longueurs, "Longueur", tous}, {nouveau(&A::Longueur), "Longueur", tous}, {nouveau(&A::Débit), "Débit", tous},
     };
@@ -92,7 +92,8 @@ TEST_F(EditionTest, EveryBoxAndPromptRefusesANumberItsFieldCannotHoldAndChangesN
             EXPECT_TRUE(ExecuteGarde([&] { c.agit(n); })); // nothing reaches the window's guard
             const QString attendu = c.quoi.contains(QLatin1Char(' ')) ? c.quoi
                                     : c.nombres == temps              ? MessageResultatHorsLimites(n, c.quoi)
-                                                                      : MessageHorsChamp(n, c.quoi, GenreChamp::Simple);
+                                    : MessageHorsChamp(n, c.quoi, entiers32.contains(c.quoi) ? GenreChamp::Entier32
+                                                                                             : GenreChamp::Simple);
             EXPECT_EQ(repondeur->messages().empty() ? QString() : repondeur->messages().back(), attendu);
             EXPECT_TRUE(MemesArcs(arcs, 1));
             EXPECT_EQ(K.NbNoeuds, 3);
