@@ -4,9 +4,8 @@
 // window. Run again on X11 under a window manager (app_fenetres_x11), where
 // the window manager, not the program, gives the keyboard back.
 #include "OutilsApp.h"
+#include "OutilsFenetres.h"
 #include "app/Kelmo.h"
-#include "editing/formes/FenetresEdition.h"
-#include "editing/formes/ModifArcs.h"
 #include "editing/formes/ModifNoeuds.h"
 #include "platform/formes/DialoguesQt.h"
 #include "view/formes/Angles.h"
@@ -15,10 +14,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -28,16 +25,6 @@ using namespace kelmo;
 using namespace kelmo::test;
 
 namespace {
-
-// The window system answers in its own time: at most 3 s.
-bool attend(const std::function<bool()>& pret)
-{
-    for (int i = 0; i < 300 && !pret(); ++i) {
-        QApplication::processEvents();
-        QThread::msleep(10);
-    }
-    return pret();
-}
 
 // Escape typed in the next box once it has the keyboard, noting the window
 // the box belongs to.
@@ -64,13 +51,6 @@ private:
     int attentes_ = 0;
 };
 
-void presse(QWidget* w)
-{
-    QMouseEvent e(QEvent::MouseButtonPress, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                  Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
 class ClavierFenetres : public ::testing::Test {
 protected:
     void SetUp() override
@@ -84,7 +64,7 @@ protected:
         k->show();
         dialogues.definitParent(k.get());
         DefinitUi(&dialogues);
-        ASSERT_TRUE(attend([this] { return QApplication::activeWindow() == k.get(); }));
+        ASSERT_TRUE(Attend([this] { return QApplication::activeWindow() == k.get(); }));
     }
     void TearDown() override
     {
@@ -94,16 +74,7 @@ protected:
         k.reset();
         ReinitialiseDonnees();
     }
-    // The arc editor on PARIS - LYON by Train, active.
-    ModifArcs* editeurArcs()
-    {
-        k->ExecuteMenu(QStringLiteral("menModifieOD"));
-        ModifArcs* w = FenetreModifArcs();
-        emit w->ListeModifiable3->activated(w->ListeModifiable3->findText(QStringLiteral("Train")));
-        emit w->ListeModifiable1->activated(1);
-        emit w->ListeModifiable2->activated(2);
-        return w;
-    }
+    ModifArcs* editeurArcs() { return EditeurParisLyon(*k); }
     DialoguesQt dialogues;
     std::unique_ptr<Kelmo> k;
 };
@@ -135,7 +106,7 @@ TEST_F(ClavierFenetres, AfterABoxTheKeyboardComesBackToTheWindowInUseAndToItsBox
              f = arcs = editeurArcs();
              return arcs->Longueur;
          },
-         [&] { presse(arcs->Longueur); }},
+         [&] { PresseSouris(arcs->Longueur); }},
         {"the chooser of \"Ajoute fichier\" cancelled",
          [&](QWidget*& f) {
              f = arcs = editeurArcs();
@@ -154,15 +125,15 @@ TEST_F(ClavierFenetres, AfterABoxTheKeyboardComesBackToTheWindowInUseAndToItsBox
         QWidget* fenetre = nullptr;
         QWidget* boite = c.ouvre(fenetre);
         fenetre->activateWindow();
-        ASSERT_TRUE(attend([&] { return QApplication::activeWindow() == fenetre; }));
+        ASSERT_TRUE(Attend([&] { return QApplication::activeWindow() == fenetre; }));
         if (boite) {
             boite->setFocus();
-            ASSERT_TRUE(attend([&] { return QApplication::focusWidget() == boite; }));
+            ASSERT_TRUE(Attend([&] { return QApplication::focusWidget() == boite; }));
         }
         EchapDansLaBoite echap;
         c.commande();
         EXPECT_EQ(echap.proprietaire, fenetre);
-        EXPECT_TRUE(attend([&] { return QApplication::activeWindow() == fenetre; }))
+        EXPECT_TRUE(Attend([&] { return QApplication::activeWindow() == fenetre; }))
             << "the keyboard is on " << (QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle().toStdString() : "no window");
         if (boite) {
             EXPECT_EQ(QApplication::focusWidget(), boite);
@@ -191,18 +162,18 @@ TEST_F(ClavierFenetres, EscapeInADroppedListClosesTheListOnlyAndThenTheWindow)
         SCOPED_TRACE(c.nom);
         QComboBox* liste = c.ouvre();
         QWidget* fenetre = liste->window();
-        ASSERT_TRUE(attend([&] { return QApplication::activeWindow() == fenetre; }));
+        ASSERT_TRUE(Attend([&] { return QApplication::activeWindow() == fenetre; }));
         liste->setFocus();
         liste->showPopup();
-        ASSERT_TRUE(attend([] { return QApplication::activePopupWidget() != nullptr; }));
+        ASSERT_TRUE(Attend([] { return QApplication::activePopupWidget() != nullptr; }));
         // As a key typed: to what has the keyboard in the list dropped.
         QWidget* ouverte = QApplication::activePopupWidget();
         QTest::keyClick(ouverte->focusWidget() ? ouverte->focusWidget() : ouverte, Qt::Key_Escape);
-        EXPECT_TRUE(attend([] { return QApplication::activePopupWidget() == nullptr; }));
+        EXPECT_TRUE(Attend([] { return QApplication::activePopupWidget() == nullptr; }));
         QApplication::processEvents();
         EXPECT_TRUE(fenetre->isVisible());
-        ASSERT_TRUE(attend([&] { return QApplication::activeWindow() == fenetre; }));
+        ASSERT_TRUE(Attend([&] { return QApplication::activeWindow() == fenetre; }));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        EXPECT_TRUE(attend([&] { return !fenetre->isVisible(); }));
+        EXPECT_TRUE(Attend([&] { return !fenetre->isVisible(); }));
     }
 }

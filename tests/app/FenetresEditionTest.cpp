@@ -2,6 +2,7 @@
 // pointer, the routing of map clicks, and each window driven through its
 // widgets.
 #include "OutilsApp.h"
+#include "OutilsFenetres.h"
 #include "app/Kelmo.h"
 #include "core/Commandes.h"
 #include "core/DonneesDerivees.h"
@@ -21,7 +22,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -48,22 +48,6 @@ protected:
     {
         ClicsCarte() = {};
         ReinitialiseDonnees();
-    }
-    // The arc editor opened from the menu on PARIS - LYON by Train.
-    static ModifArcs* editeurParisLyon(Kelmo& k)
-    {
-        k.ExecuteMenu(QStringLiteral("menModifieOD"));
-        ModifArcs* w = FenetreModifArcs();
-        emit w->ListeModifiable3->activated(w->ListeModifiable3->findText(QStringLiteral("Train")));
-        emit w->ListeModifiable1->activated(1);
-        emit w->ListeModifiable2->activated(2);
-        return w;
-    }
-    static void presse(QWidget* w)
-    {
-        QMouseEvent e(QEvent::MouseButtonPress, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
     }
     RepondeurScripte r;
 };
@@ -123,7 +107,7 @@ TEST_F(FenetresEdition, ClosingTheMainWindowEndsTheProgramWithTheArcEditorAndIts
 {
     Kelmo k;
     k.show();
-    ModifArcs* w = editeurParisLyon(k);
+    ModifArcs* w = EditeurParisLyon(k);
     w->BtnHoraires->click();
     HorairesArcs* h = FenetreHorairesArcs();
     ASSERT_TRUE(w->isVisible());
@@ -147,7 +131,7 @@ TEST_F(FenetresEdition, QuitterAndTheCloseBoxEndTheEventLoopWhateverWindowsAreOp
             SCOPED_TRACE(::testing::Message() << "trains " << trains << ", close box " << caseFermeture);
             Kelmo k;
             k.show();
-            editeurParisLyon(k)->BtnHoraires->click();
+            EditeurParisLyon(k)->BtnHoraires->click();
             HorairesArcs* h = FenetreHorairesArcs();
             ASSERT_TRUE(h->isVisible());
             if (trains) {
@@ -201,7 +185,7 @@ TEST_F(FenetresEdition, TheArcEditorDrivenThroughItsWidgets)
 
     // A press on the capacity box asks for the new capacity.
     r.RepondTexte(QStringLiteral("480"));
-    presse(w->Capacité);
+    PresseSouris(w->Capacité);
     EXPECT_EQ(K.Arcs[1].Capacite, 480.0f);
     EXPECT_EQ(w->Capacité->text(), QStringLiteral(" 480"));
 

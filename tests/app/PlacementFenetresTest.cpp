@@ -2,6 +2,7 @@
 // shown whole inside the screen wherever they were left, clear of the main
 // window's menu bar, and take the keyboard; Escape is their "Quitter".
 #include "OutilsApp.h"
+#include "OutilsFenetres.h"
 #include "app/Kelmo.h"
 #include "core/DonneesDerivees.h"
 #include "core/ListesNoeuds.h"
@@ -20,7 +21,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
-#include <QThread>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -68,11 +68,7 @@ TEST(PlacementFenetres, EachEditorAndTimetableWindowIsShownInsideTheScreenClearO
                 k.activateWindow();
                 QApplication::processEvents();
                 c.montre();
-                // Under X11 the window system answers in its own time.
-                for (int i = 0; i < 100 && QApplication::activeWindow() != w; ++i) {
-                    QApplication::processEvents();
-                    QThread::msleep(10);
-                }
+                Attend([w] { return QApplication::activeWindow() == w; });
                 EXPECT_TRUE(w->isVisible());
                 EXPECT_TRUE(zone.contains(w->frameGeometry()))
                     << w->frameGeometry().x() << "," << w->frameGeometry().y() << " " << w->frameGeometry().width()
