@@ -377,18 +377,18 @@ void ModifArcs_ListeModifiable3_Click()
                                        Boutons::OuiNonAnnuler, Icone::Exclamation, QString());
         if (r == Reponse::Oui) {
             const int32_t k = ArcAfficheModifArcs();
-            double minutes = 0;
-            // A length whose time at the new speed no single holds keeps
-            // its arc as it was, and the list its link type, as "Créer"
-            // refuses such a length.
-            if (k > 0 && !dureeDeLongueurTient(K.Arcs[k].Longueur, nouveau.Vitesse, &minutes)) {
-                RefuseResultatHorsLimites(m.Longueur, QStringLiteral("Longueur"), TitreModification);
-                m.ListeModifiable3.Choisit(static_cast<int>(m.ListeModifiable3.Entrees.indexOf(m.TypeArcEdite.Nom)));
-                rafraichit();
-                return;
-            }
             if (k > 0 && nouveau.Code != m.ModeCourant) {
                 Arc& a = K.Arcs[k];
+                // A length whose time at the new speed no single holds keeps
+                // its arc as it was, and the list its link type, as "Créer"
+                // refuses such a length.
+                double minutes = 0;
+                if (!dureeDeLongueurTient(a.Longueur, nouveau.Vitesse, &minutes)) {
+                    RefuseResultatHorsLimites(m.Longueur, QStringLiteral("Longueur"), TitreModification);
+                    m.ListeModifiable3.Choisit(static_cast<int>(m.ListeModifiable3.Entrees.indexOf(m.TypeArcEdite.Nom)));
+                    rafraichit();
+                    return;
+                }
                 a.Mode = nouveau.Code;
                 if (nouveau.Vitesse != 0)
                     a.Duree = static_cast<float>(minutes);
