@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTreeView>
+#include <QWindow>
 #include <algorithm>
 
 namespace kelmo {
@@ -92,13 +93,42 @@ int largeurPourTitre(const QString& titre, int limite)
     return std::min(titres.horizontalAdvance(titre) + 6 * titres.height(), limite);
 }
 
+// The window a box has just given the keyboard back to. The window system
+// gives it in its own time (X11 answers later): until then no window is
+// active, and the next box of the same command belongs to that window too.
+// Once a window has the keyboard, that window is the one in use.
+QPointer<QWidget>& rendueA()
+{
+    static QPointer<QWidget> fenetre;
+    static const bool suivie = [] {
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* f) {
+            if (f)
+                fenetre = nullptr;
+        });
+        return true;
+    }();
+    (void)suivie;
+    return fenetre;
+}
+
 // A box belongs to the window in use when it opens: it stands centred over
 // that window and above it. A window that the command has just hidden
 // cannot take the keyboard back: the main window then keeps the box.
 QWidget* proprietaire(QWidget* principale)
 {
     QWidget* active = QApplication::activeWindow();
+    if (!active)
+        active = rendueA();
     return active && active->isVisible() ? active : principale;
+}
+
+// The program's messages join their lines with carriage returns, which a
+// label would draw as blanks: the lines break there.
+QString lignes(QString texte)
+{
+    texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texte.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return texte;
 }
 
 // While a box is open, asked for in the middle of a command, it shows the
@@ -115,6 +145,7 @@ public:
     ~PendantBoite()
     {
         QApplication::restoreOverrideCursor();
+        rendueA() = proprietaire_;
         if (proprietaire_ && proprietaire_->isVisible())
             ActiveFenetre(proprietaire_);
     }
@@ -152,7 +183,7 @@ Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone,
     QWidget* parent = proprietaire(parent_);
     QMessageBox box(parent);
     box.setWindowTitle(titre.isEmpty() ? QStringLiteral("KELMO") : titre);
-    box.setText(texte);
+    box.setText(lignes(texte));
     switch (icone) {
     case Icone::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case Icone::Critique: box.setIcon(QMessageBox::Critical); break;
@@ -202,7 +233,7 @@ std::optional<QString> DialoguesQt::Saisie(const QString& invite, const QString&
     QWidget* parent = proprietaire(parent_);
     QInputDialog box(parent);
     box.setWindowTitle(t);
-    box.setLabelText(invite);
+    box.setLabelText(lignes(invite));
     box.setInputMode(QInputDialog::TextInput);
     box.setTextValue(defaut);
     // The box's layout sets its size from its contents, so the width its

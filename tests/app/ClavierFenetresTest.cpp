@@ -14,39 +14,54 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 using namespace kelmo;
 using namespace kelmo::test;
 
 namespace {
 
-// Escape typed in the next box once it has the keyboard, noting the window
-// the box belongs to.
-class EchapDansLaBoite {
+// Answers each box of a command once it has the keyboard, as typed: the
+// text, then the key (Escape for the boxes beyond those foreseen), noting
+// the window each box belongs to.
+class RepondDansLesBoites {
 public:
-    EchapDansLaBoite()
+    struct Reponse {
+        QString texte;
+        Qt::Key touche;
+    };
+    explicit RepondDansLesBoites(std::vector<Reponse> reponses = {}) : reponses_(std::move(reponses))
     {
         minuterie_.setInterval(10);
         QObject::connect(&minuterie_, &QTimer::timeout, [this] {
             QWidget* box = QApplication::activeModalWidget();
-            if (!box || (QApplication::activeWindow() != box && ++attentes_ < 300))
+            if (!box || box == derniere_ || (QApplication::activeWindow() != box && ++attentes_ < 300))
                 return;
-            minuterie_.stop();
-            proprietaire = box->parentWidget() ? box->parentWidget()->window() : nullptr;
+            attentes_ = 0;
+            derniere_ = box;
+            proprietaires.push_back(box->parentWidget() ? box->parentWidget()->window() : nullptr);
+            const std::size_t n = proprietaires.size() - 1;
+            const Reponse r = n < reponses_.size() ? reponses_[n] : Reponse{QString(), Qt::Key_Escape};
             QWidget* cible = QApplication::focusWidget();
-            QTest::keyClick(cible && box->isAncestorOf(cible) ? cible : box, Qt::Key_Escape);
+            if (!cible || !box->isAncestorOf(cible))
+                cible = box;
+            QTest::keyClicks(cible, r.texte);
+            QTest::keyClick(cible, r.touche);
         });
         minuterie_.start();
     }
-    QWidget* proprietaire = nullptr;
+    std::vector<QWidget*> proprietaires;
 
 private:
+    std::vector<Reponse> reponses_;
+    QPointer<QWidget> derniere_;
     QTimer minuterie_;
     int attentes_ = 0;
 };
@@ -130,9 +145,9 @@ TEST_F(ClavierFenetres, AfterABoxTheKeyboardComesBackToTheWindowInUseAndToItsBox
             boite->setFocus();
             ASSERT_TRUE(Attend([&] { return QApplication::focusWidget() == boite; }));
         }
-        EchapDansLaBoite echap;
+        RepondDansLesBoites echap;
         c.commande();
-        EXPECT_EQ(echap.proprietaire, fenetre);
+        EXPECT_EQ(echap.proprietaires, std::vector<QWidget*>{fenetre});
         EXPECT_TRUE(Attend([&] { return QApplication::activeWindow() == fenetre; }))
             << "the keyboard is on " << (QApplication::activeWindow() ? QApplication::activeWindow()->windowTitle().toStdString() : "no window");
         if (boite) {
@@ -140,6 +155,40 @@ TEST_F(ClavierFenetres, AfterABoxTheKeyboardComesBackToTheWindowInUseAndToItsBox
         }
         if (fenetre != k.get())
             fenetre->hide();
+    }
+}
+
+// The second box of a command opens before the window system has given the
+// keyboard back after the first: it belongs to the window in use all the
+// same, and the keyboard comes back to that window and its box after the last.
+TEST_F(ClavierFenetres, EveryBoxOfAChainBelongsToTheWindowInUseAndTheKeyboardComesBackAfterTheLast)
+{
+    struct Cas {
+        const char* nom;
+        std::function<QWidget*(ModifArcs*)> boite;
+        std::function<void(ModifArcs*)> commande;
+        std::vector<RepondDansLesBoites::Reponse> reponses;
+    };
+    const Cas cas[] = {
+        {"the length prompt and its refusal", [](ModifArcs* a) { return a->Longueur; },
+         [](ModifArcs* a) { PresseSouris(a->Longueur); }, {{"1e39", Qt::Key_Return}, {"", Qt::Key_Return}}},
+        {"the two boxes of Détruire", [](ModifArcs* a) { return a->Débit; },
+         [](ModifArcs* a) { a->BtnDétruire->click(); }, {{"", Qt::Key_Return}, {"", Qt::Key_Return}}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        ModifArcs* arcs = editeurArcs();
+        QWidget* boite = c.boite(arcs);
+        arcs->activateWindow();
+        ASSERT_TRUE(Attend([&] { return QApplication::activeWindow() == arcs; }));
+        boite->setFocus();
+        ASSERT_TRUE(Attend([&] { return QApplication::focusWidget() == boite; }));
+        RepondDansLesBoites reponses(c.reponses);
+        c.commande(arcs);
+        EXPECT_EQ(reponses.proprietaires, std::vector<QWidget*>(c.reponses.size(), arcs));
+        EXPECT_TRUE(Attend([&] { return QApplication::activeWindow() == arcs; }));
+        EXPECT_EQ(QApplication::focusWidget(), boite);
+        arcs->hide();
     }
 }
 

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QThread>
 #include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -14,7 +17,8 @@ using namespace kelmo;
 namespace {
 
 // Closes the next modal box as soon as it is shown, noting the pointer the
-// application shows over it, the box's width and its title.
+// application shows over it, the box's width, its title, its text and the
+// window it belongs to.
 class FermeBox {
 public:
     FermeBox()
@@ -29,6 +33,11 @@ public:
             forme = c ? c->shape() : Qt::BitmapCursor;
             largeur = box->width();
             titre = box->windowTitle();
+            if (auto* m = qobject_cast<QMessageBox*>(box))
+                texte = m->text();
+            else if (auto* s = qobject_cast<QInputDialog*>(box))
+                texte = s->labelText();
+            proprietaire = box->parentWidget();
             box->reject();
             minuterie_.stop();
         });
@@ -37,6 +46,8 @@ public:
     Qt::CursorShape forme = Qt::BlankCursor; // nothing seen yet
     int largeur = 0;
     QString titre;
+    QString texte;
+    QWidget* proprietaire = nullptr;
 
 private:
     QTimer minuterie_;
@@ -103,4 +114,43 @@ TEST(DialoguesQt, AnInputBoxIsWideEnoughForItsWholeTitleWithinTheScreen)
         }
         EXPECT_LE(f.largeur, ecran);
     }
+}
+
+TEST(DialoguesQt, TheCarriageReturnsThatJoinTheLinesOfATextBreakTheLinesOfItsBox)
+{
+    DialoguesQt d;
+    const QString texte = QStringLiteral("Entrez le coefficient :\r     1 = vert foncé\r\n     2 = vert clair");
+    const std::function<void()> ouvre[] = {
+        [&] { d.Message(texte, Boutons::OK, Icone::Aucune, QString()); },
+        [&] { d.Saisie(texte, QString(), QStringLiteral("1")); },
+    };
+    for (const auto& o : ouvre) {
+        FermeBox f;
+        o();
+        EXPECT_EQ(f.texte.toStdString(), "Entrez le coefficient :\n     1 = vert foncé\n     2 = vert clair");
+    }
+}
+
+// Between two boxes the command hides the window they belong to: that window
+// cannot take the keyboard back, the next box goes to the main window.
+TEST(DialoguesQt, TheBoxAfterItsCommandHidItsWindowBelongsToTheMainWindow)
+{
+    QWidget principale;
+    principale.show();
+    QWidget fenetre(&principale, Qt::Window);
+    fenetre.show();
+    fenetre.activateWindow();
+    for (int i = 0; i < 300 && QApplication::activeWindow() != &fenetre; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    ASSERT_EQ(QApplication::activeWindow(), &fenetre);
+    DialoguesQt d(&principale);
+    FermeBox premiere;
+    d.Message(QStringLiteral("Première"), Boutons::OK, Icone::Aucune, QString());
+    EXPECT_EQ(premiere.proprietaire, &fenetre);
+    fenetre.hide();
+    FermeBox seconde;
+    d.Message(QStringLiteral("Seconde"), Boutons::OK, Icone::Aucune, QString());
+    EXPECT_EQ(seconde.proprietaire, &principale);
 }
