@@ -19,7 +19,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTreeView>
-#include <QWindow>
+#include <QTimer>
 #include <algorithm>
 
 namespace kelmo {
@@ -93,22 +93,17 @@ int largeurPourTitre(const QString& titre, int limite)
     return std::min(titres.horizontalAdvance(titre) + 6 * titres.height(), limite);
 }
 
-// The window a box has just given the keyboard back to. The window system
-// gives it in its own time (X11 answers later): until then no window is
-// active, and the next box of the same command belongs to that window too.
-// Once a window has the keyboard, that window is the one in use.
-QPointer<QWidget>& rendueA()
+// The window a box has just given the keyboard back to, for the rest of the
+// command that opened the box (until the program waits for events again).
+// The window system gives the keyboard back in its own time (X11 answers
+// later), and the window manager may give it to the main window first: the
+// next box of the same command belongs to that window all the same.
+QPointer<QWidget> rendueA_;
+
+void rendA(QWidget* fenetre)
 {
-    static QPointer<QWidget> fenetre;
-    static const bool suivie = [] {
-        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* f) {
-            if (f)
-                fenetre = nullptr;
-        });
-        return true;
-    }();
-    (void)suivie;
-    return fenetre;
+    rendueA_ = fenetre;
+    QTimer::singleShot(0, qApp, [] { rendueA_ = nullptr; });
 }
 
 // A box belongs to the window in use when it opens: it stands centred over
@@ -117,8 +112,8 @@ QPointer<QWidget>& rendueA()
 QWidget* proprietaire(QWidget* principale)
 {
     QWidget* active = QApplication::activeWindow();
-    if (!active)
-        active = rendueA();
+    if (rendueA_ && (!active || active == principale))
+        active = rendueA_;
     return active && active->isVisible() ? active : principale;
 }
 
@@ -145,7 +140,7 @@ public:
     ~PendantBoite()
     {
         QApplication::restoreOverrideCursor();
-        rendueA() = proprietaire_;
+        rendA(proprietaire_);
         if (proprietaire_ && proprietaire_->isVisible())
             ActiveFenetre(proprietaire_);
     }
