@@ -215,18 +215,23 @@ SortieDXF::SortieDXF(QWidget* parent) : QDialog(parent)
     connect(ecritleDXF, &QPushButton::clicked, this, [this] { agit([] { SortieDXF_ecritleDXF_Click(); }); });
     connect(Command3D1, &QPushButton::clicked, this, [this] { agit([] { SortieDXF_Command3D1_Click(); }); });
 
-    auto* droite = new QVBoxLayout;
-    droite->addWidget(ponctuels);
-    droite->addWidget(lineiques);
-    droite->addWidget(Coche3DFace);
-    droite->addStretch();
+    // The relief box and the buttons stand under the layers, the shorter
+    // column: beside the node and arc frames they would make the window too
+    // tall for a screen of 768 pixels.
+    auto* gauche = new QVBoxLayout;
+    gauche->addWidget(plans);
+    gauche->addWidget(Coche3DFace);
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(ecritleDXF);
     boutons->addStretch();
     boutons->addWidget(Command3D1);
-    droite->addLayout(boutons);
+    gauche->addLayout(boutons);
+    auto* droite = new QVBoxLayout;
+    droite->addWidget(ponctuels);
+    droite->addWidget(lineiques);
+    droite->addStretch();
     auto* l = new QHBoxLayout(this);
-    l->addWidget(plans);
+    l->addLayout(gauche);
     l->addLayout(droite);
     EntreeSansBoutonImplicite(this);
     Rafraichit();

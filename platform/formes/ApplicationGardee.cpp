@@ -1,5 +1,6 @@
 #include "platform/formes/ApplicationGardee.h"
 #include "platform/GardeCommandes.h"
+#include "platform/formes/PlacementFenetre.h"
 #include "platform/formes/ToucheEntree.h"
 
 namespace kelmo {
@@ -7,6 +8,7 @@ namespace kelmo {
 ApplicationGardee::ApplicationGardee(int& argc, char** argv) : QApplication(argc, argv)
 {
     InstalleEntreeSurBouton(this);
+    InstallePlacementFenetres(this);
 }
 
 bool ApplicationGardee::notify(QObject* destinataire, QEvent* evenement)

@@ -2,8 +2,8 @@
 // The application object of the program: the last guard for any event
 // handler that lets an error escape (a window's own handlers are guarded
 // where they are connected; this catches what reaches the event loop). It
-// also sets the keyboard rules that hold in every window, so that the
-// program and its tests run under the same ones.
+// also sets the keyboard rules and the placement that hold in every window,
+// so that the program and its tests run under the same ones.
 #include <QApplication>
 
 namespace kelmo {

@@ -1,5 +1,6 @@
 #include "platform/formes/PlacementFenetre.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QMenuBar>
@@ -12,8 +13,13 @@
 namespace kelmo {
 namespace {
 
+// Asked of the window system's window: the widget's own idea of its frame
+// is only brought up to date at its next move or resize, and a window the
+// window manager frames where it stood is neither moved nor resized.
 QMargins cadreDe(const QWidget* w)
 {
+    if (const QWindow* fenetre = w->windowHandle())
+        return fenetre->frameMargins();
     const QRect g = w->geometry(), f = w->frameGeometry();
     return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
 }
@@ -72,13 +78,15 @@ private:
 };
 
 // The main window's menu bar, on the screen, when the window belongs to a
-// main window that shows one.
+// main window that shows one, directly or through the window it belongs to
+// (a box over an editor).
 QRect barreMenusPrincipale(const QWidget* fenetre)
 {
-    const QWidget* parent = fenetre->parentWidget();
-    if (!parent)
+    if (!fenetre->parentWidget())
         return {};
-    const QWidget* principale = parent->window();
+    const QWidget* principale = fenetre->parentWidget()->window();
+    while (principale->parentWidget())
+        principale = principale->parentWidget()->window();
     const auto* barre = principale->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
     if (!barre || !barre->isVisible() || !principale->isVisible())
         return {};
@@ -106,9 +114,11 @@ void place(QWidget* fenetre)
     if (!barre.isEmpty() && QRect(ici, taille).intersects(barre)
         && barre.bottom() + 1 + taille.height() <= zone.bottom() + 1)
         ici.setY(barre.bottom() + 1);
-    // move() places a window by the top left corner of its frame.
+    // move() places a window by the top left corner of its frame as the
+    // widget last knew it, which may count no title bar yet: the window
+    // itself then stands where the frame counted here puts it.
     if (ici != coin)
-        fenetre->move(ici);
+        fenetre->move(ici + QPoint(cadre.left(), cadre.top()) - (fenetre->geometry().topLeft() - fenetre->pos()));
 }
 
 } // namespace
@@ -122,6 +132,40 @@ void PlaceDansEcran(QWidget* fenetre)
         suivi->relance();
     else
         new SuitPlacement(fenetre);
+}
+
+namespace {
+
+// Every window that belongs to another, whatever command shows it, is placed
+// as it is shown: an option dialog or a box as well as an editor (the main
+// window is placed by the start-up, once made). Popups, tool tips and
+// floating tool bars are left where they open. The window system's window
+// is told it is shown after the widget (a dialog centres itself over its
+// window there) and before it goes on the screen.
+class PlaceAuMontrer : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override
+    {
+        if (e->type() != QEvent::Show || !objet->isWindowType())
+            return false;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->windowHandle() == objet) {
+                if (w->parentWidget() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+                    PlaceDansEcran(w);
+                break;
+            }
+        return false;
+    }
+};
+
+} // namespace
+
+void InstallePlacementFenetres(QCoreApplication* application)
+{
+    application->installEventFilter(new PlaceAuMontrer(application));
 }
 
 void ActiveFenetre(QWidget* fenetre)

@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QThread>
+#include <QWindow>
 #include <functional>
 
 namespace kelmo::test {
@@ -40,6 +42,31 @@ inline bool Attend(const std::function<bool()>& pret)
         QThread::msleep(10);
     }
     return pret();
+}
+
+// The window's frame on the screen once the window manager has framed it and
+// it has stood still for a tenth of a second (after about 3 s, as it is).
+// Without a window manager (offscreen), its frame as it stands.
+inline QRect CadrePose(const QWidget* w)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return w->frameGeometry();
+    QRect cadre;
+    QElapsedTimer immobile;
+    immobile.start();
+    for (int i = 0; i < 300; ++i) {
+        const QWindow* f = w->windowHandle();
+        const QRect r = f && !f->frameMargins().isNull() ? f->frameGeometry() : QRect();
+        if (r != cadre) {
+            cadre = r;
+            immobile.restart();
+        } else if (!r.isNull() && immobile.elapsed() >= 100) {
+            break;
+        }
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    return cadre;
 }
 
 } // namespace kelmo::test

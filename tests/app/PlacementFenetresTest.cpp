@@ -3,14 +3,19 @@
 // window's menu bar, and take the keyboard; Escape is their "Quitter".
 #include "OutilsApp.h"
 #include "OutilsFenetres.h"
+#include "app/Application.h"
 #include "app/Kelmo.h"
 #include "core/DonneesDerivees.h"
 #include "core/ListesNoeuds.h"
 #include "editing/LiensEdition.h"
 #include "editing/formes/FenetresEdition.h"
 #include "editing/formes/ModifArcs.h"
+#include "dxf/SortieDXF.h"
 #include "editing/formes/ModifNoeuds.h"
+#include "platform/Chemins.h"
 #include "platform/RepondeurScripte.h"
+#include "platform/formes/DialoguesQt.h"
+#include "relief/CommandesRelief.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/FenetresHoraires.h"
 #include "timetables/formes/HorairesArcs.h"
@@ -18,9 +23,11 @@
 #include "timetables/formes/Trains.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -36,8 +43,6 @@ TEST(PlacementFenetres, EachEditorAndTimetableWindowIsShownInsideTheScreenClearO
     RepondeurScripte r;
     {
         Kelmo k;
-        k.show();
-        QApplication::processEvents();
         struct Cas {
             const char* titre;
             std::function<QWidget*()> fenetre;
@@ -54,6 +59,21 @@ TEST(PlacementFenetres, EachEditorAndTimetableWindowIsShownInsideTheScreenClearO
              [] { LiensFenetresHoraires().Montre(FenetreHoraire::HorairesNoeuds); }},
             {"Trains", [] { return FenetreTrains(); }, [] { LiensFenetresHoraires().Montre(FenetreHoraire::Trains); }},
         };
+        // Shown before the main window: neither its frame nor the main
+        // window's is known when it is first placed, only once it is framed.
+        for (const Cas& c : cas) {
+            QWidget* w = c.fenetre();
+            SCOPED_TRACE(c.titre);
+            const QRect zone = w->screen()->availableGeometry();
+            w->move(zone.topLeft() - QPoint(300, 200));
+            c.montre();
+            Attend([w] { return QApplication::activeWindow() == w; });
+            const QRect cadre = CadrePose(w);
+            EXPECT_TRUE(zone.contains(cadre)) << cadre.x() << "," << cadre.y();
+            w->hide();
+        }
+        k.show();
+        QApplication::processEvents();
         for (const Cas& c : cas) {
             QWidget* w = c.fenetre();
             SCOPED_TRACE(w->windowTitle().toStdString());
@@ -70,11 +90,11 @@ TEST(PlacementFenetres, EachEditorAndTimetableWindowIsShownInsideTheScreenClearO
                 c.montre();
                 Attend([w] { return QApplication::activeWindow() == w; });
                 EXPECT_TRUE(w->isVisible());
-                EXPECT_TRUE(zone.contains(w->frameGeometry()))
-                    << w->frameGeometry().x() << "," << w->frameGeometry().y() << " " << w->frameGeometry().width()
-                    << "x" << w->frameGeometry().height();
+                const QRect cadre = CadrePose(w);
+                EXPECT_TRUE(zone.contains(cadre))
+                    << cadre.x() << "," << cadre.y() << " " << cadre.width() << "x" << cadre.height();
                 const QRect menus(k.menuBar()->mapToGlobal(QPoint(0, 0)), k.menuBar()->size());
-                EXPECT_FALSE(w->frameGeometry().intersects(menus));
+                EXPECT_FALSE(cadre.intersects(menus));
                 EXPECT_EQ(QApplication::activeWindow(), w);
                 EXPECT_TRUE(w->isAncestorOf(QApplication::focusWidget()));
             }
@@ -83,5 +103,88 @@ TEST(PlacementFenetres, EachEditorAndTimetableWindowIsShownInsideTheScreenClearO
             EXPECT_FALSE(w->isVisible());
         }
     }
+    ReinitialiseDonnees();
+}
+
+namespace {
+
+// Notes where the window titled titre stands once it has the keyboard (or
+// after about 3 s), then cancels every box and closes every window the
+// command opened.
+class CadreFenetre {
+public:
+    CadreFenetre(const QString& titre, const QWidget* principale)
+    {
+        minuterie_.setInterval(10);
+        QObject::connect(&minuterie_, &QTimer::timeout, [this, titre, principale] {
+            const QWidget* w = QApplication::activeWindow();
+            if (cadre.isNull() && w && w->windowTitle() == titre)
+                cadre = CadrePose(w);
+            if (cadre.isNull() && ++attentes_ < 300)
+                return;
+            if (auto* boite = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                return boite->reject();
+            for (QWidget* f : QApplication::topLevelWidgets())
+                if (f != principale && f->isVisible() && f->windowType() != Qt::Popup)
+                    f->close();
+            fini = true;
+            minuterie_.stop();
+        });
+        minuterie_.start();
+    }
+    QRect cadre;
+    bool fini = false;
+
+private:
+    QTimer minuterie_;
+    int attentes_ = 0;
+};
+
+} // namespace
+
+// On the sample network, whose arcs use every link type, the windows and
+// boxes the commands open stand whole inside a 1024 x 768 screen, title bar
+// and buttons included, and clear of the main menus where the screen leaves
+// room: the tall ones, the wide prompt and one of each kind.
+TEST(PlacementFenetres, EveryWindowTheCommandsOpenIsWholeInsideTheScreenAndClearOfTheMenus)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "frames exist on X11 under a window manager";
+    ReinitialiseDonnees();
+    DefinitCandidatsRacineDonnees({{RacineIntegree()}});
+    RepondeurScripte r;
+    Kelmo& k = DemarreKelmo();
+    DialoguesQt boites(&k);
+    DefinitUi(&boites);
+    const auto menu = [&k](const char* nom) { return [&k, nom] { k.ExecuteMenu(QString::fromUtf8(nom)); }; };
+    const std::pair<const char*, std::function<void()>> cas[] = {
+        {"Fichier des noeuds...", menu("menFichiersGraphe")},
+        {"Statistiques", menu("menStatistiques")},
+        {"Angles de vue de la représentation", menu("menAngles")},
+        {"Sortie DXF", menu("menCréeFichDXF")},
+        {"Double cliquez sur une couleur...", [] { LiensDXF().MontreCouleursDXF(); }},
+        {"Paramétres d'affichage des noeuds", menu("menOptionsAffichageVilles")},
+        {"Police", [] { Ui().ChoixPolice(Police{}); }},
+        {"Arcs", menu("menTraceTrajets")},
+        {"Aspect visuel des arcs", menu("menArcsTrajets")},
+        {"Arcs des attractions", menu("menArcsAttractions")},
+        {"Options du relief", menu("menOptionsRelief")},
+        {"Coûts", menu("menValuationCoût")},
+        {"Coûts kilométriques", [] { FenetresRelief().Montre(FenetreRelief::CoûtsKilométriques, false); }},
+        {"Eclaircissement de la couleur", menu("menCouleur")},
+        {"A propos de KELMO...", menu("menAPropos")},
+    };
+    const QRect zone = k.screen()->availableGeometry();
+    const QRect menus(k.menuBar()->mapToGlobal(QPoint(0, 0)), k.menuBar()->size());
+    for (const auto& [titre, ouvre] : cas) {
+        SCOPED_TRACE(titre);
+        CadreFenetre f(QString::fromUtf8(titre), &k);
+        ouvre();
+        ASSERT_TRUE(Attend([&f] { return f.fini; }));
+        EXPECT_TRUE(zone.contains(f.cadre)) << f.cadre.x() << "," << f.cadre.y() << " " << f.cadre.height();
+        EXPECT_FALSE(f.cadre.intersects(menus) && f.cadre.height() <= zone.bottom() - menus.bottom());
+    }
+    DefinitUi(&r);
+    ArreteKelmo();
     ReinitialiseDonnees();
 }

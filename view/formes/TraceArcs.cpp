@@ -14,6 +14,13 @@
 #include <QVBoxLayout>
 
 namespace kelmo {
+namespace {
+
+// The rows of a column of choices: the label over them and as many as the
+// fourteen choices read by no command, which stand in a column of their own.
+constexpr int LignesParColonne = 15;
+
+} // namespace
 
 TraceArcs::TraceArcs(QWidget* parent) : FenetreDialogue(FormeDialogue::TraceArcs, parent)
 {
@@ -70,19 +77,19 @@ TraceArcs::TraceArcs(QWidget* parent) : FenetreDialogue(FormeDialogue::TraceArcs
     Command3D1->setObjectName(QStringLiteral("Command3D1"));
     Command3D2->setDefault(true);
 
-    auto* gauche = new QVBoxLayout;
-    gauche->addWidget(Label1);
+    // The choices read down column after column: with every link type
+    // present the dialog still fits a screen of 768 pixels.
+    modes_ = new QGridLayout;
+    modes_->addWidget(Label1, 0, 0);
     for (QRadioButton* b : {TousModesRoute, TousModesUrbains, CollectifsUrbains, Option3D6, ModesPresents})
-        gauche->addWidget(b);
-    modes_ = new QVBoxLayout;
-    gauche->addLayout(modes_);
-    gauche->addStretch();
+        modes_->addWidget(b, modes_->count(), 0);
+    modes_->setRowStretch(LignesParColonne, 1);
     auto* droite = new QVBoxLayout;
     for (QRadioButton* b : Inertes)
         droite->addWidget(b);
     droite->addStretch();
     auto* colonnes = new QHBoxLayout;
-    colonnes->addLayout(gauche);
+    colonnes->addLayout(modes_);
     colonnes->addLayout(droite);
     auto* compare = new QHBoxLayout;
     compare->addWidget(Check3D1);
@@ -150,7 +157,9 @@ void TraceArcs::construitModes()
         auto* b = new QRadioButton(legendes[i], this);
         b->setObjectName(QStringLiteral("Option3DMode%1").arg(i));
         groupe_->addButton(b);
-        modes_->addWidget(b);
+        // After the label and the five fixed choices.
+        const int place = 5 + static_cast<int>(i);
+        modes_->addWidget(b, place % LignesParColonne, place / LignesParColonne);
         Option3DMode.push_back(b);
         const int n = static_cast<int>(i);
         connect(b, &QRadioButton::toggled, this, [this, n](bool coche) {

@@ -10,7 +10,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QVBoxLayout;
+class QGridLayout;
 
 namespace kelmo {
 
@@ -42,7 +42,7 @@ protected:
 private:
     void construitModes();
     QButtonGroup* groupe_;
-    QVBoxLayout* modes_;
+    QGridLayout* modes_;
     std::vector<QString> legendes_;
     std::vector<std::pair<QRadioButton*, ChoixTraceArcs>> fixes_;
 };
