@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -136,12 +137,19 @@ void PlaceDansEcran(QWidget* fenetre)
 
 namespace {
 
+bool placee(const QWidget* w)
+{
+    return w->isWindow() && w->parentWidget() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog);
+}
+
 // Every window that belongs to another, whatever command shows it, is placed
 // as it is shown: an option dialog or a box as well as an editor (the main
 // window is placed by the start-up, once made). Popups, tool tips and
 // floating tool bars are left where they open. The window system's window
 // is told it is shown after the widget (a dialog centres itself over its
-// window there) and before it goes on the screen.
+// window there) and before it goes on the screen. A window that grows out
+// of the screen with what it shows (the classes of the statistics window)
+// is placed again.
 class PlaceAuMontrer : public QObject {
 public:
     using QObject::QObject;
@@ -149,11 +157,21 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override
     {
+        if (e->type() == QEvent::Resize && objet->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(objet);
+            const auto* r = static_cast<const QResizeEvent*>(e);
+            const QSize avant = r->oldSize(), apres = r->size();
+            if (placee(w) && w->isVisible() && avant.isValid()
+                && (apres.width() > avant.width() || apres.height() > avant.height())
+                && !w->screen()->availableGeometry().contains(w->geometry().marginsAdded(cadreDe(w))))
+                PlaceDansEcran(w);
+            return false;
+        }
         if (e->type() != QEvent::Show || !objet->isWindowType())
             return false;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->windowHandle() == objet) {
-                if (w->parentWidget() && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+                if (placee(w))
                     PlaceDansEcran(w);
                 break;
             }

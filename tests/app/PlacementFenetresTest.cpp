@@ -7,10 +7,10 @@
 #include "app/Kelmo.h"
 #include "core/DonneesDerivees.h"
 #include "core/ListesNoeuds.h"
+#include "dxf/SortieDXF.h"
 #include "editing/LiensEdition.h"
 #include "editing/formes/FenetresEdition.h"
 #include "editing/formes/ModifArcs.h"
-#include "dxf/SortieDXF.h"
 #include "editing/formes/ModifNoeuds.h"
 #include "platform/Chemins.h"
 #include "platform/RepondeurScripte.h"
@@ -21,12 +21,16 @@
 #include "timetables/formes/HorairesArcs.h"
 #include "timetables/formes/HorairesNoeuds.h"
 #include "timetables/formes/Trains.h"
+#include "values/formes/FenetresStatistiques.h"
+#include "values/formes/Statistiques.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -184,6 +188,17 @@ TEST(PlacementFenetres, EveryWindowTheCommandsOpenIsWholeInsideTheScreenAndClear
         EXPECT_TRUE(zone.contains(f.cadre)) << f.cadre.x() << "," << f.cadre.y() << " " << f.cadre.height();
         EXPECT_FALSE(f.cadre.intersects(menus) && f.cadre.height() <= zone.bottom() - menus.bottom());
     }
+    // Long after it was placed, the statistics window grows to ten classes.
+    k.ExecuteMenu(QStringLiteral("menStatistiques"));
+    Statistiques* s = FenetreStatistiques();
+    ASSERT_TRUE(Attend([s] { return QApplication::activeWindow() == s; }));
+    CadrePose(s);
+    QTest::qWait(1600);
+    s->Text5->setText(QStringLiteral("10"));
+    emit s->Text5->textEdited(s->Text5->text());
+    const QRect dix = CadrePose(s);
+    EXPECT_TRUE(zone.contains(dix)) << dix.x() << " " << dix.width();
+    s->close();
     DefinitUi(&r);
     ArreteKelmo();
     ReinitialiseDonnees();

@@ -249,21 +249,24 @@ QGroupBox* Statistiques::cadreClasses()
     g->addWidget(etiquette("Label3", QStringLiteral("classes"), f), 2, 5);
     auto* bornes = new QHBoxLayout;
     auto* boites = new QHBoxLayout;
+    // The eleven bounds of ten classes side by side keep the window within a
+    // screen 1024 pixels wide.
+    const int largeurBorne = 80;
     for (int i = 1; i <= 11; ++i) {
         Borne[i] = new QLineEdit(f);
         Borne[i]->setObjectName(QStringLiteral("Borne(%1)").arg(i));
-        Borne[i]->setFixedWidth(84);
+        Borne[i]->setFixedWidth(largeurBorne);
         bornes->addWidget(Borne[i]);
     }
     bornes->addStretch();
     // Each colour box sits under the bound between its class and the next.
     boites->setSpacing(0);
-    boites->addSpacing(84 + 3 - 17);
+    boites->addSpacing(largeurBorne + 3 - 17);
     for (int k = 1; k <= 10; ++k) {
         PicClasse[k] = new PicClasseBoite(f);
         PicClasse[k]->setObjectName(QStringLiteral("PicClasse(%1)").arg(k));
         boites->addWidget(PicClasse[k]);
-        boites->addSpacing(84 + 6 - 34);
+        boites->addSpacing(largeurBorne + 6 - 34);
     }
     boites->addStretch();
     g->addLayout(bornes, 3, 0, 1, 6);
