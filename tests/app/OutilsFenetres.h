@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QThread>
 #include <QWindow>
@@ -52,17 +51,11 @@ inline QRect CadrePose(const QWidget* w)
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return w->frameGeometry();
     QRect cadre;
-    QElapsedTimer immobile;
-    immobile.start();
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0, immobile = 0; i < 300 && immobile < 10; ++i) {
         const QWindow* f = w->windowHandle();
         const QRect r = f && !f->frameMargins().isNull() ? f->frameGeometry() : QRect();
-        if (r != cadre) {
-            cadre = r;
-            immobile.restart();
-        } else if (!r.isNull() && immobile.elapsed() >= 100) {
-            break;
-        }
+        immobile = r == cadre && !r.isNull() ? immobile + 1 : 0;
+        cadre = r;
         QApplication::processEvents();
         QThread::msleep(10);
     }

@@ -110,42 +110,6 @@ TEST(PlacementFenetres, EachEditorAndTimetableWindowIsShownInsideTheScreenClearO
     ReinitialiseDonnees();
 }
 
-namespace {
-
-// Notes where the window titled titre stands once it has the keyboard (or
-// after about 3 s), then cancels every box and closes every window the
-// command opened.
-class CadreFenetre {
-public:
-    CadreFenetre(const QString& titre, const QWidget* principale)
-    {
-        minuterie_.setInterval(10);
-        QObject::connect(&minuterie_, &QTimer::timeout, [this, titre, principale] {
-            const QWidget* w = QApplication::activeWindow();
-            if (cadre.isNull() && w && w->windowTitle() == titre)
-                cadre = CadrePose(w);
-            if (cadre.isNull() && ++attentes_ < 300)
-                return;
-            if (auto* boite = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                return boite->reject();
-            for (QWidget* f : QApplication::topLevelWidgets())
-                if (f != principale && f->isVisible() && f->windowType() != Qt::Popup)
-                    f->close();
-            fini = true;
-            minuterie_.stop();
-        });
-        minuterie_.start();
-    }
-    QRect cadre;
-    bool fini = false;
-
-private:
-    QTimer minuterie_;
-    int attentes_ = 0;
-};
-
-} // namespace
-
 // On the sample network, whose arcs use every link type, the windows and
 // boxes the commands open stand whole inside a 1024 x 768 screen, title bar
 // and buttons included, and clear of the main menus where the screen leaves
@@ -182,11 +146,31 @@ TEST(PlacementFenetres, EveryWindowTheCommandsOpenIsWholeInsideTheScreenAndClear
     const QRect menus(k.menuBar()->mapToGlobal(QPoint(0, 0)), k.menuBar()->size());
     for (const auto& [titre, ouvre] : cas) {
         SCOPED_TRACE(titre);
-        CadreFenetre f(QString::fromUtf8(titre), &k);
+        // Once the window has the keyboard (or after about 3 s), where it
+        // stands; then every box is cancelled and every window closed.
+        QRect cadre;
+        bool fini = false;
+        int attentes = 0;
+        QTimer minuterie;
+        QObject::connect(&minuterie, &QTimer::timeout, [&, t = QString::fromUtf8(titre)] {
+            const QWidget* w = QApplication::activeWindow();
+            if (cadre.isNull() && w && w->windowTitle() == t)
+                cadre = CadrePose(w);
+            if (cadre.isNull() && ++attentes < 300)
+                return;
+            if (auto* boite = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                return boite->reject();
+            for (QWidget* f : QApplication::topLevelWidgets())
+                if (f != &k && f->isVisible() && f->windowType() != Qt::Popup)
+                    f->close();
+            fini = true;
+            minuterie.stop();
+        });
+        minuterie.start(10);
         ouvre();
-        ASSERT_TRUE(Attend([&f] { return f.fini; }));
-        EXPECT_TRUE(zone.contains(f.cadre)) << f.cadre.x() << "," << f.cadre.y() << " " << f.cadre.height();
-        EXPECT_FALSE(f.cadre.intersects(menus) && f.cadre.height() <= zone.bottom() - menus.bottom());
+        ASSERT_TRUE(Attend([&fini] { return fini; }));
+        EXPECT_TRUE(zone.contains(cadre)) << cadre.x() << "," << cadre.y() << " " << cadre.height();
+        EXPECT_FALSE(cadre.intersects(menus) && cadre.height() <= zone.bottom() - menus.bottom());
     }
     // Long after it was placed, the statistics window grows to ten classes.
     k.ExecuteMenu(QStringLiteral("menStatistiques"));

@@ -6,7 +6,6 @@
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QThread>
 #include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -139,11 +138,8 @@ TEST(DialoguesQt, TheBoxAfterItsCommandHidItsWindowBelongsToTheMainWindow)
     principale.show();
     QWidget fenetre(&principale, Qt::Window);
     fenetre.show();
-    fenetre.activateWindow();
-    for (int i = 0; i < 300 && QApplication::activeWindow() != &fenetre; ++i) {
+    for (int i = 0; i < 100 && QApplication::activeWindow() != &fenetre; ++i)
         QApplication::processEvents();
-        QThread::msleep(10);
-    }
     ASSERT_EQ(QApplication::activeWindow(), &fenetre);
     DialoguesQt d(&principale);
     FermeBox premiere;
