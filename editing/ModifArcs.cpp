@@ -107,6 +107,16 @@ bool dureeDeLongueurTient(double longueur, double vitesse, double* minutes = nul
     return TientDansChamp(mn, GenreChamp::Simple);
 }
 
+// A link type under which the arc's length takes a time no single holds:
+// nothing was typed, so the message names the length and the link type.
+void refuseDureeDuType(float longueur, const QString& type)
+{
+    Ui().Message(QStringLiteral("La longueur %1 de cet arc donnerait en « %2 » une durée hors des limites des "
+                                "nombres : rien n'est changé.")
+                     .arg(TexteGeneral(longueur, QLatin1Char('.'), true), type.trimmed()),
+                 Boutons::OK, Icone::Exclamation, TitreModification);
+}
+
 // What "Créer" and "Double l'arc" read from the boxes.
 struct ValeursBoites {
     double duree = 0, debit = 0, capacite = 0;
@@ -122,16 +132,17 @@ Lecture litBoites(ValeursBoites& v)
 {
     const ModeleModifArcs& m = M();
     const GenreChamp simple = GenreChamp::Simple;
-    double h = 0, mn = 0;
-    Lu lu = NombreSaisiPourChamp(m.Heures, simple, QStringLiteral("Heures"), TitreCreation, h);
-    if (lu == Lu::Nombre)
-        lu = NombreSaisiPourChamp(m.Minutes, simple, QStringLiteral("Minutes"), TitreCreation, mn);
-    if (lu != Lu::Nombre)
-        return lu == Lu::PasNombre ? Lecture::PasNombre : Lecture::Refusee;
-    std::optional<double> longueur, debit, capacite;
-    if (!(longueur = ValeurBoitePourChamp(m.Longueur, simple, QStringLiteral("Longueur"), TitreCreation))
-        || !(debit = ValeurBoitePourChamp(m.Débit, simple, QStringLiteral("Débit"), TitreCreation))
-        || !(capacite = ValeurBoitePourChamp(m.Capacité, simple, QStringLiteral("Capacité"), TitreCreation)))
+    NombreLu lu = LitNombre(m.Heures, ReponseEdition, QStringLiteral("Heures"), TitreCreation);
+    const double h = *lu;
+    if (lu)
+        lu = LitNombre(m.Minutes, ReponseEdition, QStringLiteral("Minutes"), TitreCreation);
+    if (!lu)
+        return lu.lu == Lu::PasNombre ? Lecture::PasNombre : Lecture::Refusee;
+    const double mn = *lu;
+    NombreLu longueur, debit, capacite;
+    if (!(longueur = LitNombre(m.Longueur, BoiteEdition, QStringLiteral("Longueur"), TitreCreation))
+        || !(debit = LitNombre(m.Débit, BoiteEdition, QStringLiteral("Débit"), TitreCreation))
+        || !(capacite = LitNombre(m.Capacité, BoiteEdition, QStringLiteral("Capacité"), TitreCreation)))
         return Lecture::Refusee;
     if (!dureeDeLongueurTient(*longueur, m.TypeArcEdite.Vitesse)) {
         RefuseResultatHorsLimites(m.Longueur, QStringLiteral("Longueur"), TitreCreation);
@@ -236,14 +247,13 @@ void changeValeur(Valeur quoi, const QString& invite)
     ModeleModifArcs& m = M();
     if (!m.BtnDétruire.Visible)
         return;
-    const GenreChamp simple = GenreChamp::Simple;
     const QString boite = quoi == Valeur::Capacite ? QStringLiteral("Capacité")
                           : quoi == Valeur::Debit  ? QStringLiteral("Débit")
                                                    : QStringLiteral("Longueur");
     const QString texte = quoi == Valeur::Capacite ? m.Capacité : (quoi == Valeur::Debit ? m.Débit : m.Longueur);
     // A box typed beyond its field offers no value to confirm: refused, and
     // the boxes show the arc again.
-    const std::optional<double> lue = ValeurBoitePourChamp(texte, simple, boite, TitreModification);
+    const NombreLu lue = LitNombre(texte, BoiteEdition, boite, TitreModification);
     if (!lue) {
         rafraichit();
         return;
@@ -252,12 +262,13 @@ void changeValeur(Valeur quoi, const QString& invite)
     if (quoi == Valeur::Longueur)
         ModifArcs_DefinitLongueur(TexteGeneral(actuelle));
     const std::optional<QString> reponse = Ui().Saisie(invite, TitreModification, TexteAvecSigne(actuelle));
-    double v = 0;
+    const NombreLu lu = reponse ? LitNombre(*reponse, ReponseEdition, boite, TitreModification) : NombreLu{};
+    const double v = *lu;
     double minutes = 0;
     // A cancelled or unreadable answer changes nothing, nor does one refused
     // here; the boxes show the arc again, as the length box was rewritten
     // before the prompt.
-    if (reponse && NombreSaisiPourChamp(*reponse, simple, boite, TitreModification, v) == Lu::Nombre && v != actuelle) {
+    if (lu && v != actuelle) {
         const int32_t k = ArcAfficheModifArcs();
         if (k == 0) {
             rafraichit();
@@ -354,9 +365,9 @@ void ModifArcs_Longueur_Change()
     }
     // A length no arc can take leaves the duration boxes as they were:
     // "Créer" refuses it, naming its box.
-    const std::optional<double> longueur = ValeurBoite(m.Longueur);
+    const NombreLu longueur = LitNombre(m.Longueur, BoiteEdition);
     double duree = 0;
-    if (!longueur || !TientDansChamp(*longueur, GenreChamp::Simple) || !dureeDeLongueurTient(*longueur, v, &duree))
+    if (!longueur || !dureeDeLongueurTient(*longueur, v, &duree))
         return;
     double heures = 0, minutes = 0;
     HeuresMinutes(duree, heures, minutes);
@@ -384,7 +395,7 @@ void ModifArcs_ListeModifiable3_Click()
                 // refuses such a length.
                 double minutes = 0;
                 if (!dureeDeLongueurTient(a.Longueur, nouveau.Vitesse, &minutes)) {
-                    RefuseResultatHorsLimites(m.Longueur, QStringLiteral("Longueur"), TitreModification);
+                    refuseDureeDuType(a.Longueur, nouveau.Nom);
                     m.ListeModifiable3.Choisit(static_cast<int>(m.ListeModifiable3.Entrees.indexOf(m.TypeArcEdite.Nom)));
                     rafraichit();
                     return;
@@ -470,24 +481,23 @@ void ModifArcs_Heures_MouseDown()
     } fin;
     // The default answer is made of the two boxes; one typed beyond its
     // field is refused, and the boxes show the arc again.
-    const GenreChamp simple = GenreChamp::Simple;
-    std::optional<double> h, mn;
-    if (!(h = ValeurBoitePourChamp(m.Heures, simple, QStringLiteral("Heures"), TitreModification))
-        || !(mn = ValeurBoitePourChamp(m.Minutes, simple, QStringLiteral("Minutes"), TitreModification))) {
+    NombreLu h, mn;
+    if (!(h = LitNombre(m.Heures, BoiteEdition, QStringLiteral("Heures"), TitreModification))
+        || !(mn = LitNombre(m.Minutes, BoiteEdition, QStringLiteral("Minutes"), TitreModification))) {
         rafraichit();
         return;
     }
     const std::optional<QString> reponse =
         Ui().Saisie(QStringLiteral("Confirmez la nouvelle durée  (ex. 0902 pour 9:02) :"), TitreModification,
                     QString::fromStdString(FormatMotif(*h * 100 + *mn, "0000", '.')));
-    double hhmm = 0;
     // A duration cannot be negative; a cancelled, unreadable or refused
     // answer changes nothing. A time that a single holds makes fewer
     // minutes than itself, which the single holds too.
-    if (!reponse || NombreSaisiPourChamp(*reponse, simple, QStringLiteral("Durée"), TitreModification, hhmm) != Lu::Nombre
-        || hhmm < 0)
+    const NombreLu hhmm =
+        reponse ? LitNombre(*reponse, ReponseEdition, QStringLiteral("Durée"), TitreModification) : NombreLu{};
+    if (!hhmm || *hhmm < 0)
         return;
-    const double minutes = HeureEnMinutes(hhmm);
+    const double minutes = HeureEnMinutes(*hhmm);
     if (minutes != *h * 60 + *mn) {
         const int32_t k = ArcAfficheModifArcs();
         if (k > 0) {

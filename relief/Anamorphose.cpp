@@ -235,7 +235,7 @@ private:
             const Noeud& source = K.Noeuds[p.source];
             const double x = source.XAnamorphose + (static_cast<double>(cible.X) - source.X) * vitesseMax_ / p.vitesse;
             const double y = source.YAnamorphose + (static_cast<double>(cible.Y) - source.Y) * vitesseMax_ / p.vitesse;
-            if (TientEnSimple(x) && TientEnSimple(y)) {
+            if (TientDansChamp(x, GenreChamp::Simple) && TientDansChamp(y, GenreChamp::Simple)) {
                 cible.XAnamorphose = static_cast<float>(x);
                 cible.YAnamorphose = static_cast<float>(y);
             }
@@ -269,7 +269,7 @@ private:
                 const double e = l - static_cast<double>(K.Arcs[r->arc].Longueur) * vitesseMax_ / v;
                 const double x = n.XAnamorphose - dx * e / l;
                 const double y = n.YAnamorphose - dy * e / l;
-                if (TientEnSimple(x) && TientEnSimple(y)) {
+                if (TientDansChamp(x, GenreChamp::Simple) && TientDansChamp(y, GenreChamp::Simple)) {
                     n.XAnamorphose = static_cast<float>(x);
                     n.YAnamorphose = static_cast<float>(y);
                 }
@@ -301,7 +301,7 @@ bool distancesTiennent()
         const Noeud& o = K.Noeuds[a.IndiceOrigine];
         const Noeud& d = K.Noeuds[a.IndiceDestination];
         const double distance = distancePlane(o.X, o.Y, d.X, d.Y);
-        if (TientEnSimple(distance))
+        if (TientDansChamp(distance, GenreChamp::Simple))
             continue;
         MessageOK(MessageDistanceAnamorphose.arg(o.Nom.sansBlancsFinaux(), d.Nom.sansBlancsFinaux(),
                                                  TexteGeneral(distance, QLatin1Char(K.SeparateurDecimal)),

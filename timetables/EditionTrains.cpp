@@ -5,6 +5,7 @@
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "timetables/HorairesArcs.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/LignesHoraires.h"
@@ -63,7 +64,7 @@ bool dansPlage(double minutes)
 // that would take a time out of its limits.
 double decalage(const QString& reponse)
 {
-    if (const std::optional<double> v = ValeurNombreFinie(reponse))
+    if (const NombreLu v = LitNombre(reponse, RegleNombre{}))
         return *v;
     const double infini = std::numeric_limits<double>::infinity();
     return reponse.trimmed().startsWith(QLatin1Char('-')) ? -infini : infini;

@@ -28,7 +28,8 @@ std::optional<double> nombreIterations()
         Ui().Saisie(QStringLiteral("Entrez le nombre d'itérations à explorer :"), titre, QStringLiteral("1"));
     if (!r)
         return 0;
-    return NombreAccepte(*r, GenreChamp::Double, titre, titre);
+    const NombreLu n = LitNombre(*r, RegleNombre{}, titre, titre);
+    return n ? std::optional(*n) : std::nullopt;
 }
 
 // One member of the series shown; false when its picture could not be

@@ -496,7 +496,9 @@ TEST_F(ModifArcsTest, ALinkTypeUnderWhichTheLengthWouldTakeNoFiniteTimeIsRefused
     repondeur->Repond(Reponse::Oui);
     type("Marche 3");
     ASSERT_EQ(repondeur->appels().size(), 2u);
-    EXPECT_EQ(repondeur->appels()[1].texte, MessageResultatHorsLimites(m().Longueur, QStringLiteral("Longueur")));
+    // Nothing was typed: the message names the arc's length and the link type.
+    EXPECT_EQ(repondeur->appels()[1].texte, QStringLiteral("La longueur 3E+37 de cet arc donnerait en « Marche 3 » une "
+                                                           "durée hors des limites des nombres : rien n'est changé."));
     EXPECT_EQ(K.NbArcs, 1);
     EXPECT_EQ(K.Arcs[1].Mode, 7);
     EXPECT_EQ(K.Arcs[1].Duree, 1e36f);
