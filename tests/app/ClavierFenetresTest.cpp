@@ -1,22 +1,28 @@
 // The keyboard among the program's own boxes and lists: a box opened from a
 // window belongs to it, and once closed gives the keyboard back to that
 // window and to the box that had it; Escape closes an open list, not its
-// window. Run again on X11 under a window manager (app_fenetres_x11), where
+// window. A line chosen with the arrow keys runs its list's click. Run
+// again on X11 under a window manager (app_fenetres_x11), where
 // the window manager, not the program, gives the keyboard back.
 #include "OutilsApp.h"
 #include "OutilsFenetres.h"
 #include "app/Kelmo.h"
 #include "editing/formes/ModifNoeuds.h"
+#include "platform/RepondeurScripte.h"
 #include "platform/formes/DialoguesQt.h"
+#include "timetables/formes/FenetresHoraires.h"
+#include "timetables/formes/HorairesArcs.h"
 #include "view/formes/Angles.h"
 #include "view/formes/FenetresDialogues.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -75,6 +81,14 @@ protected:
         ReinitialiseDonnees();
     }
     ModifArcs* editeurArcs() { return EditeurParisLyon(*k); }
+    // The keyboard on w, its window active, as a user gives it.
+    static void prendClavier(QWidget* w)
+    {
+        w->window()->activateWindow();
+        ASSERT_TRUE(Attend([w] { return QApplication::activeWindow() == w->window(); }));
+        w->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(Attend([w] { return w->hasFocus(); }));
+    }
     DialoguesQt dialogues;
     std::unique_ptr<Kelmo> k;
 };
@@ -176,4 +190,19 @@ TEST_F(ClavierFenetres, EscapeInADroppedListClosesTheListOnlyAndThenTheWindow)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         EXPECT_TRUE(Attend([&] { return !fenetre->isVisible(); }));
     }
+}
+
+TEST_F(ClavierFenetres, ArrowKeysInTheLinkTimetableChooseALineAndEnableItsButtons)
+{
+    RepondeurScripte ui;
+    AjouteArc(75056, 69123, 1, 2, 4, 460, 120, 480, 600, "", 0, 0); // a service beside the plain arc
+    editeurArcs()->BtnHoraires->click();
+    HorairesArcs* h = FenetreHorairesArcs();
+    prendClavier(h->ListeHoraires);
+    // Neither the refill nor the keyboard taken chooses a line.
+    EXPECT_FALSE(h->Modifier->isEnabled());
+    QTest::keyClick(h->ListeHoraires, Qt::Key_Down);
+    EXPECT_EQ(K.Formes.HorairesArcs.LigneChoisie, h->ListeHoraires->currentItem()->text());
+    for (QPushButton* b : {h->Command3D1, h->Modifier, h->AfficheTrain})
+        EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
 }
