@@ -256,10 +256,19 @@ void changeValeur(Valeur quoi, const QString& invite)
     double minutes = 0;
     // A cancelled or unreadable answer changes nothing, nor does one refused
     // here; the boxes show the arc again, as the length box was rewritten
-    // before the prompt.
-    if (reponse && NombreSaisiPourChamp(*reponse, simple, boite, TitreModification, v) == Lu::Nombre && v != actuelle) {
+    // before the prompt. The answer is weighed against the arc's own value,
+    // not the box's: the box may hold what was typed before Enter.
+    if (reponse && NombreSaisiPourChamp(*reponse, simple, boite, TitreModification, v) == Lu::Nombre) {
         const int32_t k = ArcAfficheModifArcs();
         if (k == 0) {
+            rafraichit();
+            return;
+        }
+        const Arc& propre = K.Arcs[k];
+        const float ancienne = quoi == Valeur::Capacite ? propre.Capacite
+                               : quoi == Valeur::Debit  ? propre.Debit
+                                                        : propre.Longueur;
+        if (static_cast<float>(v) == ancienne) {
             rafraichit();
             return;
         }
@@ -482,18 +491,21 @@ void ModifArcs_Heures_MouseDown()
                     QString::fromStdString(FormatMotif(*h * 100 + *mn, "0000", '.')));
     double hhmm = 0;
     // A duration cannot be negative; a cancelled, unreadable or refused
-    // answer changes nothing. A time that a single holds makes fewer
-    // minutes than itself, which the single holds too.
+    // answer changes nothing, and the boxes show the arc again. A time that
+    // a single holds makes fewer minutes than itself, which the single holds
+    // too.
     if (!reponse || NombreSaisiPourChamp(*reponse, simple, QStringLiteral("Durée"), TitreModification, hhmm) != Lu::Nombre
-        || hhmm < 0)
+        || hhmm < 0) {
+        rafraichit();
         return;
+    }
     const double minutes = HeureEnMinutes(hhmm);
-    if (minutes != *h * 60 + *mn) {
-        const int32_t k = ArcAfficheModifArcs();
-        if (k > 0) {
-            K.Arcs[k].Duree = static_cast<float>(minutes);
-            redessineArcAffiche(k);
-        }
+    const int32_t k = ArcAfficheModifArcs();
+    // Weighed against the arc's duration in the whole minutes its boxes show
+    // of it, not against the boxes, which may hold what was typed.
+    if (k > 0 && minutes != ArrondiBanquier(K.Arcs[k].Duree)) {
+        K.Arcs[k].Duree = static_cast<float>(minutes);
+        redessineArcAffiche(k);
     }
     rafraichit();
 }
