@@ -267,10 +267,19 @@ void changeValeur(Valeur quoi, const QString& invite)
     double minutes = 0;
     // A cancelled or unreadable answer changes nothing, nor does one refused
     // here; the boxes show the arc again, as the length box was rewritten
-    // before the prompt.
-    if (lu && v != actuelle) {
+    // before the prompt. The answer is weighed against the arc's own value,
+    // not the box's: the box may hold what was typed before Enter.
+    if (lu) {
         const int32_t k = ArcAfficheModifArcs();
         if (k == 0) {
+            rafraichit();
+            return;
+        }
+        const Arc& propre = K.Arcs[k];
+        const float ancienne = quoi == Valeur::Capacite ? propre.Capacite
+                               : quoi == Valeur::Debit  ? propre.Debit
+                                                        : propre.Longueur;
+        if (static_cast<float>(v) == ancienne) {
             rafraichit();
             return;
         }
@@ -491,19 +500,22 @@ void ModifArcs_Heures_MouseDown()
         Ui().Saisie(QStringLiteral("Confirmez la nouvelle durée  (ex. 0902 pour 9:02) :"), TitreModification,
                     QString::fromStdString(FormatMotif(*h * 100 + *mn, "0000", '.')));
     // A duration cannot be negative; a cancelled, unreadable or refused
-    // answer changes nothing. A time that a single holds makes fewer
-    // minutes than itself, which the single holds too.
+    // answer changes nothing, and the boxes show the arc again. A time that
+    // a single holds makes fewer minutes than itself, which the single holds
+    // too.
     const NombreLu hhmm =
         reponse ? LitNombre(*reponse, ReponseEdition, QStringLiteral("Durée"), TitreModification) : NombreLu{};
-    if (!hhmm || *hhmm < 0)
+    if (!hhmm || *hhmm < 0) {
+        rafraichit();
         return;
+    }
     const double minutes = HeureEnMinutes(*hhmm);
-    if (minutes != *h * 60 + *mn) {
-        const int32_t k = ArcAfficheModifArcs();
-        if (k > 0) {
-            K.Arcs[k].Duree = static_cast<float>(minutes);
-            redessineArcAffiche(k);
-        }
+    const int32_t k = ArcAfficheModifArcs();
+    // Weighed against the arc's duration in the whole minutes its boxes show
+    // of it, not against the boxes, which may hold what was typed.
+    if (k > 0 && minutes != ArrondiBanquier(K.Arcs[k].Duree)) {
+        K.Arcs[k].Duree = static_cast<float>(minutes);
+        redessineArcAffiche(k);
     }
     rafraichit();
 }
