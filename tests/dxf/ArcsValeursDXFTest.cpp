@@ -142,7 +142,7 @@ TEST_F(ArcsValeursDXF, ArcValueRecordsAreDrawnOnLayerElevenAboveTheThresholdInTh
                                            .Polyligne("11", 5, 1.25, {0, 0, 0}, {100, 50, 1}));
     EXPECT_EQ(octets, Lignes(dansEntites({polyligne("11", "1", "2.5", {"100", "50", "1"}, {"0", "0", "0"}),
                                           polyligne("11", "5", "1.25", {"0", "0", "0"}, {"100", "50", "1"})})));
-    EXPECT_EQ(K.TypeValuationRelief, QStringLiteral("FichierRelief3D"));
+    EXPECT_EQ(K.TypeValuationRelief, QStringLiteral("Temps"));
 }
 
 TEST_F(ArcsValeursDXF, WithoutValueRecordsNoArcIsWritten)
