@@ -131,6 +131,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "La valeur de R n'est pas un nombre."},
         CasRefus{"plan des noeuds", [](ModeleSortieDXF& s) { s.CocheNoeud[0].Value = true; s.plancad[1] = QStringLiteral("40000"); },
                  "Le numéro de plan de la ligne « Noeuds » ne tient pas sur 16 bits (de -32768 à 32767)."},
+        CasRefus{"couleur des noeuds sans arc-valeur",
+                 [](ModeleSortieDXF& s) { s.CocheArcs[0].Value = true; s.Valeur = ValeurArcsDXF::ArcValeurBiColor; },
+                 "Il n'y a rien à écrire : les arcs en « Couleur des noeuds » prennent leur largeur du fichier "
+                 "arc-valeur numéro 1, et aucun arc-valeur n'est chargé."},
         CasRefus{"plan des arcs", [](ModeleSortieDXF& s) { s.CocheArcs[0].Value = true; s.plancad[14] = QStringLiteral("-32769"); },
                  "Le numéro de plan de la ligne « Rocade Urbaine » ne tient pas sur 16 bits (de -32768 à 32767)."},
         CasRefus{"plan des facettes", [](ModeleSortieDXF& s) { s.Coche3DFace.Value = true; s.plancad[3] = QStringLiteral("1e9"); },
