@@ -190,6 +190,17 @@ Ajout ajouteArcDesBoites(int de, int vers, bool refuseLongueurNulle, const QStri
     return Ajout::Fait;
 }
 
+// No arc between the two nodes: only "Créer" is offered.
+void montreSansArc()
+{
+    ModeleModifArcs& m = M();
+    m.Débit = QStringLiteral("0");
+    m.BtnHoraires.Visible = false;
+    m.BtnDétruire.Visible = false;
+    m.BtnDoubleArc.Visible = false;
+    m.BtnCréer.Visible = true;
+}
+
 void rafraichit()
 {
     ModeleModifArcs& m = M();
@@ -204,11 +215,7 @@ void rafraichit()
     Sablier sablier;
     const int32_t k = ArcAfficheModifArcs();
     if (k == 0) {
-        m.Débit = QStringLiteral("0");
-        m.BtnHoraires.Visible = false;
-        m.BtnDétruire.Visible = false;
-        m.BtnDoubleArc.Visible = false;
-        m.BtnCréer.Visible = true;
+        montreSansArc();
         return;
     }
     const Arc a = K.Arcs[k];
@@ -556,6 +563,12 @@ void ModifArcs_Command3D5_Click()
     K.ModeModifArcs = false;
     CacheFenetreEdition(FenetreEdition::ModifArcs);
     RetablitPointeurCarte();
+}
+
+void ModifArcs_OublieArcAffiche()
+{
+    if (M().BtnDétruire.Visible)
+        montreSansArc();
 }
 
 void ModifArcs_SuitListeTypes()

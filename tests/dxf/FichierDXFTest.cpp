@@ -132,6 +132,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasRefus{"plan des noeuds", [](ModeleSortieDXF& s) { s.CocheNoeud[0].Value = true; s.plancad[1] = QStringLiteral("40000"); },
                  "Le nombre 40000 tapé dans « Plan n° (Noeuds) » est hors des limites (de -32768 à 32767) : rien n'est "
                  "changé."},
+        CasRefus{"couleur des noeuds sans arc-valeur",
+                 [](ModeleSortieDXF& s) { s.CocheArcs[0].Value = true; s.Valeur = ValeurArcsDXF::ArcValeurBiColor; },
+                 "Il n'y a rien à écrire : les arcs en « Couleur des noeuds » prennent leur largeur du fichier "
+                 "arc-valeur numéro 1, et aucun arc-valeur n'est chargé."},
         CasRefus{"plan des arcs", [](ModeleSortieDXF& s) { s.CocheArcs[0].Value = true; s.plancad[14] = QStringLiteral("-32769"); },
                  "Le nombre -32769 tapé dans « Plan n° (Rocade Urbaine) » est hors des limites (de -32768 à 32767) : "
                  "rien n'est changé."},
