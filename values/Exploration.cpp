@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -67,32 +66,24 @@ bool montre(const QString& nom, bool enregistre, int numero)
 int64_t dernierNumeroPresent(const QString& prefixe, const QString& suffixe)
 {
     const auto separateur = [](QChar c) { return c == QLatin1Char('/') || c == QLatin1Char('\\'); };
-    // The entry that holds the number; when the ending goes on below it
-    // (a series of folders, "12/v.dat"), the rest must lead to a file.
     int debut = static_cast<int>(prefixe.size());
     while (debut > 0 && !separateur(prefixe[debut - 1]))
         --debut;
-    int fin = 0;
-    while (fin < suffixe.size() && !separateur(suffixe[fin]))
-        ++fin;
-    const QString avant = prefixe.mid(debut), apres = suffixe.left(fin), dessous = suffixe.mid(fin);
+    const QString avant = prefixe.mid(debut);
     const QDir dossier(CheminExistant(debut > 0 ? prefixe.left(debut) : QStringLiteral(".")));
     int64_t dernier = -1;
-    for (const QString& entree : dossier.entryList(dessous.isEmpty() ? QDir::Files : QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (entree.size() < avant.size() + 2 + apres.size() || !entree.startsWith(avant, Qt::CaseInsensitive)
-            || !entree.endsWith(apres, Qt::CaseInsensitive))
+    for (const QString& entree : dossier.entryList(QDir::Files)) {
+        if (entree.size() < avant.size() + 2 + suffixe.size() || !entree.startsWith(avant, Qt::CaseInsensitive)
+            || !entree.endsWith(suffixe, Qt::CaseInsensitive))
             continue;
-        const QString chiffres = entree.mid(avant.size(), entree.size() - avant.size() - apres.size());
+        const QString chiffres = entree.mid(avant.size(), entree.size() - avant.size() - suffixe.size());
         if (std::any_of(chiffres.begin(), chiffres.end(), [](QChar c) { return c < u'0' || c > u'9'; })
             || (chiffres.size() > 2 && chiffres[0] == u'0'))
             continue;
         bool ok = false;
         const int64_t numero = chiffres.toLongLong(&ok);
-        if (!ok || numero <= dernier)
-            continue;
-        if (!dessous.isEmpty() && !QFileInfo(CheminExistant(dossier.filePath(entree) + dessous)).isFile())
-            continue;
-        dernier = numero;
+        if (ok)
+            dernier = std::max(dernier, numero);
     }
     return dernier;
 }
