@@ -8,7 +8,9 @@ namespace kelmo {
 // whole file was read; any failure raises an ErreurExecution.
 void LitFichierArcs(const QString& chemin);
 // Writes arcs 1 to `NbArcs` (only those with both ends resolved while
-// `EliminationArcsDeconnectes` is set).
+// `EliminationArcsDeconnectes` is set). A value too wide for its column
+// refuses the write with a message naming the arc, then raises
+// ErrDepassement; the old file stays.
 void CreeFichierArcs(const QString& chemin);
 void SignaleErreurVitesse(double ligne, double origine, double destination, double mode, double longueur,
                           double duree, double vitesse);

@@ -6,6 +6,7 @@
 #include "platform/Erreurs.h"
 #include "platform/Fichiers.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,12 +79,6 @@ void MontreSurImaVec()
 }
 
 int16_t Entier16(double v) { return static_cast<int16_t>(std::nearbyint(v)); }
-
-bool Dans16Bits(double v)
-{
-    const double r = std::nearbyint(v);
-    return r >= -32768.0 && r <= 32767.0; // NaN fails both
-}
 
 int16_t Epaisseur(double e)
 {
@@ -214,7 +209,10 @@ void EffaceMetaFichier()
     ++generation_;
 }
 
-bool DansPlageMetaFichier(double x, double y) { return Dans16Bits(x) && Dans16Bits(y); }
+bool DansPlageMetaFichier(double x, double y)
+{
+    return TientDansChamp(x, GenreChamp::Entier16) && TientDansChamp(y, GenreChamp::Entier16);
+}
 
 bool LigneMeta(double x1, double y1, double x2, double y2, Couleur couleur, double epaisseur)
 {

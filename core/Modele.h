@@ -288,6 +288,10 @@ struct DonneesKelmo {
 
 extern DonneesKelmo K;
 
+// The boxes that show numbers in the regional format read them back with
+// its decimal separator as well as ".": "," under a French setting.
+inline bool VirguleRegionale() { return K.SeparateurDecimal == ','; }
+
 // Back to the state before start-up; subsystems that keep models of their own
 // register a reset here so that one call resets everything.
 void ReinitialiseDonnees();

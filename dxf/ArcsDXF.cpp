@@ -75,7 +75,6 @@ void EcritPolyligneDXF(TamponDXF& t, int16_t calque, double couleur, double larg
 
 void EcritArcsPolylignesDXF(TamponDXF& t)
 {
-    K.TypeValuationRelief = QStringLiteral("FichierRelief3D");
     const bool minimaux = K.Formes.SortieDXF.Valeur == ValeurArcsDXF::Minimaux;
     const int32_t n = std::min<int32_t>(NbArcsExportes(), static_cast<int32_t>(DXF.ArcsDXF.size()) - 1);
     const QString message = QStringLiteral("Ecrit les arcs en PolyLines DXF 2D...");

@@ -88,7 +88,6 @@ void PrepareArcsValeurNoeudsDXF() { prepareArcsValeurs(true); }
 
 void EcritArcsPolylignesModesDXF(TamponDXF& t)
 {
-    K.TypeValuationRelief = QStringLiteral("FichierRelief3D");
     const bool minimaux = K.Formes.SortieDXF.Valeur == ValeurArcsDXF::Minimaux;
     const int32_t n = std::min<int32_t>(NbArcsExportes(), static_cast<int32_t>(DXF.ArcsDXF.size()) - 1);
     const QString message = QStringLiteral("Ecrit les arcs en PolyLines DXF 2D...");
@@ -125,7 +124,6 @@ void PrepareArcsValeurDXF()
 
 void EcritArcsValeurPolylignesDXF(TamponDXF& t)
 {
-    K.TypeValuationRelief = QStringLiteral("FichierRelief3D");
     const int32_t n = std::min<int32_t>(nombreArcs1(), static_cast<int32_t>(DXF.ArcsDXF.size()) - 1);
     const QString message = QStringLiteral("Ecrit les arcs valeur (arcval1) en PolyLines DXF 2D...");
     AfficheProgression(n, 1, message);

@@ -55,21 +55,29 @@ std::optional<QString> RefusSortieDXF()
     if (arcsParLigneDeType(s))
         for (std::size_t i = 4; i <= 14; ++i)
             lignes.push_back(i);
+    // A cell is named by its column and its row.
+    const auto cellule = [&s](const QString& colonne, std::size_t i) {
+        return QStringLiteral("%1 (%2)").arg(colonne, s.Etiquette1[i - 1]);
+    };
     for (std::size_t i : lignes)
         if (!PlanCelluleDXF(s.plancad[i]))
-            return QStringLiteral("Le numéro de plan de la ligne « %1 » ne tient pas sur 16 bits (de -32768 à 32767).")
-                .arg(s.Etiquette1[i - 1]);
+            return MessageHorsChamp(s.plancad[i], cellule(s.plancad[0], i), GenreChamp::Entier16);
     // A number beyond a double in a box the export reads would stop it
     // half-way, the file chooser already answered. The tubes and faces put
     // the thickness into coordinates of the drawing, which are singles.
     const GenreChamp epaisseur = s.Objet == ObjetArcsDXF::PolyLignes ? GenreChamp::Double : GenreChamp::Simple;
     if (arcsParLigneDeType(s))
         for (std::size_t i = 4; i <= 14; ++i)
-            if (!NombrePourChamp(s.epaisseurcad[i], epaisseur, true))
-                return QStringLiteral("L'épaisseur de la ligne « %1 » n'est pas un nombre valable.")
-                    .arg(s.Etiquette1[i - 1]);
+            if (!LitNombre(s.epaisseurcad[i], {CelluleDXF.etendue, CelluleDXF.virgule, epaisseur}))
+                return MessageHorsChamp(s.epaisseurcad[i], cellule(s.epaisseurcad[0], i), epaisseur);
     if (s.CocheArcs[0].Value && s.Objet == ObjetArcsDXF::TroisDTubes && !NombreFiniCelluleDXF(s.Tube[1]))
-        return QStringLiteral("Le nombre de facettes n'est pas un nombre valable.");
+        return MessageHorsChamp(s.Tube[1], QStringLiteral("Nbre Facettes"), GenreChamp::Double);
+    // Every arc of that option takes its width from arc-value file no. 1:
+    // without a pair there is not one line to draw.
+    if (s.CocheArcs[0].Value && s.Objet == ObjetArcsDXF::PolyLignes && s.Valeur == ValeurArcsDXF::ArcValeurBiColor
+        && std::min<int32_t>(K.NombreArcs1, static_cast<int32_t>(K.Arcs1.size()) - 1) <= 0)
+        return QStringLiteral("Il n'y a rien à écrire : les arcs en « Couleur des noeuds » prennent leur largeur du "
+                              "fichier arc-valeur numéro 1, et aucun arc-valeur n'est chargé.");
     if (s.CocheNoeud[0].Value)
         if (auto refus = RefusNomsNoeudsDXF())
             return refus;

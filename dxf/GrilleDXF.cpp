@@ -24,21 +24,20 @@ std::optional<int> ConvertitCouleurDXF(const QString& nom)
 
 double NombreCelluleDXF(const QString& texte)
 {
-    const double v = ValeurNombre(texte, true);
-    return std::isfinite(v) ? v : 0.0;
+    const NombreLu v = LitNombre(texte, CelluleDXF);
+    return v ? *v : 0.0;
 }
 
-std::optional<double> NombreFiniCelluleDXF(const QString& texte) { return ValeurNombreFinie(texte, true); }
+std::optional<double> NombreFiniCelluleDXF(const QString& texte)
+{
+    const NombreLu v = LitNombre(texte, CelluleDXF);
+    return v ? std::optional(*v) : std::nullopt;
+}
 
 std::optional<int16_t> PlanCelluleDXF(const QString& texte)
 {
-    const std::optional<double> v = NombreFiniCelluleDXF(texte);
-    if (!v)
-        return std::nullopt;
-    const double r = ArrondiBanquier(*v);
-    if (!(r >= -32768.0 && r <= 32767.0))
-        return std::nullopt;
-    return static_cast<int16_t>(r);
+    const NombreLu v = LitNombre(texte, {Etendue::TeteOuZero, true, GenreChamp::Entier16});
+    return v ? std::optional(EnEntier16(*v)) : std::nullopt;
 }
 
 LignesTypesDXF::LignesTypesDXF()

@@ -2,6 +2,7 @@
 // Reading the layer grid of "Sortie DXF": colour names, plane numbers and
 // thicknesses, and the grid row of each link type.
 #include "core/Modele.h"
+#include "platform/NombresChamps.h"
 
 #include <QString>
 #include <array>
@@ -15,8 +16,12 @@ namespace kelmo {
 // Nothing for any other text.
 std::optional<int> ConvertitCouleurDXF(const QString& nom);
 
-// What a number cell holds: its leading number, with "." or "," as the
-// decimal point; 0 when it starts with no number.
+// The rule of the export's number cells: the leading number, with "." or
+// "," as the decimal point, 0 when the cell starts with no number.
+constexpr RegleNombre CelluleDXF{Etendue::TeteOuZero, true, GenreChamp::Double};
+
+// What a number cell holds by that rule (0 beyond the range of a double,
+// which the checks made before writing refuse).
 double NombreCelluleDXF(const QString& texte);
 
 // The leading number of a cell, as NombreCelluleDXF reads it; nothing when
@@ -24,8 +29,8 @@ double NombreCelluleDXF(const QString& texte);
 // before writing refuse like any other value out of range.
 std::optional<double> NombreFiniCelluleDXF(const QString& texte);
 
-// A plane cell as a layer number: nearest integer, halves to even. Nothing
-// when it does not fit 16 bits (the export refuses it before writing).
+// A plane cell as a layer number: a 16-bit integer, nearest, halves to even.
+// Nothing when it does not fit (the export refuses it before writing).
 std::optional<int16_t> PlanCelluleDXF(const QString& texte);
 
 // Layer, colour and thickness of the arcs of one grid row.

@@ -1,8 +1,9 @@
 #pragma once
 // The apex height of an arc's relief tent as the tubes and the folded bands
-// take it: computed with the view tilt at 0, and 0 where the tent has no
-// height (a link type of no known speed, a speed of 0), so that no drawing
-// carries an infinite or undefined number.
+// take it: computed with the view tilt at 0 under the 3-D file valuation,
+// whatever valuation the user's relief draws with, and 0 where the tent has
+// no height (a link type of no known speed, a speed of 0), so that no
+// drawing carries an infinite or undefined number.
 #include "core/Modele.h"
 #include "core/TableTypes.h"
 #include "relief/GeometrieArcRelief.h"
@@ -24,8 +25,12 @@ private:
 
 class HauteurSommetDXF {
 public:
-    // Takes the relief parameters in force (make it after AngleVerticalNul).
-    HauteurSommetDXF() : parametres_(ParametresRelief::Courants(&types_)) {}
+    // Takes the relief parameters in force (make it after AngleVerticalNul);
+    // the valuation is the export's own.
+    HauteurSommetDXF() : parametres_(ParametresRelief::Courants(&types_))
+    {
+        parametres_.valuation = ValuationRelief::FichierRelief3D;
+    }
     double operator()(int32_t i, const Arc& a, const Noeud& o, const Noeud& d) const
     {
         double h = 0;

@@ -16,9 +16,15 @@ namespace {
 
 int32_t nbNoeuds() { return std::clamp<int32_t>(K.NbNoeuds, 0, static_cast<int32_t>(K.Noeuds.size()) - 1); }
 
-bool estNombre(const QString& texte)
+// A cell whose whole text must be one number: its refusal, if any.
+std::optional<QString> refusNombre(const QString& texte, const QString& boite, const QString& pasNombre)
 {
-    return TexteEstNombre(texte.toStdString()) && NombreFiniCelluleDXF(texte);
+    switch (LitNombre(texte, {Etendue::Texte, true, GenreChamp::Double}).lu) {
+    case Lu::Nombre: return std::nullopt;
+    case Lu::PasNombre: return pasNombre;
+    case Lu::HorsChamp: break;
+    }
+    return MessageHorsChamp(texte, boite, GenreChamp::Double);
 }
 
 // The height goes into the drawing as the user typed it, with the point
@@ -47,13 +53,13 @@ int classeDe(float v)
 std::optional<QString> RefusNomsNoeudsDXF()
 {
     const ModeleSortieDXF& s = K.Formes.SortieDXF;
-    if (!estNombre(s.NomVilleDxf[3]))
-        return QStringLiteral("La hauteur du texte n'est pas un nombre.");
-    if (!estNombre(s.NomVilleDxf[2]))
-        return QStringLiteral("L'angle de rotation n'est pas un nombre.");
-    if (!estNombre(s.cadcircle[2]))
-        return QStringLiteral("La valeur de R n'est pas un nombre.");
-    return std::nullopt;
+    if (auto refus = refusNombre(s.NomVilleDxf[3], QStringLiteral("Hauteur du texte"),
+                                 QStringLiteral("La hauteur du texte n'est pas un nombre.")))
+        return refus;
+    if (auto refus = refusNombre(s.NomVilleDxf[2], QStringLiteral("Angle de rotation"),
+                                 QStringLiteral("L'angle de rotation n'est pas un nombre.")))
+        return refus;
+    return refusNombre(s.cadcircle[2], QStringLiteral("Valeur de R"), QStringLiteral("La valeur de R n'est pas un nombre."));
 }
 
 std::optional<QString> RefusCerclesNoeudsDXF()
@@ -63,17 +69,15 @@ std::optional<QString> RefusCerclesNoeudsDXF()
                            || (s.Rayon == RayonCerclesDXF::RayonFixe && s.CouleursClasses.Value);
     if (parValeur && !ValeursNoeudsChargees())
         return QStringLiteral("Aucune valeur de noeud n'est chargée.");
-    const std::optional<double> facteur = NombreFiniCelluleDXF(s.cadcircle[1]);
+    const NombreLu facteur = LitNombre(s.cadcircle[1], CelluleDXF);
     if (!facteur)
-        return QStringLiteral("Le facteur d'échelle n'est pas un nombre valable.");
-    const std::optional<double> rayon = NombreFiniCelluleDXF(s.cadcircle[2]);
-    if (!rayon)
-        return QStringLiteral("La valeur de R n'est pas un nombre.");
+        return MessageHorsChamp(s.cadcircle[1], QStringLiteral("Facteur d'échelle"), GenreChamp::Double);
     // A circle keeps its radius as a single.
+    const GenreChamp champRayon = s.Rayon == RayonCerclesDXF::RayonFixe ? GenreChamp::Simple : GenreChamp::Double;
+    if (!LitNombre(s.cadcircle[2], {CelluleDXF.etendue, CelluleDXF.virgule, champRayon}))
+        return MessageHorsChamp(s.cadcircle[2], QStringLiteral("Valeur de R"), champRayon);
     if (s.Rayon == RayonCerclesDXF::RayonFixe)
-        return TientDansChamp(*rayon, GenreChamp::Simple)
-                   ? std::nullopt
-                   : std::optional(MessageHorsChamp(s.cadcircle[2], QStringLiteral("Valeur de R"), GenreChamp::Simple));
+        return std::nullopt;
     // The largest root that the factor multiplies.
     double racine = 0;
     for (int32_t i = 1; i <= nbNoeuds(); ++i) {

@@ -24,7 +24,9 @@ void appelle(const std::function<void()>& f)
 
 void Kelmo_menCréeFichDXF_Click()
 {
-    K.TypeValuationRelief = QStringLiteral("FichierRelief3D");
+    // The relief valuation stays the user's: the next drawing keeps it and
+    // the menus' marks still tell it. Facets for the export come from a
+    // relief drawn with "Prépare le fichier relief 3d".
     K.Formes.SortieDXF.Visible = true;
     appelle(LiensDXF().MontreSortieDXF);
 }

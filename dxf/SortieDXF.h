@@ -15,8 +15,8 @@ struct LiensSortieDXF {
 };
 LiensSortieDXF& LiensDXF();
 
-// "Crée un fichier D&XF...": the relief collects its facets from now on;
-// shows the dialog.
+// "Crée un fichier D&XF...": shows the dialog; the relief valuation is left
+// as the user chose it.
 void Kelmo_menCréeFichDXF_Click();
 
 // "Le relief en 3DFacettes" clicked (the box already holds its new state):

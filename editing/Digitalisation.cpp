@@ -4,10 +4,10 @@
 #include "core/Tables.h"
 #include "editing/Calage.h"
 #include "editing/ModifNoeuds.h"
-#include "editing/SaisiesEdition.h"
 #include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 
 #include <optional>
 
@@ -16,7 +16,9 @@ namespace {
 
 const QChar CR(13);
 
-void refus(const QString& texte) { MessageOK(texte, Icone::Exclamation, QStringLiteral("Erreur de digitalisation")); }
+const QString TitreRefus = QStringLiteral("Erreur de digitalisation");
+
+void refus(const QString& texte) { MessageOK(texte, Icone::Exclamation, TitreRefus); }
 
 // One reference town as the prompts give it.
 struct Ville {
@@ -34,17 +36,18 @@ struct DefautsVille {
 const DefautsVille DefautsA{u"Pékin", 123456, 1000000, 10, 50};
 const DefautsVille DefautsB{u"Moscou", 321654, 7000000, 60, 6.8};
 
-// The leading number of a box, "." or "," as decimal point: a French
-// setting must not turn "6.8" into an error. Nothing for a number beyond
-// the range of a double, which is refused as any number its field cannot
-// hold.
-std::optional<double> nombreTape(const std::optional<QString>& texte) { return texte ? ValeurBoite(*texte) : 0.0; }
-
-bool simple(const std::optional<double>& v) { return v && TientDansChamp(*v, GenreChamp::Simple); }
+// A prompt's answer, read by its leading number with "." or "," as decimal
+// point (a French setting must not turn "6.8" into an error), 0 when none or
+// cancelled. A number its field cannot hold is refused naming the box, as
+// the node editor refuses it.
+NombreLu nombreTape(const std::optional<QString>& texte, GenreChamp champ, const QString& boite)
+{
+    return LitNombre(texte.value_or(QString()), {Etendue::TeteOuZero, true, champ}, boite, TitreRefus);
+}
 
 // Asks for one town; false when the click is abandoned (a name or code
-// cancelled, a code refused, values that cannot be stored). With creation,
-// the town's population and position are asked too.
+// cancelled, a number refused, a code already held). With creation, the
+// town's population and position are asked too.
 bool demandeVille(bool villeA, bool creation, Ville& v)
 {
     const DefautsVille& def = villeA ? DefautsA : DefautsB;
@@ -57,30 +60,32 @@ bool demandeVille(bool villeA, bool creation, Ville& v)
                                                     QStringLiteral("Code"), TexteAvecSigne(def.code));
     if (!code || code->trimmed().isEmpty())
         return false;
-    const std::optional<double> c = nombreTape(code);
-    if (!CodeNoeudEntier(c))
+    const NombreLu c = nombreTape(code, GenreChamp::Entier32, QStringLiteral("Code"));
+    if (!c)
         return false;
     v.code = EnEntier32(*c);
     if (!creation)
         return true;
     if (!CodeNoeudLibre(v.code))
         return false;
-    const std::optional<double> population =
+    const NombreLu population =
         nombreTape(Ui().Saisie(QStringLiteral("Entrez la population de ") + v.nom + CR + QStringLiteral("    Population = "),
-                               QStringLiteral("Population"), TexteAvecSigne(def.population)));
+                               QStringLiteral("Population"), TexteAvecSigne(def.population)),
+                   GenreChamp::Entier32, QStringLiteral("Population"));
+    if (!population)
+        return false;
     const QString position = QStringLiteral("Entrez la position absolue de ") + v.nom + CR;
     const QString origine = QStringLiteral("(le point (0,0) est en bas à gauche)") + CR;
     v.x = Ui().Saisie(position + origine + QStringLiteral("    x = "), QStringLiteral("X"), TexteAvecSigne(def.x)).value_or(QString());
-    const std::optional<double> x = ValeurBoite(v.x);
-    // An x beyond the numbers is recalled as typed; it is refused below.
-    const QString rappelX = QStringLiteral("    x = ") + (x ? TexteAvecSigne(*x) : v.x.trimmed()) + QStringLiteral("     y = ");
+    const NombreLu x = nombreTape(v.x, GenreChamp::Simple, QStringLiteral("x"));
+    if (!x)
+        return false;
+    const QString rappelX = QStringLiteral("    x = ") + TexteAvecSigne(*x) + QStringLiteral("     y = ");
     v.y = Ui().Saisie(villeA ? position + origine + rappelX : position + rappelX, QStringLiteral("Y"), TexteAvecSigne(def.y))
               .value_or(QString());
-    const std::optional<double> y = ValeurBoite(v.y);
-    if (!population || !TientEnEntier32(*population) || !simple(x) || !simple(y)) {
-        refus(QStringLiteral("La population, x ou y n'est pas un nombre valable."));
+    const NombreLu y = nombreTape(v.y, GenreChamp::Simple, QStringLiteral("y"));
+    if (!y)
         return false;
-    }
     v.population = *population;
     v.xv = *x;
     v.yv = *y;

@@ -2,6 +2,7 @@
 #include "core/ListesNoeuds.h"
 #include "core/Modele.h"
 #include "core/Progression.h"
+#include "editing/ModifArcs.h"
 #include "editing/SuppressionArcs.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
@@ -106,6 +107,14 @@ void retireNoeuds(const std::vector<char>& retire)
         }
 }
 
+// Every node list starts again with no node chosen; the arc editor, whose
+// two lists named the ends of the arc it shows, then shows none.
+void remplitListes()
+{
+    RemplitListesNoeuds();
+    ModifArcs_OublieArcAffiche();
+}
+
 void retireNoeud(int32_t i)
 {
     std::vector<char> retire(static_cast<std::size_t>(K.NbNoeuds) + 1, 0);
@@ -124,7 +133,7 @@ int32_t elimine(int32_t i, double code)
         [&](int32_t k) { AfficheProgression(total, k, message); });
     if (i > 0)
         retireNoeud(i);
-    RemplitListesNoeuds();
+    remplitListes();
     if (!K.DemandeAccord)
         Ui().Message(QStringLiteral("Le noeud ") + nom + QStringLiteral(" a été éliminé.") + QChar(13)
                          + TexteAvecSigne(b.nombre) + QStringLiteral(" arc(s) a(ont) été éliminé(s)."),
@@ -156,7 +165,7 @@ int32_t ElimineNoeudsNumeros(const std::vector<char>& retire)
         [&codes](const Arc& a) { return codes.contains(a.CodeOrigine) || codes.contains(a.CodeDestination); },
         [](int32_t) {});
     retireNoeuds(retire);
-    RemplitListesNoeuds();
+    remplitListes();
     return b.nombre;
 }
 

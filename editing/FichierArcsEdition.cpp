@@ -56,9 +56,13 @@ void EcritFichierArcs()
     try {
         Sablier sablier;
         CreeFichierArcs(p);
-    } catch (const std::exception&) {
-        Ui().Message(QStringLiteral("Erreur lors de l'écriture du fichier des arcs"), Boutons::OK, Icone::Exclamation,
-                     QStringLiteral("Erreur"));
+    } catch (const std::exception& e) {
+        // A value too wide for its column has been told by the writer,
+        // naming the arc: one failure, one message.
+        const auto* x = dynamic_cast<const ErreurExecution*>(&e);
+        if (!x || x->numero() != ErrDepassement)
+            Ui().Message(QStringLiteral("Erreur lors de l'écriture du fichier des arcs"), Boutons::OK,
+                         Icone::Exclamation, QStringLiteral("Erreur"));
         return;
     }
     K.StatusBar.Panneaux[2] = QString::number(K.NbArcs) + QStringLiteral(" arcs (") + p + QStringLiteral(") ");

@@ -7,7 +7,7 @@ namespace kelmo {
 // Asks for a new file name, refuses the current arc file (in any letter
 // case) and any existing file, then writes every arc; panel 2 then shows
 // the count and the path. A cancelled dialog does nothing; a failed write
-// is reported and leaves any file there as it was.
+// is reported once and leaves any file there as it was.
 void EcritFichierArcs();
 void ModifArcs_Command3D4_Click(); // "Enregistrer fichier arcs"
 

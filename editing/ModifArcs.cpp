@@ -107,6 +107,16 @@ bool dureeDeLongueurTient(double longueur, double vitesse, double* minutes = nul
     return TientDansChamp(mn, GenreChamp::Simple);
 }
 
+// A link type under which the arc's length takes a time no single holds:
+// nothing was typed, so the message names the length and the link type.
+void refuseDureeDuType(float longueur, const QString& type)
+{
+    Ui().Message(QStringLiteral("La longueur %1 de cet arc donnerait en « %2 » une durée hors des limites des "
+                                "nombres : rien n'est changé.")
+                     .arg(TexteGeneral(longueur, QLatin1Char('.'), true), type.trimmed()),
+                 Boutons::OK, Icone::Exclamation, TitreModification);
+}
+
 // What "Créer" and "Double l'arc" read from the boxes.
 struct ValeursBoites {
     double duree = 0, debit = 0, capacite = 0;
@@ -122,16 +132,17 @@ Lecture litBoites(ValeursBoites& v)
 {
     const ModeleModifArcs& m = M();
     const GenreChamp simple = GenreChamp::Simple;
-    double h = 0, mn = 0;
-    Lu lu = NombreSaisiPourChamp(m.Heures, simple, QStringLiteral("Heures"), TitreCreation, h);
-    if (lu == Lu::Nombre)
-        lu = NombreSaisiPourChamp(m.Minutes, simple, QStringLiteral("Minutes"), TitreCreation, mn);
-    if (lu != Lu::Nombre)
-        return lu == Lu::PasNombre ? Lecture::PasNombre : Lecture::Refusee;
-    std::optional<double> longueur, debit, capacite;
-    if (!(longueur = ValeurBoitePourChamp(m.Longueur, simple, QStringLiteral("Longueur"), TitreCreation))
-        || !(debit = ValeurBoitePourChamp(m.Débit, simple, QStringLiteral("Débit"), TitreCreation))
-        || !(capacite = ValeurBoitePourChamp(m.Capacité, simple, QStringLiteral("Capacité"), TitreCreation)))
+    NombreLu lu = LitNombre(m.Heures, ReponseEdition, QStringLiteral("Heures"), TitreCreation);
+    const double h = *lu;
+    if (lu)
+        lu = LitNombre(m.Minutes, ReponseEdition, QStringLiteral("Minutes"), TitreCreation);
+    if (!lu)
+        return lu.lu == Lu::PasNombre ? Lecture::PasNombre : Lecture::Refusee;
+    const double mn = *lu;
+    NombreLu longueur, debit, capacite;
+    if (!(longueur = LitNombre(m.Longueur, BoiteEdition, QStringLiteral("Longueur"), TitreCreation))
+        || !(debit = LitNombre(m.Débit, BoiteEdition, QStringLiteral("Débit"), TitreCreation))
+        || !(capacite = LitNombre(m.Capacité, BoiteEdition, QStringLiteral("Capacité"), TitreCreation)))
         return Lecture::Refusee;
     if (!dureeDeLongueurTient(*longueur, m.TypeArcEdite.Vitesse)) {
         RefuseResultatHorsLimites(m.Longueur, QStringLiteral("Longueur"), TitreCreation);
@@ -179,6 +190,17 @@ Ajout ajouteArcDesBoites(int de, int vers, bool refuseLongueurNulle, const QStri
     return Ajout::Fait;
 }
 
+// No arc between the two nodes: only "Créer" is offered.
+void montreSansArc()
+{
+    ModeleModifArcs& m = M();
+    m.Débit = QStringLiteral("0");
+    m.BtnHoraires.Visible = false;
+    m.BtnDétruire.Visible = false;
+    m.BtnDoubleArc.Visible = false;
+    m.BtnCréer.Visible = true;
+}
+
 void rafraichit()
 {
     ModeleModifArcs& m = M();
@@ -193,11 +215,7 @@ void rafraichit()
     Sablier sablier;
     const int32_t k = ArcAfficheModifArcs();
     if (k == 0) {
-        m.Débit = QStringLiteral("0");
-        m.BtnHoraires.Visible = false;
-        m.BtnDétruire.Visible = false;
-        m.BtnDoubleArc.Visible = false;
-        m.BtnCréer.Visible = true;
+        montreSansArc();
         return;
     }
     const Arc a = K.Arcs[k];
@@ -236,14 +254,13 @@ void changeValeur(Valeur quoi, const QString& invite)
     ModeleModifArcs& m = M();
     if (!m.BtnDétruire.Visible)
         return;
-    const GenreChamp simple = GenreChamp::Simple;
     const QString boite = quoi == Valeur::Capacite ? QStringLiteral("Capacité")
                           : quoi == Valeur::Debit  ? QStringLiteral("Débit")
                                                    : QStringLiteral("Longueur");
     const QString texte = quoi == Valeur::Capacite ? m.Capacité : (quoi == Valeur::Debit ? m.Débit : m.Longueur);
     // A box typed beyond its field offers no value to confirm: refused, and
     // the boxes show the arc again.
-    const std::optional<double> lue = ValeurBoitePourChamp(texte, simple, boite, TitreModification);
+    const NombreLu lue = LitNombre(texte, BoiteEdition, boite, TitreModification);
     if (!lue) {
         rafraichit();
         return;
@@ -252,14 +269,24 @@ void changeValeur(Valeur quoi, const QString& invite)
     if (quoi == Valeur::Longueur)
         ModifArcs_DefinitLongueur(TexteGeneral(actuelle));
     const std::optional<QString> reponse = Ui().Saisie(invite, TitreModification, TexteAvecSigne(actuelle));
-    double v = 0;
+    const NombreLu lu = reponse ? LitNombre(*reponse, ReponseEdition, boite, TitreModification) : NombreLu{};
+    const double v = *lu;
     double minutes = 0;
     // A cancelled or unreadable answer changes nothing, nor does one refused
     // here; the boxes show the arc again, as the length box was rewritten
-    // before the prompt.
-    if (reponse && NombreSaisiPourChamp(*reponse, simple, boite, TitreModification, v) == Lu::Nombre && v != actuelle) {
+    // before the prompt. The answer is weighed against the arc's own value,
+    // not the box's: the box may hold what was typed before Enter.
+    if (lu) {
         const int32_t k = ArcAfficheModifArcs();
         if (k == 0) {
+            rafraichit();
+            return;
+        }
+        const Arc& propre = K.Arcs[k];
+        const float ancienne = quoi == Valeur::Capacite ? propre.Capacite
+                               : quoi == Valeur::Debit  ? propre.Debit
+                                                        : propre.Longueur;
+        if (static_cast<float>(v) == ancienne) {
             rafraichit();
             return;
         }
@@ -354,9 +381,9 @@ void ModifArcs_Longueur_Change()
     }
     // A length no arc can take leaves the duration boxes as they were:
     // "Créer" refuses it, naming its box.
-    const std::optional<double> longueur = ValeurBoite(m.Longueur);
+    const NombreLu longueur = LitNombre(m.Longueur, BoiteEdition);
     double duree = 0;
-    if (!longueur || !TientDansChamp(*longueur, GenreChamp::Simple) || !dureeDeLongueurTient(*longueur, v, &duree))
+    if (!longueur || !dureeDeLongueurTient(*longueur, v, &duree))
         return;
     double heures = 0, minutes = 0;
     HeuresMinutes(duree, heures, minutes);
@@ -384,7 +411,7 @@ void ModifArcs_ListeModifiable3_Click()
                 // refuses such a length.
                 double minutes = 0;
                 if (!dureeDeLongueurTient(a.Longueur, nouveau.Vitesse, &minutes)) {
-                    RefuseResultatHorsLimites(m.Longueur, QStringLiteral("Longueur"), TitreModification);
+                    refuseDureeDuType(a.Longueur, nouveau.Nom);
                     m.ListeModifiable3.Choisit(static_cast<int>(m.ListeModifiable3.Entrees.indexOf(m.TypeArcEdite.Nom)));
                     rafraichit();
                     return;
@@ -470,30 +497,32 @@ void ModifArcs_Heures_MouseDown()
     } fin;
     // The default answer is made of the two boxes; one typed beyond its
     // field is refused, and the boxes show the arc again.
-    const GenreChamp simple = GenreChamp::Simple;
-    std::optional<double> h, mn;
-    if (!(h = ValeurBoitePourChamp(m.Heures, simple, QStringLiteral("Heures"), TitreModification))
-        || !(mn = ValeurBoitePourChamp(m.Minutes, simple, QStringLiteral("Minutes"), TitreModification))) {
+    NombreLu h, mn;
+    if (!(h = LitNombre(m.Heures, BoiteEdition, QStringLiteral("Heures"), TitreModification))
+        || !(mn = LitNombre(m.Minutes, BoiteEdition, QStringLiteral("Minutes"), TitreModification))) {
         rafraichit();
         return;
     }
     const std::optional<QString> reponse =
         Ui().Saisie(QStringLiteral("Confirmez la nouvelle durée  (ex. 0902 pour 9:02) :"), TitreModification,
                     QString::fromStdString(FormatMotif(*h * 100 + *mn, "0000", '.')));
-    double hhmm = 0;
     // A duration cannot be negative; a cancelled, unreadable or refused
-    // answer changes nothing. A time that a single holds makes fewer
-    // minutes than itself, which the single holds too.
-    if (!reponse || NombreSaisiPourChamp(*reponse, simple, QStringLiteral("Durée"), TitreModification, hhmm) != Lu::Nombre
-        || hhmm < 0)
+    // answer changes nothing, and the boxes show the arc again. A time that
+    // a single holds makes fewer minutes than itself, which the single holds
+    // too.
+    const NombreLu hhmm =
+        reponse ? LitNombre(*reponse, ReponseEdition, QStringLiteral("Durée"), TitreModification) : NombreLu{};
+    if (!hhmm || *hhmm < 0) {
+        rafraichit();
         return;
-    const double minutes = HeureEnMinutes(hhmm);
-    if (minutes != *h * 60 + *mn) {
-        const int32_t k = ArcAfficheModifArcs();
-        if (k > 0) {
-            K.Arcs[k].Duree = static_cast<float>(minutes);
-            redessineArcAffiche(k);
-        }
+    }
+    const double minutes = HeureEnMinutes(*hhmm);
+    const int32_t k = ArcAfficheModifArcs();
+    // Weighed against the arc's duration in the whole minutes its boxes show
+    // of it, not against the boxes, which may hold what was typed.
+    if (k > 0 && minutes != ArrondiBanquier(K.Arcs[k].Duree)) {
+        K.Arcs[k].Duree = static_cast<float>(minutes);
+        redessineArcAffiche(k);
     }
     rafraichit();
 }
@@ -534,6 +563,12 @@ void ModifArcs_Command3D5_Click()
     K.ModeModifArcs = false;
     CacheFenetreEdition(FenetreEdition::ModifArcs);
     RetablitPointeurCarte();
+}
+
+void ModifArcs_OublieArcAffiche()
+{
+    if (M().BtnDétruire.Visible)
+        montreSansArc();
 }
 
 void ModifArcs_SuitListeTypes()

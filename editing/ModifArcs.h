@@ -44,6 +44,10 @@ void ModifArcs_Command3D5_Click(); // "Quitter"
 // link type); 0 when none or when a list has no node chosen.
 int32_t ArcAfficheModifArcs();
 
+// The nodes the lists named are gone (a node deleted): an arc shown is
+// shown no more, as after "Détruire", and nothing of it is offered.
+void ModifArcs_OublieArcAffiche();
+
 // The link type selected in the list by a network load (which runs no
 // handler) becomes the editor's, without touching the arc table.
 void ModifArcs_SuitListeTypes();

@@ -59,7 +59,8 @@ bool litBoites(Saisie& s, const QString& titre)
     }
     // A number that its field cannot hold is refused naming its box: the
     // code and the population are 32-bit integers, the coordinates singles.
-    const std::optional<double> code = ValeurBoitePourChamp(m.Texte2, GenreChamp::Entier32, QStringLiteral("Code"), titre);
+    const NombreLu code = LitNombre(m.Texte2, {Etendue::TeteOuZero, true, GenreChamp::Entier32},
+                                    QStringLiteral("Code"), titre);
     if (!code)
         return false;
     s.code = *code;
@@ -74,15 +75,15 @@ bool litBoites(Saisie& s, const QString& titre)
                             {m.Texte5, "y", GenreChamp::Simple, s.y},
                             {m.Texte6, "z", GenreChamp::Simple, s.z}};
     for (const Boite& b : boites) {
-        double v = 0;
-        const Lu lu = NombreEnTete(b.texte, v);
-        if (lu == Lu::PasNombre) {
+        // The population keeps its whole part, which its field must hold.
+        const bool entier = b.champ == GenreChamp::Entier32;
+        const NombreLu n = LitNombre(b.texte, {Etendue::Tete, true, entier ? GenreChamp::Double : b.champ});
+        if (n.lu == Lu::PasNombre) {
             refus(QStringLiteral("La population, x, y ou z n'est pas un nombre."), titre);
             return false;
         }
-        // The population keeps its whole part.
-        const double garde = b.champ == GenreChamp::Entier32 ? std::floor(v) : v;
-        if (lu == Lu::HorsLimites || !TientDansChamp(garde, b.champ)) {
+        const double garde = entier ? std::floor(*n) : *n;
+        if (!n || !TientDansChamp(garde, b.champ)) {
             RefuseHorsChamp(b.texte, QString::fromLatin1(b.nom), b.champ, titre);
             return false;
         }
@@ -173,14 +174,6 @@ void modifieNoeud()
 }
 
 } // namespace
-
-bool CodeNoeudEntier(std::optional<double> code)
-{
-    if (code && TientEnEntier32(*code))
-        return true;
-    refus(QStringLiteral("Le code du noeud n'est pas un nombre entier valable."), QStringLiteral("Erreur de code"));
-    return false;
-}
 
 bool CodeNoeudLibre(int32_t code)
 {

@@ -3,7 +3,6 @@
 // model K.Formes.ModifNoeuds.
 
 #include <cstdint>
-#include <optional>
 
 namespace kelmo {
 
@@ -24,11 +23,9 @@ void ModifNoeuds_BtnHoraires_Click();
 // cross on the map.
 void Kelmo_menModifieNoeuds_Click();
 
-// A code typed for a node: a whole number within 32 bits once rounded, and
-// for a new node one that no node holds yet (two nodes of one code would
-// send their arcs to whichever comes first). Otherwise the refusal is shown,
-// as it is for a number beyond the range of a double (nothing).
-bool CodeNoeudEntier(std::optional<double> code);
+// A code typed for a new node: one that no node holds yet (two nodes of one
+// code would send their arcs to whichever comes first). Otherwise the
+// refusal is shown.
 bool CodeNoeudLibre(int32_t code);
 
 // The view rebuilt after the node table changed: picture positions,

@@ -1,38 +1,20 @@
 #pragma once
-// The number rules of the editing windows' boxes and prompts. Each reading
-// tells text that is no number from a number beyond the range of a double
-// ("1e999"): the caller refuses the latter naming its box, as it refuses a
-// number the field cannot hold, and never lets it become an overflow error.
+// The number rules of the editing windows' boxes and prompts, read through
+// the one reading of a typed number (platform/NombresChamps). A box shows
+// its number in the regional format and a prompt offers one with ".": both
+// take "." or "," as decimal point.
 #include "platform/NombresChamps.h"
 
 #include <QString>
-#include <optional>
 
 namespace kelmo {
 
-// What a reading found: a number (in valeur), text that is not a number by
-// the rule, or a number beyond the range of a double.
-enum class Lu { Nombre, PasNombre, HorsLimites };
-
-// A typed number: the whole text (blanks aside) must be one number, with "."
-// or the "," that the boxes show under a French setting as decimal point.
-Lu NombreSaisi(const QString& texte, double& valeur);
-// A box that must start with a number (blanks skipped), read as its leading
-// number with "." or "," as decimal point: "12,5 m" gives 12.5; an empty box
-// or one starting with a letter is not a number.
-Lu NombreEnTete(const QString& texte, double& valeur);
-// The leading number of a box, "." or "," as decimal point; 0 when none;
-// nothing when it lies beyond the range of a double.
-std::optional<double> ValeurBoite(const QString& texte);
-
-// The same readings for a field of the given kind, with the refusal
-// ("Le nombre ... tapé dans « boite » est hors des limites ...") shown under
-// titre when the field cannot hold the number: ValeurBoite's rule gives
-// nothing then; NombreSaisi's gives HorsLimites.
-std::optional<double> ValeurBoitePourChamp(const QString& texte, GenreChamp champ, const QString& boite,
-                                           const QString& titre);
-Lu NombreSaisiPourChamp(const QString& texte, GenreChamp champ, const QString& boite, const QString& titre,
-                        double& valeur);
+// A value box (length, flow, capacity, a duration box read for its value):
+// its leading number, 0 when none, for a single.
+constexpr RegleNombre BoiteEdition{Etendue::TeteOuZero, true, GenreChamp::Simple};
+// A prompt's answer, or a duration box read for "Créer": the whole text is
+// one number, for a single.
+constexpr RegleNombre ReponseEdition{Etendue::Texte, true, GenreChamp::Simple};
 
 // A whole number as plain digits ("-3", "12"); "0" for what is not finite.
 QString TexteEntier(double valeur);

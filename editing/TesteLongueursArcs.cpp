@@ -79,9 +79,9 @@ void corrigeLongueur(int32_t k, double route)
         Ui().Saisie(QStringLiteral("Ancienne Longueur     : ") + TexteAvecSigne(a.Longueur, true) + CR
                         + QStringLiteral("Entrez la modification (Longueur à vol d'oiseau par défaut)  :"),
                     titre, TexteAvecSigne(route));
-    if (!reponse || !CommenceParNombre(*reponse))
+    if (!reponse)
         return;
-    if (const std::optional<double> v = NombreAccepte(*reponse, GenreChamp::Simple, QStringLiteral("Longueur"), titre, true))
+    if (const NombreLu v = LitNombre(*reponse, {Etendue::Tete, true, GenreChamp::Simple}, QStringLiteral("Longueur"), titre))
         a.Longueur = static_cast<float>(*v);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/Nombres.h"
 #include "platform/Erreurs.h"
+#include "platform/NombresChamps.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -165,7 +166,7 @@ struct LectureRapide {
     int significatifs = 0;      // digits in mantisse, leading zeros aside
     int decimales = 0;          // digits after the decimal point
     bool exposant = false;      // an exponent letter with digits
-    int valeurExposant = 0;
+    long long valeurExposant = 0;
     bool seulNombre = true;     // no blank inside, nothing after the number
 };
 
@@ -292,11 +293,16 @@ LectureRapide litRapide(std::string_view texte, bool virguleDecimale, std::strin
             ++p;
         }
         bool chiffresEx = false;
-        int ex = 0;
+        long long ex = 0;
+        // Held far past any double and past the digits any text can hold
+        // before or after the point, so that the position of the first
+        // digit, added to it, still tells a number too large from one too
+        // small ("0.000...01e300000").
+        constexpr long long plafond = 1'000'000'000'000'000LL;
         while (estChiffre(s = suivant())) {
             garde(s);
             chiffresEx = true;
-            ex = std::min(ex * 10 + (s - '0'), 100000); // far past any double either way
+            ex = std::min(ex * 10 + (s - '0'), plafond);
             ++p;
         }
         if (chiffresEx) {
@@ -334,7 +340,7 @@ bool valeurExacte(const LectureRapide& r, double& v)
     }
     if (!r.exactes || r.mantisse > (uint64_t{1} << 53))
         return false;
-    const int puissance = r.valeurExposant - r.decimales;
+    const long long puissance = r.valeurExposant - r.decimales;
     if (puissance < -22 || puissance > 22)
         return false;
     const double m = static_cast<double>(r.mantisse);
@@ -347,14 +353,15 @@ bool valeurExacte(const LectureRapide& r, double& v)
 // The power of ten of the first significant digit of a gathered number
 // ("0012.5e3" gives 1 + 3, "0.004" gives -3): below 0 the number is less
 // than 1 in size.
-long puissancePremierChiffre(std::string_view nombre, int exposant)
+long long puissancePremierChiffre(std::string_view nombre, long long exposant)
 {
     const std::string_view mantisse = nombre.substr(0, nombre.find('e'));
     const std::size_t point = std::min(mantisse.find('.'), mantisse.size());
     const std::size_t premier = mantisse.find_first_of("123456789");
     if (premier == std::string_view::npos)
-        return std::numeric_limits<long>::min();
-    const long p = premier < point ? static_cast<long>(point - premier) - 1 : -static_cast<long>(premier - point);
+        return std::numeric_limits<long long>::min();
+    const long long p = premier < point ? static_cast<long long>(point - premier) - 1
+                                        : -static_cast<long long>(premier - point);
     return p + exposant;
 }
 
@@ -389,56 +396,28 @@ double ValeurNombre(const QString& texte, bool virguleDecimale)
     return ValeurNombre(s, virguleDecimale);
 }
 
-std::optional<double> ValeurNombreFinie(const QString& texte, bool virguleDecimale)
-{
-    try {
-        return ValeurNombre(texte, virguleDecimale);
-    } catch (const ErreurExecution& e) {
-        if (e.numero() != ErrDepassement)
-            throw;
-        return std::nullopt;
-    }
-}
-
 double ArrondiBanquier(double valeur)
 {
     return std::nearbyint(valeur); // the default rounding mode is to nearest, ties to even
 }
 
-bool TientEnEntier16(double valeur)
-{
-    const double r = ArrondiBanquier(valeur);
-    return r >= -32768.0 && r <= 32767.0;
-}
-
 int16_t EnEntier16(double valeur)
 {
-    if (!TientEnEntier16(valeur))
+    if (!TientDansChamp(valeur, GenreChamp::Entier16))
         LeveErreur(ErrDepassement);
     return static_cast<int16_t>(ArrondiBanquier(valeur));
 }
 
-bool TientEnEntier32(double valeur)
-{
-    const double r = ArrondiBanquier(valeur);
-    return r >= -2147483648.0 && r <= 2147483647.0;
-}
-
 int32_t EnEntier32(double valeur)
 {
-    if (!TientEnEntier32(valeur))
+    if (!TientDansChamp(valeur, GenreChamp::Entier32))
         LeveErreur(ErrDepassement);
     return static_cast<int32_t>(ArrondiBanquier(valeur));
 }
 
-bool TientEnSimple(double valeur)
-{
-    return std::fabs(valeur) <= static_cast<double>(std::numeric_limits<float>::max());
-}
-
 float EnSimple(double valeur)
 {
-    if (!TientEnSimple(valeur))
+    if (!TientDansChamp(valeur, GenreChamp::Simple))
         LeveErreur(ErrDepassement);
     return static_cast<float>(valeur);
 }
@@ -474,7 +453,7 @@ bool FormatMotifDansColonne(double valeur, std::string_view motif, char separate
     return sortie.size() <= motif.size();
 }
 
-bool TexteEstNombre(std::string_view texte)
+bool TexteEstNombre(std::string_view texte, bool virguleDecimale)
 {
     std::size_t i = 0, n = texte.size();
     while (i < n && estBlanc(texte[i]))
@@ -488,7 +467,7 @@ bool TexteEstNombre(std::string_view texte)
         ++i;
         chiffres = true;
     }
-    if (i < n && (texte[i] == '.' || texte[i] == ',')) {
+    if (i < n && (texte[i] == '.' || (virguleDecimale && texte[i] == ','))) {
         ++i;
         while (i < n && estChiffre(texte[i])) {
             ++i;
@@ -561,7 +540,7 @@ int EntierBorne(double valeur, int minimum, int maximum)
     return static_cast<int>(ArrondiBanquier(valeur));
 }
 
-double ValeurSeuil(const QString& texte)
+QString TexteSansMilliers(const QString& texte)
 {
     QString t = texte;
     // Whatever grouping the masked box showed: blanks of every width,
@@ -573,40 +552,12 @@ double ValeurSeuil(const QString& texte)
     static const QRegularExpression points(QStringLiteral("^\\s*-?\\d{1,3}(\\.\\d{3}){2,}\\s*$"));
     if (points.match(t).hasMatch())
         t.remove(QLatin1Char('.'));
-    return ValeurNombre(t);
+    return t;
 }
 
 QString TexteRegional(double valeur, char separateur, bool simplePrecision)
 {
     return TexteGeneral(valeur, QLatin1Char(separateur), simplePrecision);
-}
-
-bool NombreRegional(const QString& texte, char separateur, double& valeur)
-{
-    QString t = texte.trimmed();
-    t.replace(QLatin1Char(separateur), QLatin1Char('.'));
-    if (t.endsWith(QLatin1Char('.')))
-        t.chop(1);
-    const QByteArray a = t.toLatin1();
-    if (t.isEmpty() || t.contains(QLatin1Char(',')) || !TexteEstNombre(std::string_view(a.constData(), a.size())))
-        return false;
-    double v = 0;
-    try {
-        v = ValeurNombre(t);
-    } catch (const ErreurExecution&) {
-        return false; // beyond the range of a number
-    }
-    if (!std::isfinite(v))
-        return false;
-    valeur = v;
-    return true;
-}
-
-double ValeurTeteRegionale(const QString& texte, char separateur)
-{
-    QString t = texte;
-    t.replace(QLatin1Char(separateur), QLatin1Char('.'));
-    return ValeurNombre(t);
 }
 
 QString FormatDieses2(double valeur, char separateur)
@@ -630,17 +581,18 @@ QString FormatDieses2(double valeur, char separateur)
     return (valeur < 0 && r > 0 ? QStringLiteral("-") : QString()) + t;
 }
 
-bool CommenceParNombre(const QString& texte)
+bool CommenceParNombre(const QString& texte, bool virguleDecimale)
 {
     qsizetype i = 0;
     const qsizetype n = texte.size();
-    while (i < n && (texte[i] == QLatin1Char(' ') || texte[i] == QLatin1Char('\t')))
+    const auto blanc = [](QChar c) { return c.unicode() < 128 && estBlanc(static_cast<char>(c.unicode())); };
+    while (i < n && blanc(texte[i]))
         ++i;
     if (i < n && (texte[i] == QLatin1Char('+') || texte[i] == QLatin1Char('-')))
         ++i;
-    if (i < n && texte[i] == QLatin1Char('.'))
+    if (i < n && (texte[i] == QLatin1Char('.') || (virguleDecimale && texte[i] == QLatin1Char(','))))
         ++i;
-    return i < n && texte[i].isDigit();
+    return i < n && texte[i] >= QLatin1Char('0') && texte[i] <= QLatin1Char('9');
 }
 
 QString FormatDieses(double valeur)

@@ -4,7 +4,6 @@
 // into 1 and every coordinate read back would lose its decimals.
 #include <QString>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,23 +16,16 @@ namespace kelmo {
 // (files written under a French regional setting).
 double ValeurNombre(std::string_view texte, bool virguleDecimale = false);
 double ValeurNombre(const QString& texte, bool virguleDecimale = false);
-// The same reading for a typed answer: nothing when the number lies beyond
-// the range of a double ("1e999"), which the caller refuses with its own
-// message instead of the overflow error.
-std::optional<double> ValeurNombreFinie(const QString& texte, bool virguleDecimale = false);
 // True when the text begins (after blanks and a sign) with a digit, or a
 // decimal point and a digit: the leading-number rule finds a number there.
-bool CommenceParNombre(const QString& texte);
+// With virguleDecimale a "," is a decimal point too.
+bool CommenceParNombre(const QString& texte, bool virguleDecimale = false);
 
 // Storing into 16- and 32-bit integers: nearest integer, halves to the even
-// neighbour; a value outside the range raises error 6 (overflow).
+// neighbour; a value outside the range (TientDansChamp) raises error 6
+// (overflow).
 int16_t EnEntier16(double valeur);
 int32_t EnEntier32(double valeur);
-// True when EnEntier16, EnEntier32 or EnSimple stores the value without
-// overflow.
-bool TientEnEntier16(double valeur);
-bool TientEnEntier32(double valeur);
-bool TientEnSimple(double valeur);
 // Storing into a single-precision field: a value beyond its range (or not
 // a number) raises error 6 too, rather than becoming an infinity.
 float EnSimple(double valeur);
@@ -51,9 +43,9 @@ std::string FormatMotif(double valeur, std::string_view motif, char separateur);
 // false when even that does not fit, and for a value that is not finite.
 bool FormatMotifDansColonne(double valeur, std::string_view motif, char separateur, std::string& sortie);
 
-// True when the whole text (blanks aside) reads as one number, with "." or ","
-// as the decimal point.
-bool TexteEstNombre(std::string_view texte);
+// True when the whole text (blanks aside) reads as one number, with "." or,
+// with virguleDecimale, "," as the decimal point.
+bool TexteEstNombre(std::string_view texte, bool virguleDecimale = true);
 
 // The "####.###" re-formatting of coordinates: a number is rounded to at most
 // three decimals; any other text gives its leading number unchanged.
@@ -79,18 +71,13 @@ double DegresEntiers(double radians);
 // value that is not a number gives minimum.
 int EntierBorne(double valeur, int minimum, int maximum);
 
-// A threshold typed in a masked box: the grouping characters of thousands
-// are removed before the leading number is read.
-double ValeurSeuil(const QString& texte);
+// A threshold typed in a masked box without the grouping characters of
+// thousands that the box may show, ready for its number to be read.
+QString TexteSansMilliers(const QString& texte);
 
 // The text of a number in the regional format (regional decimal separator,
 // no leading blank).
 QString TexteRegional(double valeur, char separateur, bool simplePrecision = false);
-// The regional number of a text: the whole text must be a finite number (the
-// regional separator or "." as decimal point, a final separator allowed).
-bool NombreRegional(const QString& texte, char separateur, double& valeur);
-// Leading number with the regional separator taken as decimal point too.
-double ValeurTeteRegionale(const QString& texte, char separateur);
 // Format "####": a whole number with no leading zeros, halves away from
 // zero, nothing at all for 0.
 QString FormatDieses(double valeur);

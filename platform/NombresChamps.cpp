@@ -1,8 +1,10 @@
 #include "platform/NombresChamps.h"
 #include "platform/Dialogues.h"
+#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 
 #include <cmath>
+#include <limits>
 
 namespace kelmo {
 
@@ -11,29 +13,59 @@ bool TientDansChamp(double valeur, GenreChamp champ)
     if (!std::isfinite(valeur))
         return false;
     switch (champ) {
-    case GenreChamp::Simple: return TientEnSimple(valeur);
-    case GenreChamp::Entier16: return TientEnEntier16(valeur);
-    case GenreChamp::Entier32: return TientEnEntier32(valeur);
+    case GenreChamp::Simple: return std::fabs(valeur) <= static_cast<double>(std::numeric_limits<float>::max());
+    case GenreChamp::Entier16: {
+        const double r = ArrondiBanquier(valeur);
+        return r >= -32768.0 && r <= 32767.0;
+    }
+    case GenreChamp::Entier32: {
+        const double r = ArrondiBanquier(valeur);
+        return r >= -2147483648.0 && r <= 2147483647.0;
+    }
     case GenreChamp::Double: return true;
     }
     return false;
 }
 
-std::optional<double> NombrePourChamp(const QString& texte, GenreChamp champ, bool virguleDecimale)
+NombreLu LitNombre(const QString& texte, const RegleNombre& regle)
 {
-    const std::optional<double> v = ValeurNombreFinie(texte, virguleDecimale);
-    if (!v || !TientDansChamp(*v, champ))
-        return std::nullopt;
-    return v;
+    switch (regle.etendue) {
+    case Etendue::Texte: {
+        // A decimal point typed last, with nothing after it, is allowed
+        // ("25," as "1.5.").
+        QByteArray a = texte.trimmed().toLatin1();
+        if (a.endsWith('.') || (regle.virgule && a.endsWith(',')))
+            a.chop(1);
+        if (!TexteEstNombre(std::string_view(a.constData(), static_cast<std::size_t>(a.size())), regle.virgule))
+            return {Lu::PasNombre, 0};
+        break;
+    }
+    case Etendue::Tete:
+        if (!CommenceParNombre(texte, regle.virgule))
+            return {Lu::PasNombre, 0};
+        break;
+    case Etendue::TeteOuZero: break;
+    }
+    double v = 0;
+    try {
+        v = ValeurNombre(texte, regle.virgule);
+    } catch (const ErreurExecution& e) {
+        // Beyond the range of a double: no field holds it.
+        if (e.numero() != ErrDepassement)
+            throw;
+        return {Lu::HorsChamp, 0};
+    }
+    if (!TientDansChamp(v, regle.champ))
+        return {Lu::HorsChamp, v};
+    return {Lu::Nombre, v};
 }
 
-std::optional<double> NombreAccepte(const QString& texte, GenreChamp champ, const QString& boite,
-                                    const QString& titre, bool virguleDecimale)
+NombreLu LitNombre(const QString& texte, const RegleNombre& regle, const QString& boite, const QString& titre)
 {
-    const std::optional<double> v = NombrePourChamp(texte, champ, virguleDecimale);
-    if (!v)
-        RefuseHorsChamp(texte, boite, champ, titre);
-    return v;
+    const NombreLu n = LitNombre(texte, regle);
+    if (n.lu == Lu::HorsChamp)
+        RefuseHorsChamp(texte, boite, regle.champ, titre);
+    return n;
 }
 
 QString LimitesChamp(GenreChamp champ)

@@ -1,11 +1,12 @@
 #pragma once
-// A typed number meets the field that will keep it. Every box and prompt
-// reads its number through these, so that a number the field cannot hold
+// The one reading of a typed number. Boxes and prompts differ only in how
+// much of their text must be a number, whether "," is a decimal point, the
+// field that keeps the number, and whether a number the field cannot hold
 // ("1e308" in a single, "1e999" anywhere, 40000 in a 16-bit integer) is
-// refused with one message naming the box, instead of becoming an infinity
-// that the files would later write as 0, or an overflow error.
+// refused with the message naming the box; each box states its rule and
+// reads through LitNombre, so that such a number never becomes an infinity
+// that the files would later write as 0, nor an overflow error.
 #include <QString>
-#include <optional>
 
 namespace kelmo {
 
@@ -13,24 +14,48 @@ namespace kelmo {
 // (stored rounded, halves to the even neighbour), or a double.
 enum class GenreChamp { Simple, Entier16, Entier32, Double };
 
-// True when the field holds valeur: finite and within its range.
+// True when the field holds valeur: finite and within its range. The one
+// test of a field, typed or computed.
 bool TientDansChamp(double valeur, GenreChamp champ);
 
-// The typed text by the leading-number rule (blanks skipped, "." and, with
-// virguleDecimale, "," as decimal point; text that is not a number gives 0):
-// nothing when it is a number the field cannot hold.
-std::optional<double> NombrePourChamp(const QString& texte, GenreChamp champ, bool virguleDecimale = false);
+// How much of the text makes the number.
+enum class Etendue {
+    Texte,      // the whole text, blanks aside ("12,5", "-1e3"); anything else is no number
+    Tete,       // the number the text starts with, blanks skipped ("12,5 m" gives 12.5); no number without one
+    TeteOuZero, // the same, but a text that starts with no number (an empty box, a cancelled prompt) gives 0
+};
 
-// NombrePourChamp with the refusal below shown under titre when the field
-// cannot hold the number: what every box and prompt calls.
-std::optional<double> NombreAccepte(const QString& texte, GenreChamp champ, const QString& boite,
-                                    const QString& titre, bool virguleDecimale = false);
+// A box's rule: how much of its text, "," as a decimal point besides "."
+// or not, and the field that keeps the number.
+struct RegleNombre {
+    Etendue etendue = Etendue::TeteOuZero;
+    bool virgule = false;
+    GenreChamp champ = GenreChamp::Double;
+};
+
+// What a reading found: a number (in valeur), text that is no number by
+// the rule, or a number the field cannot hold (beyond a double included).
+enum class Lu { Nombre, PasNombre, HorsChamp };
+
+struct NombreLu {
+    Lu lu = Lu::PasNombre;
+    double valeur = 0;
+    explicit operator bool() const { return lu == Lu::Nombre; }
+    double operator*() const { return valeur; }
+};
+
+// The reading alone: nothing is shown.
+NombreLu LitNombre(const QString& texte, const RegleNombre& regle);
+// The reading with its refusal: a number the field cannot hold shows
+// MessageHorsChamp naming boite, under titre.
+NombreLu LitNombre(const QString& texte, const RegleNombre& regle, const QString& boite, const QString& titre);
 
 // The range of a field as the message quotes it ("de -32768 à 32767").
 QString LimitesChamp(GenreChamp champ);
 
-// The refusal: "Le nombre 1e308 tapé dans « Longueur » est hors des limites
-// (de -3,402823E+38 à 3,402823E+38) : rien n'est changé."
+// The refusal of a number its field cannot hold: "Le nombre 1e308 tapé dans
+// « Longueur » est hors des limites (de -3,402823E+38 à 3,402823E+38) : rien
+// n'est changé."
 QString MessageHorsChamp(const QString& texte, const QString& boite, GenreChamp champ);
 void RefuseHorsChamp(const QString& texte, const QString& boite, GenreChamp champ, const QString& titre);
 

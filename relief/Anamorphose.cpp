@@ -235,7 +235,7 @@ private:
             const Noeud& source = K.Noeuds[p.source];
             const double x = source.XAnamorphose + (static_cast<double>(cible.X) - source.X) * vitesseMax_ / p.vitesse;
             const double y = source.YAnamorphose + (static_cast<double>(cible.Y) - source.Y) * vitesseMax_ / p.vitesse;
-            if (TientEnSimple(x) && TientEnSimple(y)) {
+            if (TientDansChamp(x, GenreChamp::Simple) && TientDansChamp(y, GenreChamp::Simple)) {
                 cible.XAnamorphose = static_cast<float>(x);
                 cible.YAnamorphose = static_cast<float>(y);
             }
@@ -269,7 +269,7 @@ private:
                 const double e = l - static_cast<double>(K.Arcs[r->arc].Longueur) * vitesseMax_ / v;
                 const double x = n.XAnamorphose - dx * e / l;
                 const double y = n.YAnamorphose - dy * e / l;
-                if (TientEnSimple(x) && TientEnSimple(y)) {
+                if (TientDansChamp(x, GenreChamp::Simple) && TientDansChamp(y, GenreChamp::Simple)) {
                     n.XAnamorphose = static_cast<float>(x);
                     n.YAnamorphose = static_cast<float>(y);
                 }
@@ -301,13 +301,73 @@ bool distancesTiennent()
         const Noeud& o = K.Noeuds[a.IndiceOrigine];
         const Noeud& d = K.Noeuds[a.IndiceDestination];
         const double distance = distancePlane(o.X, o.Y, d.X, d.Y);
-        if (TientEnSimple(distance))
+        if (TientDansChamp(distance, GenreChamp::Simple))
             continue;
         MessageOK(MessageDistanceAnamorphose.arg(o.Nom.sansBlancsFinaux(), d.Nom.sansBlancsFinaux(),
                                                  TexteGeneral(distance, QLatin1Char(K.SeparateurDecimal)),
                                                  LimitesChamp(GenreChamp::Simple)),
                   Icone::Exclamation, TitreAnamorphose);
         return false;
+    }
+    return true;
+}
+
+// The length every kept arc is to take, and the stress its report sums,
+// are singles too: a wanted length a single cannot hold (two towns far apart
+// on a slow arc beside a fast one) would leave its node where it was and
+// the report refused after the run had changed the network. Such a network
+// is refused before anything changes, the arcs kept as the run keeps them.
+bool longueursVouluesTiennent()
+{
+    const std::vector<int> vitesses = vitessesArcs();
+    // Of each pair of codes, the fastest arc; of equally fast ones the last
+    // in the table, as the selection after the stable sort keeps it.
+    std::unordered_map<uint64_t, int32_t> meilleur;
+    int vitesseMax = 0;
+    for (int32_t j = 1; j <= K.NbArcs; ++j) {
+        const Arc& a = K.Arcs[j];
+        if (!gardable(a, vitesses[j]))
+            continue;
+        vitesseMax = std::max(vitesseMax, vitesses[j]);
+        const uint32_t c1 = static_cast<uint32_t>(std::min(a.CodeOrigine, a.CodeDestination));
+        const uint32_t c2 = static_cast<uint32_t>(std::max(a.CodeOrigine, a.CodeDestination));
+        const auto [it, nouveau] = meilleur.emplace((static_cast<uint64_t>(c1) << 32) | c2, j);
+        if (!nouveau && vitesses[j] >= vitesses[it->second])
+            it->second = j;
+    }
+    // In the report's order: decreasing speed, the table's order within one.
+    std::vector<int32_t> gardes;
+    gardes.reserve(meilleur.size());
+    for (const auto& [cle, j] : meilleur)
+        gardes.push_back(j);
+    std::sort(gardes.begin(), gardes.end(),
+              [&](int32_t x, int32_t y) { return vitesses[x] != vitesses[y] ? vitesses[x] > vitesses[y] : x < y; });
+    const QChar separateur = QLatin1Char(K.SeparateurDecimal);
+    float sommeCarres = 0;
+    for (const int32_t j : gardes) {
+        const Arc& a = K.Arcs[j];
+        const Noeud& o = K.Noeuds[a.IndiceOrigine];
+        const Noeud& d = K.Noeuds[a.IndiceDestination];
+        const float longueur = static_cast<float>(distancePlane(o.X, o.Y, d.X, d.Y));
+        if (longueur == 0)
+            continue;
+        const double voulue = static_cast<double>(longueur) * vitesseMax / vitesses[j];
+        if (!TientDansChamp(voulue, GenreChamp::Simple)) {
+            const TypeArc* t = TableTypes().type(a.Mode);
+            MessageOK(MessageLongueurVoulueAnamorphose.arg(o.Nom.sansBlancsFinaux(), d.Nom.sansBlancsFinaux(),
+                                                           t ? t->Nom : QString(), TexteGeneral(voulue, separateur),
+                                                           LimitesChamp(GenreChamp::Simple)),
+                      Icone::Exclamation, TitreAnamorphose);
+            return false;
+        }
+        const float v = static_cast<float>(voulue);
+        const double somme = sommeCarres + static_cast<double>(v) * v;
+        if (!TientDansChamp(somme, GenreChamp::Simple)) {
+            MessageOK(MessageStressAnamorphose.arg(TexteGeneral(somme, separateur), LimitesChamp(GenreChamp::Simple)),
+                      Icone::Exclamation, TitreAnamorphose);
+            return false;
+        }
+        sommeCarres = static_cast<float>(somme);
     }
     return true;
 }
@@ -452,7 +512,7 @@ QString TexteEtatAnamorphose(int nbPas, int32_t depart)
 
 void CalculeAnamorphose()
 {
-    if (K.NbNoeuds <= 0 || !distancesTiennent())
+    if (K.NbNoeuds <= 0 || !distancesTiennent() || !longueursVouluesTiennent())
         return;
     TrieArcsParType();
     SelectionneArcsMinimauxAnam();

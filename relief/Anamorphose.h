@@ -22,6 +22,16 @@ inline const QString TitreAnamorphose = QStringLiteral("Anamorphose");
 inline const QString MessageDistanceAnamorphose =
     QStringLiteral("Les noeuds %1 et %2 sont à %3 l'un de l'autre sur la carte, au-delà de ce que tient une "
                    "longueur d'arc (%4) : l'anamorphose n'est pas faite.");
+// A kept arc whose time, at the network's greatest speed, asks for a length
+// no arc can hold.
+inline const QString MessageLongueurVoulueAnamorphose =
+    QStringLiteral("L'arc de %1 à %2 (%3) devrait mesurer %4 sur l'anamorphose, au-delà de ce que tient une "
+                   "longueur d'arc (%5) : l'anamorphose n'est pas faite.");
+// The wanted lengths fit, but not the sum of their squares that the
+// report's stress divides by.
+inline const QString MessageStressAnamorphose =
+    QStringLiteral("Les longueurs voulues des arcs sont trop grandes pour le stress du rapport : la somme de leurs "
+                   "carrés vaut %1, au-delà de ce que tient un nombre simple (%2). L'anamorphose n'est pas faite.");
 
 // Seconds between two redraws while a run unfolds on screen; the last redraw
 // of each speed class and the final one are always drawn.
@@ -66,7 +76,9 @@ void RedessineAnamorphose();
 // The whole run from the start node of the anamorphosis window, ending with
 // the report, the new map coordinates, the nodes drawn and the status text.
 // Nothing happens in a network without nodes, nor in one where an arc joins
-// two towns further apart than a single holds (refused with its message).
+// two towns further apart than a single holds, or a kept arc asks for a
+// length, or the report's stress for a sum of lengths, that no single holds
+// (each refused with its message).
 void CalculeAnamorphose();
 
 // The status text of a run: "Anamorphose en 2 pas à partir de Paris     ".

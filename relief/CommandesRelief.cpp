@@ -12,7 +12,6 @@
 
 #include <cmath>
 #include <exception>
-#include <optional>
 #include <tuple>
 
 namespace kelmo {
@@ -92,10 +91,6 @@ void choisitModesRelief()
 
 QString texteCout(double v, bool simple = false) { return TexteGeneral(v, QLatin1Char(K.SeparateurDecimal), simple); }
 
-// The number a list's text gives; nothing when it lies beyond the range of
-// a double ("1e999"), which no parameter of the cost model can take.
-std::optional<double> valeurListe(const QString& texte) { return ValeurNombreFinie(texte); }
-
 // The dialog's choices into the cost model.
 void appliqueChoix(const ModeleCouts& c, double passagers, double puissance, double longueur)
 {
@@ -148,21 +143,28 @@ bool coutsTiennent(const ModeleCouts& c, double passagers, double puissance, dou
 bool stockeEtCalculeCouts()
 {
     const ModeleCouts& c = K.Formes.Coûts;
-    const std::optional<double> passagers = valeurListe(c.TexteCombo1);
-    const std::optional<double> puissance = valeurListe(c.TexteCombo2);
-    const std::optional<double> longueur = valeurListe(c.TexteCombo3);
-    const double p = passagers.value_or(0), f = puissance.value_or(0), l = longueur.value_or(0);
-    const QString refus =
-        !passagers || !coutsTiennent(c, p, K.PuissanceFiscale, K.LongueurDeplacementKm)
-            ? QStringLiteral("Le nombre de passagers n'est pas un nombre valable.")
-        : !puissance || !coutsTiennent(c, p, f, K.LongueurDeplacementKm)
-            ? QStringLiteral("La puissance de la voiture n'est pas un nombre valable.")
-        : !longueur || !coutsTiennent(c, p, f, l) ? QStringLiteral("La longueur du déplacement n'est pas un nombre valable.")
-                                                  : QString();
-    if (!refus.isEmpty()) {
-        MessageOK(refus, Icone::Exclamation, QStringLiteral("Coûts"));
+    const QString titre = QStringLiteral("Coûts");
+    // A list's number (its leading number, 0 when none), refused naming
+    // the list beyond a double; then the costs it makes with the lists
+    // before it, refused with the list's own message.
+    double p = K.NombrePassagers, f = K.PuissanceFiscale, l = K.LongueurDeplacementKm;
+    const auto prend = [&](const QString& texte, const QString& boite, double& valeur, const QString& refus) {
+        const NombreLu n = LitNombre(texte, RegleNombre{}, boite, titre);
+        if (!n)
+            return false;
+        valeur = *n;
+        if (coutsTiennent(c, p, f, l))
+            return true;
+        MessageOK(refus, Icone::Exclamation, titre);
         return false;
-    }
+    };
+    if (!prend(c.TexteCombo1, QStringLiteral("Nombre de passagers"), p,
+               QStringLiteral("Le nombre de passagers n'est pas un nombre valable."))
+        || !prend(c.TexteCombo2, QStringLiteral("Puissance de la voiture"), f,
+                  QStringLiteral("La puissance de la voiture n'est pas un nombre valable."))
+        || !prend(c.TexteCombo3, QStringLiteral("Longueur du déplacement"), l,
+                  QStringLiteral("La longueur du déplacement n'est pas un nombre valable.")))
+        return false;
     FenetresRelief().Cache(FenetreRelief::CoûtsKilométriques);
     FenetresRelief().Cache(FenetreRelief::Coûts);
     appliqueChoix(c, p, f, l);
@@ -314,7 +316,7 @@ void Coûts_Combo2_Change()
     ModeleCouts& c = K.Formes.Coûts;
     // A number out of range ticks nothing while it is typed: "Quitter"
     // refuses it.
-    const std::optional<double> puissance = valeurListe(c.TexteCombo2);
+    const NombreLu puissance = LitNombre(c.TexteCombo2, RegleNombre{});
     if (puissance && *puissance > 10) {
         c.Option3D[6] = true;
         c.Option3D[7] = false;

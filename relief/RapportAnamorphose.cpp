@@ -7,6 +7,7 @@
 #include "platform/Erreurs.h"
 #include "platform/Fichiers.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,7 +46,7 @@ std::string TexteRapportAnamorphose(double vitesseMax)
         const Noeud& d = K.Noeuds[a.IndiceDestination];
         // Every quantity is a single, as its column has always shown it.
         const auto simple = [&](double valeur, const char* colonne) {
-            if (!TientEnSimple(valeur))
+            if (!TientDansChamp(valeur, GenreChamp::Simple))
                 LeveErreurExpliquee(ErrDepassement, MessageValeurRapportAnamorphose.arg(i)
                                                         .arg(o.Nom.sansBlancsFinaux(), d.Nom.sansBlancsFinaux(),
                                                              QString::fromLatin1(colonne), TexteValeurRefusee(valeur)));

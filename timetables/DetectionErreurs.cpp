@@ -4,6 +4,7 @@
 #include "core/Tables.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "timetables/EtatHoraires.h"
 #include "timetables/HorairesArcs.h"
 #include "timetables/IndexArcsNoeuds.h"
@@ -24,16 +25,10 @@ void demande(const QString& invite, const QString& nom, double& valeur)
 {
     const QString titre = QStringLiteral("Paramètres de vérification");
     const auto r = Ui().Saisie(invite, titre, TexteAvecSigne(valeur));
-    if (!r || !CommenceParNombre(*r))
+    if (!r)
         return;
-    const std::optional<double> v = ValeurNombreFinie(*r);
-    if (!v) {
-        Ui().Message(QStringLiteral("Le nombre %1 est hors des limites : %2 garde sa valeur (%3).")
-                         .arg(r->trimmed(), nom, TexteGeneral(valeur)),
-                     Boutons::OK, Icone::Exclamation, titre);
-        return;
-    }
-    if (*v > 0)
+    const NombreLu v = LitNombre(*r, {Etendue::Tete}, nom, titre);
+    if (v && *v > 0)
         valeur = *v;
 }
 
@@ -57,10 +52,10 @@ void DetecteErreursHoraires()
     if (!(e.MargeInferieure > 0))
         e.MargeInferieure = 1.2;
     demande(QStringLiteral("Indiquez la marge supérieure de tolérance (par défaut 20%) :"),
-            QStringLiteral("la marge supérieure de tolérance"), e.MargeSuperieure);
+            QStringLiteral("Marge supérieure de tolérance"), e.MargeSuperieure);
     demande(QStringLiteral("Indiquez la marge inférieure de tolérance (par défaut 20%) :"),
-            QStringLiteral("la marge inférieure de tolérance"), e.MargeInferieure);
-    demande(QStringLiteral("Indiquez l'écart maximum toléré en minutes :"), QStringLiteral("l'écart maximum toléré"),
+            QStringLiteral("Marge inférieure de tolérance"), e.MargeInferieure);
+    demande(QStringLiteral("Indiquez l'écart maximum toléré en minutes :"), QStringLiteral("Ecart maximum toléré"),
             e.EcartMaximum);
 
     ChoisitTypeArcEditeur();

@@ -5,6 +5,7 @@
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "timetables/HorairesArcs.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/LignesHoraires.h"
@@ -52,18 +53,12 @@ struct Remise {
     ~Remise() { K.AfficheMessagesElimination = true; }
 };
 
-bool dansPlage(double minutes)
-{
-    const double r = ArrondiBanquier(minutes);
-    return r >= -32768 && r <= 32767;
-}
-
 // The shift typed in. A number beyond the range of the numbers is an
 // infinite shift, which the range test refuses as it refuses any shift
 // that would take a time out of its limits.
 double decalage(const QString& reponse)
 {
-    if (const std::optional<double> v = ValeurNombreFinie(reponse))
+    if (const NombreLu v = LitNombre(reponse, RegleNombre{}))
         return *v;
     const double infini = std::numeric_limits<double>::infinity();
     return reponse.trimmed().startsWith(QLatin1Char('-')) ? -infini : infini;
@@ -104,7 +99,8 @@ void execute(Commande c)
         for (int i = 0; i < total; ++i)
             if (liste.Selected(i)) {
                 const CleService& cle = liste.Lignes[static_cast<std::size_t>(i)].Cle;
-                if (!dansPlage(cle.HeureDepart + m) || !dansPlage(cle.HeureArrivee + m)) {
+                if (!TientDansChamp(cle.HeureDepart + m, GenreChamp::Entier16)
+                    || !TientDansChamp(cle.HeureArrivee + m, GenreChamp::Entier16)) {
                     Ui().Message(QStringLiteral("Ce décalage mènerait un horaire hors des limites (de -32768 à "
                                                 "32767 minutes) : aucun horaire n'est changé."),
                                  Boutons::OK, Icone::Exclamation, t.titre);

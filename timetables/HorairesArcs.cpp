@@ -90,12 +90,9 @@ int16_t minute16(double m) { return static_cast<int16_t>(std::clamp(ArrondiBanqu
 // nothing, after the refusal naming the box, when the field cannot hold it.
 std::optional<double> valeurBoite(const QString& texte, const QString& boite)
 {
-    QString t = texte;
-    t.replace(QLatin1Char(K.SeparateurDecimal), QLatin1Char('.'));
-    if (const std::optional<double> v = NombrePourChamp(t, GenreChamp::Simple))
-        return v;
-    RefuseHorsChamp(texte, boite, GenreChamp::Simple, QStringLiteral("Horaires (arcs)"));
-    return std::nullopt;
+    const NombreLu v = LitNombre(texte, {Etendue::TeteOuZero, VirguleRegionale(), GenreChamp::Simple}, boite,
+                                 QStringLiteral("Horaires (arcs)"));
+    return v ? std::optional(*v) : std::nullopt;
 }
 
 void selectionneService(const CleService& cle)

@@ -2,6 +2,7 @@
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 
 #include <algorithm>
 
@@ -15,12 +16,9 @@ ModeleAspectVisuelArcsAttr& dialogue() { return K.Formes.AspectVisuelArcsAttr; }
 // A leading number within the widths a pen takes; false keeps the old width.
 bool largeur(const QString& texte, double& v)
 {
-    try {
-        v = ValeurNombre(texte);
-    } catch (const std::exception&) {
-        return false;
-    }
-    return v >= 0 && v <= EpaisseurAttrMax;
+    const NombreLu n = LitNombre(texte, RegleNombre{});
+    v = *n;
+    return n && v >= 0 && v <= EpaisseurAttrMax;
 }
 
 void lisLargeurs()

@@ -6,6 +6,7 @@
 #include "platform/Chemins.h"
 #include "platform/Dialogues.h"
 #include "platform/Erreurs.h"
+#include "platform/NombresChamps.h"
 #include "view/DessinNoeuds.h"
 #include "values/ClassesValeurs.h"
 #include "values/CrochetsValeurs.h"
@@ -185,9 +186,8 @@ void PrepareStatistiques()
     if (MontreStatistiques)
         MontreStatistiques();
     // The box shows the scale in the regional format it was written in.
-    double echelle = 0;
-    if (NombreRegional(s.Ech, K.SeparateurDecimal, echelle))
-        K.EchelleRonds = echelle;
+    if (const NombreLu echelle = LitNombre(s.Ech, {Etendue::Texte, VirguleRegionale()}))
+        K.EchelleRonds = *echelle;
     K.Menu(QStringLiteral("menExploration")).Enabled = true;
 }
 

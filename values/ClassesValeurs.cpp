@@ -1,7 +1,6 @@
 #include "values/ClassesValeurs.h"
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
-#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 #include "platform/NombresChamps.h"
 #include "values/BandesStatistiques.h"
@@ -27,11 +26,11 @@ bool ongletArcs() { return K.Formes.Statistiques.SSTab1 == 1; }
 // number beyond single precision, which no class can take, as it is.
 QString texteBorne(double valeur)
 {
-    if (!TientEnSimple(valeur))
+    if (!TientDansChamp(valeur, GenreChamp::Simple))
         return TexteRegional(valeur, K.SeparateurDecimal);
     const float simple = static_cast<float>(valeur);
     const QString court = TexteRegional(simple, K.SeparateurDecimal, true);
-    if (static_cast<float>(ValeurTeteRegionale(court, K.SeparateurDecimal)) == simple)
+    if (static_cast<float>(*LitNombre(court, {Etendue::TeteOuZero, VirguleRegionale()})) == simple)
         return court;
     return TexteRegional(simple, K.SeparateurDecimal);
 }
@@ -41,13 +40,9 @@ QString texteEpaisseur(int i) { return TexteAvecSigne(K.Classes[idx(i)].Epaisseu
 
 int nombreDeClasses(const QString& texte)
 {
-    double v = 0;
-    try {
-        v = ValeurNombre(texte);
-    } catch (const ErreurExecution&) {
-        // Beyond any number: the sign says which end it is held at.
-        v = texte.trimmed().startsWith(QLatin1Char('-')) ? 0 : 11;
-    }
+    const NombreLu n = LitNombre(texte, RegleNombre{});
+    // Beyond any number: the sign says which end it is held at.
+    const double v = n ? *n : texte.trimmed().startsWith(QLatin1Char('-')) ? 0 : 11;
     if (v > 10)
         return 10;
     if (v < 1)
@@ -56,19 +51,6 @@ int nombreDeClasses(const QString& texte)
 }
 
 } // namespace
-
-std::optional<double> NombreRegionalSimple(const QString& texte, const QString& boite)
-{
-    double v = 0;
-    if (NombreRegional(texte, K.SeparateurDecimal, v)) {
-        if (TientDansChamp(v, GenreChamp::Simple))
-            return v;
-    } else if (ValeurNombreFinie(QString(texte).replace(QLatin1Char(K.SeparateurDecimal), QLatin1Char('.')))) {
-        return std::nullopt; // no number: nothing to refuse
-    }
-    RefuseHorsChamp(texte, boite, GenreChamp::Simple, boite);
-    return std::nullopt;
-}
 
 int ClasseDeValeur(double v)
 {
@@ -130,7 +112,7 @@ void EcritText5(const QString& texte)
 void FixeBorneClasse(int i, double valeur)
 {
     // A bound beyond single precision cannot be stored; the classes stay.
-    if (TientEnSimple(valeur)) {
+    if (TientDansChamp(valeur, GenreChamp::Simple)) {
         const float v = static_cast<float>(valeur);
         if (i == 1 && classeExiste(1)) {
             K.Classes[1].BorneInf = v;
@@ -150,11 +132,9 @@ double ValeurBorne(int i)
 {
     if (i < 1 || i > 11)
         return 0;
-    try {
-        return ValeurTeteRegionale(K.Formes.Statistiques.Borne[idx(i)], K.SeparateurDecimal);
-    } catch (const ErreurExecution&) {
-        return std::numeric_limits<double>::infinity();
-    }
+    // Beyond any number: a bound no class can take.
+    const NombreLu n = LitNombre(K.Formes.Statistiques.Borne[idx(i)], {Etendue::TeteOuZero, VirguleRegionale()});
+    return n ? *n : std::numeric_limits<double>::infinity();
 }
 
 void Statistiques_Borne_Change(int index) { FixeBorneClasse(index, ValeurBorne(index)); }
@@ -194,7 +174,8 @@ void ChoisitEpaisseurClasse(int i)
                     QStringLiteral("Epaisseur"), TexteAvecSigne(c.Epaisseur, true));
     if (!reponse)
         return;
-    if (const std::optional<double> v = NombreRegionalSimple(*reponse, QStringLiteral("Epaisseur")))
+    const QString boite = QStringLiteral("Epaisseur");
+    if (const NombreLu v = LitNombre(*reponse, {Etendue::Texte, VirguleRegionale(), GenreChamp::Simple}, boite, boite))
         c.Epaisseur = static_cast<float>(*v);
 }
 

@@ -4,15 +4,8 @@
 // boxes, the colour boxes and the thickness prompt). Every edit ends by
 // redrawing the class strip and chart (DessineClasses).
 #include <QString>
-#include <optional>
 
 namespace kelmo {
-
-// The regional number of a typed answer that a single keeps: nothing when
-// the text is no such number (the caller then changes nothing) and, after
-// the refusal naming the box (also the message's title), when it is one
-// that a single cannot hold.
-std::optional<double> NombreRegionalSimple(const QString& texte, const QString& boite);
 
 // The first class c with BorneInf <= v < BorneSup, 0 when none.
 int ClasseDeValeur(double v);

@@ -11,6 +11,7 @@
 #include "values/ValeursParNoeud.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -28,7 +29,8 @@ std::optional<double> nombreIterations()
         Ui().Saisie(QStringLiteral("Entrez le nombre d'itérations à explorer :"), titre, QStringLiteral("1"));
     if (!r)
         return 0;
-    return NombreAccepte(*r, GenreChamp::Double, titre, titre);
+    const NombreLu n = LitNombre(*r, RegleNombre{}, titre, titre);
+    return n ? std::optional(*n) : std::nullopt;
 }
 
 // One member of the series shown; false when its picture could not be
@@ -57,6 +59,35 @@ bool montre(const QString& nom, bool enregistre, int numero)
     return true;
 }
 
+// The greatest number of the series whose file is there, -1 when none is;
+// the folder is read once for the whole series. A name counts as the series
+// writes it (00 to 99, then 100 on without a leading zero), letter case
+// aside as for every file the program looks for.
+int64_t dernierNumeroPresent(const QString& prefixe, const QString& suffixe)
+{
+    const auto separateur = [](QChar c) { return c == QLatin1Char('/') || c == QLatin1Char('\\'); };
+    int debut = static_cast<int>(prefixe.size());
+    while (debut > 0 && !separateur(prefixe[debut - 1]))
+        --debut;
+    const QString avant = prefixe.mid(debut);
+    const QDir dossier(CheminExistant(debut > 0 ? prefixe.left(debut) : QStringLiteral(".")));
+    int64_t dernier = -1;
+    for (const QString& entree : dossier.entryList(QDir::Files)) {
+        if (entree.size() < avant.size() + 2 + suffixe.size() || !entree.startsWith(avant, Qt::CaseInsensitive)
+            || !entree.endsWith(suffixe, Qt::CaseInsensitive))
+            continue;
+        const QString chiffres = entree.mid(avant.size(), entree.size() - avant.size() - suffixe.size());
+        if (std::any_of(chiffres.begin(), chiffres.end(), [](QChar c) { return c < u'0' || c > u'9'; })
+            || (chiffres.size() > 2 && chiffres[0] == u'0'))
+            continue;
+        bool ok = false;
+        const int64_t numero = chiffres.toLongLong(&ok);
+        if (ok)
+            dernier = std::max(dernier, numero);
+    }
+    return dernier;
+}
+
 } // namespace
 
 void Kelmo_menExploration_Click()
@@ -81,10 +112,17 @@ void Kelmo_menExploration_Click()
     }
     const QString prefixe = modele.left(modele.size() - 6);
     const QString suffixe = modele.right(4);
+    // A missing member is told and the series goes on, as long as a later
+    // one exists: past the last file there is only a box per number left.
+    const int64_t dernier = dernierNumeroPresent(prefixe, suffixe);
     for (int i = 1; i <= n; ++i) {
         const QString nom = prefixe + QStringLiteral("%1").arg(i - 1, 2, 10, QLatin1Char('0')) + suffixe;
-        if (FichierExiste(nom) && !montre(nom, enregistre, i - 1))
+        if (FichierExiste(nom)) {
+            if (!montre(nom, enregistre, i - 1))
+                return;
+        } else if (i - 1 >= dernier) {
             return;
+        }
     }
 }
 

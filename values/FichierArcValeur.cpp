@@ -7,11 +7,11 @@
 #include "platform/Fichiers.h"
 #include "platform/Nombres.h"
 #include "core/IndexCodes.h"
+#include "platform/NombresChamps.h"
 #include "values/LimitesTables.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 namespace kelmo {
@@ -56,7 +56,7 @@ void litFichier(const QString& chemin, int numero, std::vector<ArcValeur>& arcs,
         const double valeur = ValeurNombre(fenetre(l, c.d3, c.w3));
         // The value is kept in single precision: one that is 0 there (1E-46)
         // is a 0, and the next line takes the position.
-        if (std::fabs(valeur) <= std::numeric_limits<float>::max() && static_cast<float>(valeur) == 0)
+        if (TientDansChamp(valeur, GenreChamp::Simple) && static_cast<float>(valeur) == 0)
             continue;
         if (n == NbMaxArcsValeurs) {
             depasse = true;

@@ -154,13 +154,16 @@ std::vector<EnregistrementLu> litHoraire(std::string_view contenu, int p, std::s
     for (std::string_view ligne : DecoupeLignes(contenu)) {
         if (ligne.find_first_not_of(" \t") == std::string_view::npos)
             continue;
+        // The line carries no text besides its code and its clock: a NUL
+        // anywhere in it, colon column and line end included, is no text.
+        sansNul(ligne);
         if (r.size() >= limite) {
             depasse = true;
             break;
         }
         const int32_t code = codeEntier(Colonnes(ligne, 1, 10));
-        const double hh = ValeurNombre(sansNul(Colonnes(ligne, q, q + 1)));
-        const double mm = ValeurNombre(sansNul(Colonnes(ligne, q + 3, q + 4)));
+        const double hh = ValeurNombre(Colonnes(ligne, q, q + 1));
+        const double mm = ValeurNombre(Colonnes(ligne, q + 3, q + 4));
         r.push_back({code, EnSimple(HeureEnMinutes(hh * 100.0 + mm))});
     }
     return r;

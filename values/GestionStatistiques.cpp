@@ -5,6 +5,7 @@
 #include "platform/Chemins.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "values/BandesStatistiques.h"
 #include "values/CartesNoeuds.h"
 #include "values/ChargementNoeudsValeurs.h"
@@ -222,9 +223,8 @@ void Statistiques_Ech_Change(const QString& texte)
     fenetre().Ech = texte;
     // A scale of 0 would hide every symbol: a text that is not a number in
     // the regional format keeps the scale it had.
-    double echelle = 0;
-    if (NombreRegional(texte, K.SeparateurDecimal, echelle))
-        K.EchelleRonds = echelle;
+    if (const NombreLu echelle = LitNombre(texte, {Etendue::Texte, VirguleRegionale()}))
+        K.EchelleRonds = *echelle;
 }
 
 void Statistiques_Command3D1_Click()

@@ -20,7 +20,8 @@ namespace {
 // the refusal naming the box.
 bool nombreTete(const QString& texte, const QString& boite, double& v)
 {
-    const std::optional<double> n = NombreAccepte(texte, GenreChamp::Simple, boite, QStringLiteral("Statistiques"));
+    const NombreLu n = LitNombre(texte, {Etendue::TeteOuZero, false, GenreChamp::Simple}, boite,
+                                 QStringLiteral("Statistiques"));
     if (!n)
         return false;
     v = *n;
@@ -104,7 +105,8 @@ void Statistiques_SSCommand3_Click()
     const QString titre = QStringLiteral("Amplitude régulière");
     const std::optional<QString> reponse =
         Ui().Saisie(QStringLiteral("Donnez l'amplitude des classes"), titre, QStringLiteral("60"));
-    const std::optional<double> amplitude = reponse ? NombreRegionalSimple(*reponse, titre) : std::nullopt;
+    const NombreLu amplitude =
+        reponse ? LitNombre(*reponse, {Etendue::Texte, VirguleRegionale(), GenreChamp::Simple}, titre, titre) : NombreLu{};
     if (!amplitude)
         return;
     // Every bound is checked before the first is written.

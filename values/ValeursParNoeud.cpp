@@ -3,6 +3,7 @@
 #include "platform/Dialogues.h"
 #include "core/IndexCodes.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "values/LimitesTables.h"
 
 #include <algorithm>
@@ -179,7 +180,7 @@ void TailleSymbolesSelonRefRonds()
     for (int32_t i = 1; i <= n; ++i) {
         const double v = K.ValeursNoeuds[static_cast<std::size_t>(i)].Valeur;
         const double taille = telles ? v : v * 1000.0 / K.RefRonds;
-        if (!TientEnSimple(taille)) {
+        if (!TientDansChamp(taille, GenreChamp::Simple)) {
             MessageErreur(QStringLiteral("Erreur dans le dimensionnement des ronds"));
             return;
         }

@@ -20,17 +20,14 @@ const QString titre = QStringLiteral("Angles de vue de la représentation");
 
 // The degrees of an angle box; nothing, after the refusal naming the box,
 // for a number beyond a double.
-std::optional<double> degres(const QString& texte, const QString& boite)
-{
-    return NombreAccepte(texte, GenreChamp::Double, boite, titre);
-}
+NombreLu degres(const QString& texte, const QString& boite) { return LitNombre(texte, RegleNombre{}, boite, titre); }
 
 // The radians of an angle box; nothing, after the refusal naming the box,
 // when they, or the degrees the dialog shows back from them, would not be
 // finite, or would not fit the single that keeps the data drawings' tilt.
 std::optional<double> radians(const QString& texte, const QString& boite, bool simple)
 {
-    const std::optional<double> d = degres(texte, boite);
+    const NombreLu d = degres(texte, boite);
     if (!d)
         return std::nullopt;
     const double r = *d * Pi / 180;
@@ -117,7 +114,7 @@ void Angles_Commande2_Click()
 // arrow did not race; the arrows' own repeat delay does that here.
 void Angles_Spin1_SpinDown()
 {
-    const std::optional<double> d = degres(K.Formes.Angles.Texte1, vertical);
+    const NombreLu d = degres(K.Formes.Angles.Texte1, vertical);
     if (!d)
         return;
     double v = *d;
@@ -130,7 +127,7 @@ void Angles_Spin1_SpinDown()
 
 void Angles_Spin1_SpinUp()
 {
-    const std::optional<double> d = degres(K.Formes.Angles.Texte1, vertical);
+    const NombreLu d = degres(K.Formes.Angles.Texte1, vertical);
     if (!d)
         return;
     double v = *d;
@@ -143,7 +140,7 @@ void Angles_Spin1_SpinUp()
 
 void Angles_Spin3_SpinDown()
 {
-    const std::optional<double> d = degres(K.Formes.Angles.Texte3, horizontal);
+    const NombreLu d = degres(K.Formes.Angles.Texte3, horizontal);
     if (!d)
         return;
     double v = *d;
@@ -156,7 +153,7 @@ void Angles_Spin3_SpinDown()
 
 void Angles_Spin3_SpinUp()
 {
-    const std::optional<double> d = degres(K.Formes.Angles.Texte3, horizontal);
+    const NombreLu d = degres(K.Formes.Angles.Texte3, horizontal);
     if (!d)
         return;
     double v = *d;

@@ -61,10 +61,10 @@ void definitBoite(QString& boite, const QString& texte)
     // A width beyond a double is refused, naming the box, which keeps its
     // text: every handler reading the widths finds a number there.
     if (&boite != &a.Text3
-        && !NombreAccepte(texte, GenreChamp::Double,
-                          &boite == &a.Text1 ? QStringLiteral("Epaisseur du trait blanc de fond")
-                                             : QStringLiteral("Epaisseur du trait"),
-                          QStringLiteral("Aspect visuel des arcs")))
+        && !LitNombre(texte, RegleNombre{},
+                      &boite == &a.Text1 ? QStringLiteral("Epaisseur du trait blanc de fond")
+                                         : QStringLiteral("Epaisseur du trait"),
+                      QStringLiteral("Aspect visuel des arcs")))
         return;
     boite = texte;
     if (&boite == &a.Text3)

@@ -35,8 +35,7 @@ void definitTexteListe(QString& boite, double& valeur, double minimum, const QSt
     const ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
     if (n.Charge && boite == texte)
         return;
-    const std::optional<double> v =
-        NombreAccepte(texte, GenreChamp::Double, nom, QStringLiteral("Paramétres d'affichage des noeuds"));
+    const NombreLu v = LitNombre(texte, RegleNombre{}, nom, QStringLiteral("Paramétres d'affichage des noeuds"));
     if (!v)
         return;
     boite = texte;
@@ -82,6 +81,8 @@ namespace {
 void choisitDansListe(Liste& liste, QString& texte, double& valeur, double minimum, int index)
 {
     AspectVisuelNoeuds_Charge();
+    if (index < 0 || index >= liste.Entrees.size())
+        return;
     liste.ListIndex = index;
     texte = liste.Entree(index);
     valeur = std::max(minimum, ValeurNombre(texte));

@@ -2,13 +2,11 @@
 
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
-#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 #include "platform/NombresChamps.h"
 #include "view/LiensDialogues.h"
 
 #include <cmath>
-#include <tuple>
 
 namespace kelmo {
 
@@ -22,15 +20,67 @@ QString texteVue(double v)
     return TexteRegional(v, K.SeparateurDecimal, simple);
 }
 
-// The leading number of an origin box; false when it lies beyond any number.
-bool origine(const QString& texte, double& valeur)
+// What the dialog's boxes give, read and checked before anything is
+// applied.
+struct Parametres {
+    double echelle = 0, x = 0, y = 0;
+    double hauteurMm = 0, largeurMm = 0;
+};
+
+// The boxes read by their rules; false after the refusal of the first box
+// that cannot be taken. Shown by "Ok" before the dialog closes, so that a
+// refused number stays in its box to be corrected.
+bool litParametres(const ModeleParamAffichage& p, Parametres& lus)
 {
-    try {
-        valeur = ValeurTeteRegionale(texte, K.SeparateurDecimal);
-    } catch (const ErreurExecution&) {
+    const QString titre = QStringLiteral("Erreur");
+    const bool virgule = VirguleRegionale();
+    // The scale is kept as a single.
+    const NombreLu coefficient = LitNombre(p.CoefficientZoom, {Etendue::Texte, virgule, GenreChamp::Simple},
+                                           QStringLiteral("Coefficient"), titre);
+    if (coefficient.lu == Lu::PasNombre)
+        MessageErreur(QStringLiteral("Le coefficient de zoom doit être un nombre."));
+    if (!coefficient)
+        return false;
+    // "##.#####": five decimals at most, halves away from zero.
+    const double arrondi = std::round(*coefficient * 100000) / 100000;
+    if (!TientDansChamp(arrondi, GenreChamp::Simple)) {
+        RefuseHorsChamp(p.CoefficientZoom, QStringLiteral("Coefficient"), GenreChamp::Simple, titre);
         return false;
     }
-    return std::isfinite(valeur);
+    lus.echelle = static_cast<float>(arrondi);
+    if (lus.echelle == 0) {
+        MessageErreur(QStringLiteral("Le coefficient de zoom ne peut pas être nul."));
+        return false;
+    }
+    // The origin moves the picture coordinates, which are singles.
+    const RegleNombre origine{Etendue::TeteOuZero, virgule, GenreChamp::Simple};
+    const NombreLu x = LitNombre(p.xZoom, origine, QStringLiteral("Abscisse (x)"), titre);
+    if (!x)
+        return false;
+    const NombreLu y = LitNombre(p.yZoom, origine, QStringLiteral("Ordonnée (y)"), titre);
+    if (!y)
+        return false;
+    lus.x = *x;
+    lus.y = *y;
+    const RegleNombre taille{Etendue::Texte, virgule, GenreChamp::Double};
+    const NombreLu hauteur = LitNombre(p.HauteurImage, taille, QStringLiteral("Hauteur"), titre);
+    const NombreLu largeur = hauteur ? LitNombre(p.LargeurImage, taille, QStringLiteral("Largeur"), titre) : hauteur;
+    if (largeur.lu == Lu::PasNombre)
+        MessageErreur(QStringLiteral("La hauteur et la largeur de l'image doivent être des nombres."));
+    if (!largeur)
+        return false;
+    lus.hauteurMm = ArrondiBanquier(*hauteur * 10);
+    lus.largeurMm = ArrondiBanquier(*largeur * 10);
+    if (lus.hauteurMm > 32767 || lus.largeurMm > 32767) {
+        MessageErreur(QStringLiteral("La hauteur et la largeur de l'image ne peuvent pas dépasser 3276,7 cm."));
+        return false;
+    }
+    // A picture needs at least one millimetre each way.
+    if (lus.hauteurMm < 1 || lus.largeurMm < 1) {
+        MessageErreur(QStringLiteral("La hauteur et la largeur de l'image doivent être supérieures à 0."));
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -71,6 +121,14 @@ void ParamAffichage_DefinitListIndex(int index)
 
 void ParamAffichage_Command3D2_Click()
 {
+    // A box refused keeps the dialog open on what was typed; until its
+    // boxes are taken the dialog counts as cancelled, so that they are not
+    // refused a second time once it closes.
+    Parametres lus;
+    if (!litParametres(K.Formes.ParamAffichage, lus)) {
+        K.Annule = true;
+        return;
+    }
     CacheForme(FormeDialogue::ParamAffichage);
     K.Annule = false;
 }
@@ -100,56 +158,13 @@ void Kelmo_menParamAffichage_Click()
         return;
 
     // Everything is read and checked before anything is applied.
-    double coefficient = 0;
-    if (!NombreRegional(p.CoefficientZoom, K.SeparateurDecimal, coefficient)) {
-        MessageErreur(QStringLiteral("Le coefficient de zoom doit être un nombre."));
+    Parametres lus;
+    if (!litParametres(p, lus))
         return;
-    }
-    // "##.#####": five decimals at most, halves away from zero; the scale is
-    // kept as a single.
-    const double arrondi = std::round(coefficient * 100000) / 100000;
-    if (!TientDansChamp(arrondi, GenreChamp::Simple)) {
-        RefuseHorsChamp(p.CoefficientZoom, QStringLiteral("Coefficient"), GenreChamp::Simple, QStringLiteral("Erreur"));
-        return;
-    }
-    const double echelle = static_cast<float>(arrondi);
-    if (echelle == 0) {
-        MessageErreur(QStringLiteral("Le coefficient de zoom ne peut pas être nul."));
-        return;
-    }
-    double x = 0, y = 0;
-    if (!origine(p.xZoom, x) || !origine(p.yZoom, y)) {
-        MessageErreur(QStringLiteral("L'abscisse et l'ordonnée du zoom doivent être des nombres."));
-        return;
-    }
-    // The origin moves the picture coordinates, which are singles.
-    for (const auto& [valeur, texte, boite] : {std::tuple{x, p.xZoom, QStringLiteral("Abscisse (x)")},
-                                               std::tuple{y, p.yZoom, QStringLiteral("Ordonnée (y)")}})
-        if (!TientDansChamp(valeur, GenreChamp::Simple)) {
-            RefuseHorsChamp(texte, boite, GenreChamp::Simple, QStringLiteral("Erreur"));
-            return;
-        }
-    double hauteur = 0, largeur = 0;
-    if (!NombreRegional(p.HauteurImage, K.SeparateurDecimal, hauteur) ||
-        !NombreRegional(p.LargeurImage, K.SeparateurDecimal, largeur)) {
-        MessageErreur(QStringLiteral("La hauteur et la largeur de l'image doivent être des nombres."));
-        return;
-    }
-    const double hauteurMm = ArrondiBanquier(hauteur * 10), largeurMm = ArrondiBanquier(largeur * 10);
-    if (hauteurMm > 32767 || largeurMm > 32767) {
-        MessageErreur(QStringLiteral("La hauteur et la largeur de l'image ne peuvent pas dépasser 3276,7 cm."));
-        return;
-    }
-    // A picture needs at least one millimetre each way.
-    if (hauteurMm < 1 || largeurMm < 1) {
-        MessageErreur(QStringLiteral("La hauteur et la largeur de l'image doivent être supérieures à 0."));
-        return;
-    }
-
-    K.Echelle = echelle;
-    K.OrigineX = x;
-    K.OrigineY = y;
-    l.DefinitTailleImages(TailleImages{hauteurMm, largeurMm});
+    K.Echelle = lus.echelle;
+    K.OrigineX = lus.x;
+    K.OrigineY = lus.y;
+    l.DefinitTailleImages(TailleImages{lus.hauteurMm, lus.largeurMm});
     l.Kelmo_Form_Resize();
 
     Sablier sablier;

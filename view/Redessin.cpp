@@ -7,6 +7,7 @@
 #include "core/TypesArcs.h"
 #include "platform/Dialogues.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "relief/LiensCarte.h"
 #include "view/ArcsParType.h"
 #include "view/CrochetsDessinCarte.h"
@@ -201,7 +202,7 @@ void TraceArcs_DXFCouleurNoeuds_Click()
         return;
     }
     // A width refused keeps the width and leaves the box unticked.
-    if (const std::optional<double> v = NombreSaisiAffichage(*r, titre))
+    if (const NombreLu v = LitNombre(*r, RegleNombre{}, titre, titre))
         K.EpaisseurArcsDXF = *v;
     else
         K.Formes.TraceArcs.DXFCouleurNoeuds = 0;

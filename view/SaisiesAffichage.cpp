@@ -12,11 +12,6 @@ void Kelmo_menOptionsRedessine_Click() { MontreForme(FormeDialogue::OptionsRedes
 
 void MontreTraceArcs() { MontreForme(FormeDialogue::TraceArcs, true); }
 
-std::optional<double> NombreSaisiAffichage(const QString& texte, const QString& boite)
-{
-    return NombreAccepte(texte, GenreChamp::Double, boite, boite);
-}
-
 void TraceArcs_DXFCouleurNoeuds_Change(int valeur)
 {
     if (valeur != 1)
@@ -27,7 +22,7 @@ void TraceArcs_DXFCouleurNoeuds_Change(int valeur)
     if (!r)
         return;
     // A width refused leaves the box as it was before the click.
-    if (const std::optional<double> v = NombreSaisiAffichage(*r, titre))
+    if (const NombreLu v = LitNombre(*r, RegleNombre{}, titre, titre))
         K.EpaisseurArcsDXF = *v;
     else
         K.Formes.TraceArcs.DXFCouleurNoeuds = 0;
@@ -45,8 +40,9 @@ void Kelmo_menCouleur_Click()
     const std::optional<QString> r =
         Ui().Saisie(invite, QStringLiteral("Eclaircissement de la couleur"), TexteAvecSigne(K.CoefEclaircissement));
     // An empty answer or one without a number keeps the palette, as a cancel.
-    if (r && CommenceParNombre(*r))
-        if (const std::optional<double> v = NombreSaisiAffichage(*r, QStringLiteral("Eclaircissement de la couleur")))
+    const QString boite = QStringLiteral("Eclaircissement de la couleur");
+    if (r)
+        if (const NombreLu v = LitNombre(*r, {Etendue::Tete, false, GenreChamp::Double}, boite, boite))
             K.CoefEclaircissement = *v;
 }
 
@@ -55,8 +51,9 @@ void Kelmo_menOptionsAttractions_Click()
     const std::optional<QString> r = Ui().Saisie(
         QStringLiteral("Entrez la valeur du seuil des attractions (en valeurs réelles ou en % suivant le fichier...)"),
         QStringLiteral("Seuil des attractions"), TexteAvecSigne(K.SeuilAttractions));
+    const QString boite = QStringLiteral("Seuil des attractions");
     if (r)
-        if (const std::optional<double> v = NombreSaisiAffichage(*r, QStringLiteral("Seuil des attractions")))
+        if (const NombreLu v = LitNombre(*r, RegleNombre{}, boite, boite))
             K.SeuilAttractions = *v;
 }
 

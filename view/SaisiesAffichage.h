@@ -4,7 +4,6 @@
 // boxes of the DXF arc width, the relief lightening and the attraction
 // threshold.
 #include <QString>
-#include <optional>
 
 namespace kelmo {
 
@@ -13,10 +12,6 @@ void Kelmo_menOptionsRedessine_Click();
 // What "Trace les &arcs..." shows (Kelmo_menTraceTrajets_Click hands it
 // this): the dialog "Arcs", modal.
 void MontreTraceArcs();
-
-// The number typed in an input box whose answer a double keeps; nothing,
-// after a message naming the box (its title), for a number beyond a double.
-std::optional<double> NombreSaisiAffichage(const QString& texte, const QString& boite);
 
 // "DXF couleur noeuds" of "Arcs" changed to valeur (1 ticked): the width of
 // the DXF arcs is asked when the box becomes ticked; a cancelled box keeps

@@ -2,7 +2,6 @@
 
 #include "core/Modele.h"
 #include "platform/Dialogues.h"
-#include "platform/Erreurs.h"
 #include "platform/Nombres.h"
 #include "platform/NombresChamps.h"
 #include "view/LiensDialogues.h"
@@ -82,27 +81,23 @@ namespace {
 
 const QString titreSeuils = QStringLiteral("Seuil d'affichage des noms des villes");
 
-// The threshold of a box; nothing, after the refusal naming the box, when
-// it lies beyond a double, or, for the lower one when it is to be stored
-// (a 32-bit integer keeps it), beyond that integer.
+// The threshold of a box, its thousands grouping dropped; nothing, after
+// the refusal naming the box, when it lies beyond a double, or, for the
+// lower one when it is to be stored (a 32-bit integer keeps it), beyond
+// that integer.
 std::optional<double> seuil(int numero, bool stocke)
 {
     const ModeleSeuilsAffichage& s = K.Formes.SeuilsAffichage;
     const QString& texte = numero == 1 ? s.Texte1 : s.Texte2;
-    std::optional<double> v;
-    try {
-        v = ValeurSeuil(texte);
-    } catch (const ErreurExecution& e) {
-        if (e.numero() != ErrDepassement)
-            throw;
+    const GenreChamp champ = numero == 2 && stocke ? GenreChamp::Entier32 : GenreChamp::Double;
+    const QString boite =
+        numero == 1 ? QStringLiteral("Seuil d'affichage supérieur") : QStringLiteral("Seuil d'affichage inférieur");
+    const NombreLu v = LitNombre(TexteSansMilliers(texte), {Etendue::TeteOuZero, false, champ});
+    if (!v) {
+        RefuseHorsChamp(texte, boite, champ, titreSeuils);
+        return std::nullopt;
     }
-    if (numero == 1 && !v)
-        RefuseHorsChamp(texte, QStringLiteral("Seuil d'affichage supérieur"), GenreChamp::Double, titreSeuils);
-    if (numero == 2 && !(v && (!stocke || TientEnEntier32(ArrondiBanquier(*v))))) {
-        MessageErreur(QStringLiteral("Le seuil d'affichage inférieur doit être compris entre -2147483648 et 2147483647."));
-        v.reset();
-    }
-    return v;
+    return *v;
 }
 
 } // namespace
@@ -117,8 +112,8 @@ bool SeuilsAffichage_EnregistreValeurs()
         return false;
     initialiseTexteListeSeuils();
     const QString& texteLettres = K.Formes.SeuilsAffichage.TexteListeModifiable1;
-    const std::optional<double> lettres =
-        NombreAccepte(texteLettres, GenreChamp::Double, QStringLiteral("Nombre de lettres à afficher"), titreSeuils);
+    const NombreLu lettres =
+        LitNombre(texteLettres, RegleNombre{}, QStringLiteral("Nombre de lettres à afficher"), titreSeuils);
     if (!lettres)
         return false;
     K.SeuilSuperieurNoms = *superieur;

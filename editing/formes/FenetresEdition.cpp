@@ -63,7 +63,16 @@ void DetruitFenetresEdition()
 void InstalleFenetresEdition(QWidget* parent, std::function<void()> apresCommande)
 {
     parent_ = parent;
-    apresCommande_ = std::move(apresCommande);
+    // A command of one editor can change what the other shows (a node
+    // deleted takes the arc shown with it): both show their models again.
+    apresCommande_ = [suite = std::move(apresCommande)] {
+        if (modifArcs)
+            modifArcs->Rafraichit();
+        if (modifNoeuds)
+            modifNoeuds->Rafraichit();
+        if (suite)
+            suite();
+    };
     LiensFenetresEdition().Montre = montre;
     LiensFenetresEdition().Cache = cache;
     InstalleCommandesEdition();

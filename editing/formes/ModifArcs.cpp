@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -138,8 +139,17 @@ void ModifArcs::Quitte() { ModifArcs_Command3D5_Click(); }
 
 bool ModifArcs::eventFilter(QObject* objet, QEvent* evenement)
 {
-    // A press on a value box changes that value of the arc shown.
-    if (evenement->type() == QEvent::MouseButtonPress) {
+    // A press on a value box changes that value of the arc shown; so does
+    // Enter typed in it, offering what was typed, so that the keyboard alone
+    // reaches the arc. Without an arc shown the handlers do nothing, and the
+    // boxes keep what is typed for a new arc.
+    bool entree = false;
+    if (evenement->type() == QEvent::KeyPress) {
+        const auto* touche = static_cast<QKeyEvent*>(evenement);
+        entree = (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter)
+                 && (touche->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    }
+    if (evenement->type() == QEvent::MouseButtonPress || entree) {
         void (*handler)() = nullptr;
         if (objet == Capacité)
             handler = ModifArcs_Capacité_MouseDown;
@@ -151,8 +161,11 @@ bool ModifArcs::eventFilter(QObject* objet, QEvent* evenement)
             handler = ModifArcs_Heures_MouseDown;
         else if (objet == Minutes)
             handler = ModifArcs_Minutes_MouseDown;
-        if (handler)
+        if (handler) {
             agit(handler);
+            if (entree)
+                return true;
+        }
     }
     return FenetreEdition_::eventFilter(objet, evenement);
 }

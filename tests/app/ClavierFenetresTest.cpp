@@ -1,23 +1,30 @@
 // The keyboard among the program's own boxes and lists: a box opened from a
 // window belongs to it, and once closed gives the keyboard back to that
 // window and to the box that had it; Escape closes an open list, not its
-// window. Run again on X11 under a window manager (app_fenetres_x11), where
+// window. A line chosen with the arrow keys runs its list's click, and Enter
+// in a value box of the arc shown opens the prompt a press on it opens. Run
+// again on X11 under a window manager (app_fenetres_x11), where
 // the window manager, not the program, gives the keyboard back.
 #include "OutilsApp.h"
 #include "OutilsFenetres.h"
 #include "app/Kelmo.h"
 #include "editing/formes/ModifNoeuds.h"
+#include "platform/RepondeurScripte.h"
 #include "platform/formes/DialoguesQt.h"
+#include "timetables/formes/FenetresHoraires.h"
+#include "timetables/formes/HorairesArcs.h"
 #include "view/formes/Angles.h"
 #include "view/formes/FenetresDialogues.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -90,6 +97,27 @@ protected:
         ReinitialiseDonnees();
     }
     ModifArcs* editeurArcs() { return EditeurParisLyon(*k); }
+    // The keyboard on w, its window active, as a user gives it.
+    static void prendClavier(QWidget* w)
+    {
+        w->window()->activateWindow();
+        ASSERT_TRUE(Attend([w] { return QApplication::activeWindow() == w->window(); }));
+        w->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(Attend([w] { return w->hasFocus(); }));
+    }
+    // Typed into a box of the arc editor on PARIS - LYON (460 km, 2 h), then
+    // Enter, a prompt answered by reponse: the prompt asked, if any.
+    std::optional<AppelDialogue> entree(QLineEdit* ModifArcs::*champ, const char* texte, std::optional<QString> reponse)
+    {
+        QLineEdit* boite = editeurArcs()->*champ;
+        prendClavier(boite);
+        boite->selectAll();
+        QTest::keyClicks(boite, QString::fromUtf8(texte));
+        RepondeurScripte ui;
+        ui.RepondTexte(reponse);
+        QTest::keyClick(boite, Qt::Key_Return);
+        return ui.appels().empty() ? std::nullopt : std::optional(ui.appels()[0]);
+    }
     DialoguesQt dialogues;
     std::unique_ptr<Kelmo> k;
 };
@@ -224,5 +252,60 @@ TEST_F(ClavierFenetres, EscapeInADroppedListClosesTheListOnlyAndThenTheWindow)
         ASSERT_TRUE(Attend([&] { return QApplication::activeWindow() == fenetre; }));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         EXPECT_TRUE(Attend([&] { return !fenetre->isVisible(); }));
+    }
+}
+
+TEST_F(ClavierFenetres, ArrowKeysInTheLinkTimetableChooseALineAndEnableItsButtons)
+{
+    RepondeurScripte ui;
+    AjouteArc(75056, 69123, 1, 2, 4, 460, 120, 480, 600, "", 0, 0); // a service beside the plain arc
+    editeurArcs()->BtnHoraires->click();
+    HorairesArcs* h = FenetreHorairesArcs();
+    prendClavier(h->ListeHoraires);
+    // Neither the refill nor the keyboard taken chooses a line.
+    EXPECT_FALSE(h->Modifier->isEnabled());
+    QTest::keyClick(h->ListeHoraires, Qt::Key_Down);
+    EXPECT_EQ(K.Formes.HorairesArcs.LigneChoisie, h->ListeHoraires->currentItem()->text());
+    for (QPushButton* b : {h->Command3D1, h->Modifier, h->AfficheTrain})
+        EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
+}
+
+TEST_F(ClavierFenetres, EnterInAValueBoxOfTheArcShownOpensItsPromptOfferingWhatWasTyped)
+{
+    struct Cas {
+        QLineEdit* ModifArcs::*boite;
+        const char* tape;
+        const char* invite;
+        const char* defaut;
+        float Arc::*champ;
+        float valeur;
+    };
+    const Cas cas[] = {
+        {&ModifArcs::Longueur, "500", "Confirmez la nouvelle longueur  :", " 500", &Arc::Longueur, 500},
+        {&ModifArcs::Débit, "7", "Confirmez le nouveau débit  :", " 7", &Arc::Debit, 7},
+        {&ModifArcs::Capacité, "250", "Confirmez la nouvelle cpacité  :", " 250", &Arc::Capacite, 250},
+        {&ModifArcs::Heures, "3", "Confirmez la nouvelle durée  (ex. 0902 pour 9:02) :", "0300", &Arc::Duree, 180},
+    };
+    const Arc arc = K.Arcs[1];
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.invite);
+        K.Arcs[1] = arc;
+        // The prompt accepted as it opens.
+        const std::optional<AppelDialogue> invite = entree(c.boite, c.tape, QString::fromUtf8(c.defaut));
+        ASSERT_TRUE(invite);
+        EXPECT_EQ(invite->texte, QString::fromUtf8(c.invite));
+        EXPECT_EQ(invite->arguments, QStringList{QString::fromUtf8(c.defaut)});
+        EXPECT_EQ(K.Arcs[1].*c.champ, c.valeur);
+    }
+}
+
+TEST_F(ClavierFenetres, AValuePromptCancelledPutsTheArcsOwnValueBackInTheBox)
+{
+    const std::pair<QLineEdit* ModifArcs::*, const char*> cas[] = {
+        {&ModifArcs::Longueur, " 460"}, {&ModifArcs::Débit, " 0"}, {&ModifArcs::Capacité, " 0"}, {&ModifArcs::Heures, "2"}};
+    for (const auto& [boite, montre] : cas) {
+        SCOPED_TRACE(montre);
+        EXPECT_TRUE(entree(boite, "9", std::nullopt));
+        EXPECT_EQ((FenetreModifArcs()->*boite)->text(), QString::fromUtf8(montre));
     }
 }

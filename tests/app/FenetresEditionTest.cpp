@@ -225,3 +225,27 @@ TEST_F(FenetresEdition, TheNodeEditorDrivenThroughItsWidgets)
     EXPECT_TRUE(r.appels().empty());
     EXPECT_TRUE(w->BtnHoraires->isEnabled());
 }
+
+// A node deleted in the node editor takes the arc shown off the arc editor
+// window at once, without the user coming back to it.
+TEST_F(FenetresEdition, ANodeDeletedInTheNodeEditorLeavesTheArcEditorWindowWithoutItsArc)
+{
+    Kelmo k;
+    k.ExecuteMenu(QStringLiteral("menModifieOD"));
+    ModifArcs* a = FenetreModifArcs();
+    emit a->ListeModifiable3->activated(a->ListeModifiable3->findText(QStringLiteral("Train")));
+    emit a->ListeModifiable1->activated(1);
+    emit a->ListeModifiable2->activated(2);
+    ASSERT_FALSE(a->BtnDétruire->isHidden());
+    k.ExecuteMenu(QStringLiteral("menModifieNoeuds"));
+    ModifNoeuds* n = FenetreModifNoeuds();
+    emit n->ListeModifiable1->activated(1); // PARIS
+    r.Repond(Reponse::OK);
+    r.Repond(Reponse::OK);
+    n->Command3D1->click(); // "Supprimer", then its report
+    ASSERT_EQ(K.NbNoeuds, 2);
+    EXPECT_TRUE(a->BtnDétruire->isHidden());
+    EXPECT_TRUE(a->BtnHoraires->isHidden());
+    EXPECT_FALSE(a->BtnCréer->isHidden());
+    EXPECT_EQ(a->ListeModifiable1->count(), 3);
+}

@@ -8,6 +8,7 @@
 #include "dxf/DonneesDXF.h"
 #include "dxf/formes/FenetresDXF.h"
 #include "dxf/formes/SortieDXF.h"
+#include "platform/NombresChamps.h"
 #include "platform/RepondeurScripte.h"
 #include "relief/CoutsGeneralises.h"
 #include "relief/formes/Couts.h"
@@ -56,7 +57,8 @@ protected:
 struct Cas {
     const char* boite;
     std::function<void()> agit; // opens the window, types the number and presses the button
-    const char* message;
+    const char* boiteRefus;     // the box the refusal names
+    GenreChamp champ;
 };
 
 } // namespace
@@ -101,35 +103,32 @@ TEST_F(NombresHorsLimites, ABoxHoldingANumberBeyondADoubleIsRefusedAndNothingCha
         };
     };
     const Cas cas[] = {
-        {"Hauteur du texte", dxf(noeuds, [](SortieDXF* w) { return w->NomVilleDxf[3]; }),
-         "La hauteur du texte n'est pas un nombre."},
-        {"Angle de rotation", dxf(noeuds, [](SortieDXF* w) { return w->NomVilleDxf[2]; }),
-         "L'angle de rotation n'est pas un nombre."},
-        {"Valeur de R", dxf(noeuds, [](SortieDXF* w) { return w->cadcircle[2]; }), "La valeur de R n'est pas un nombre."},
-        {"plan des noeuds", dxf(noeuds, [](SortieDXF* w) { return w->plancad[1]; }),
-         "Le numéro de plan de la ligne « Noeuds » ne tient pas sur 16 bits (de -32768 à 32767)."},
-        {"plan d'un arc", dxf(arcs, [](SortieDXF* w) { return w->plancad[4]; }),
-         "Le numéro de plan de la ligne « TGL-TER - 4 » ne tient pas sur 16 bits (de -32768 à 32767)."},
-        {"épaisseur d'un arc", dxf(arcs, [](SortieDXF* w) { return w->epaisseurcad[4]; }),
-         "L'épaisseur de la ligne « TGL-TER - 4 » n'est pas un nombre valable."},
-        {"Nbre Facettes", dxf(tubes, [](SortieDXF* w) { return w->Tube[1]; }),
-         "Le nombre de facettes n'est pas un nombre valable."},
-        {"Facteur d'échelle", dxf(cercles, [](SortieDXF* w) { return w->cadcircle[1]; }),
-         "Le facteur d'échelle n'est pas un nombre valable."},
-        {"Valeur de R des cercles", dxf(cercles, [](SortieDXF* w) { return w->cadcircle[2]; }),
-         "La valeur de R n'est pas un nombre."},
-        {"passagers, Coûts au km", couts(&Coûts::Combo1, &Coûts::Annuler),
-         "Le nombre de passagers n'est pas un nombre valable."},
-        {"passagers, Quitter", couts(&Coûts::Combo1, &Coûts::Command3D1),
-         "Le nombre de passagers n'est pas un nombre valable."},
-        {"puissance, Coûts au km", couts(&Coûts::Combo2, &Coûts::Annuler),
-         "La puissance de la voiture n'est pas un nombre valable."},
-        {"puissance, Quitter", couts(&Coûts::Combo2, &Coûts::Command3D1),
-         "La puissance de la voiture n'est pas un nombre valable."},
-        {"longueur, Coûts au km", couts(&Coûts::Combo3, &Coûts::Annuler),
-         "La longueur du déplacement n'est pas un nombre valable."},
-        {"longueur, Quitter", couts(&Coûts::Combo3, &Coûts::Command3D1),
-         "La longueur du déplacement n'est pas un nombre valable."},
+        {"Hauteur du texte", dxf(noeuds, [](SortieDXF* w) { return w->NomVilleDxf[3]; }), "Hauteur du texte",
+         GenreChamp::Double},
+        {"Angle de rotation", dxf(noeuds, [](SortieDXF* w) { return w->NomVilleDxf[2]; }), "Angle de rotation",
+         GenreChamp::Double},
+        {"Valeur de R", dxf(noeuds, [](SortieDXF* w) { return w->cadcircle[2]; }), "Valeur de R", GenreChamp::Double},
+        {"plan des noeuds", dxf(noeuds, [](SortieDXF* w) { return w->plancad[1]; }), "Plan n° (Noeuds)",
+         GenreChamp::Entier16},
+        {"plan d'un arc", dxf(arcs, [](SortieDXF* w) { return w->plancad[4]; }), "Plan n° (TGL-TER - 4)",
+         GenreChamp::Entier16},
+        {"épaisseur d'un arc", dxf(arcs, [](SortieDXF* w) { return w->epaisseurcad[4]; }), "Epaisseur (TGL-TER - 4)",
+         GenreChamp::Double},
+        {"Nbre Facettes", dxf(tubes, [](SortieDXF* w) { return w->Tube[1]; }), "Nbre Facettes", GenreChamp::Double},
+        {"Facteur d'échelle", dxf(cercles, [](SortieDXF* w) { return w->cadcircle[1]; }), "Facteur d'échelle",
+         GenreChamp::Double},
+        {"Valeur de R des cercles", dxf(cercles, [](SortieDXF* w) { return w->cadcircle[2]; }), "Valeur de R",
+         GenreChamp::Simple},
+        {"passagers, Coûts au km", couts(&Coûts::Combo1, &Coûts::Annuler), "Nombre de passagers", GenreChamp::Double},
+        {"passagers, Quitter", couts(&Coûts::Combo1, &Coûts::Command3D1), "Nombre de passagers", GenreChamp::Double},
+        {"puissance, Coûts au km", couts(&Coûts::Combo2, &Coûts::Annuler), "Puissance de la voiture",
+         GenreChamp::Double},
+        {"puissance, Quitter", couts(&Coûts::Combo2, &Coûts::Command3D1), "Puissance de la voiture",
+         GenreChamp::Double},
+        {"longueur, Coûts au km", couts(&Coûts::Combo3, &Coûts::Annuler), "Longueur du déplacement",
+         GenreChamp::Double},
+        {"longueur, Quitter", couts(&Coûts::Combo3, &Coûts::Command3D1), "Longueur du déplacement",
+         GenreChamp::Double},
     };
     for (const Cas& c : cas)
         for (const char* n : {"1e999", "-1e999"}) {
@@ -144,7 +143,7 @@ TEST_F(NombresHorsLimites, ABoxHoldingANumberBeyondADoubleIsRefusedAndNothingCha
 
             EXPECT_NO_THROW(c.agit());
             ASSERT_EQ(ui.messages().size(), 1u);
-            EXPECT_EQ(ui.messages()[0], QString::fromUtf8(c.message));
+            EXPECT_EQ(ui.messages()[0], MessageHorsChamp(nombre, QString::fromUtf8(c.boiteRefus), c.champ));
             EXPECT_EQ(ui.appels().back().icone, Icone::Exclamation);
             for (const AppelDialogue& a : ui.appels())
                 EXPECT_NE(a.genre, AppelDialogue::FichierEnregistrer) << "no file chooser";

@@ -143,8 +143,8 @@ TEST_F(PolylignesDXF, WithArcsChosenOnlyArcsOfMinimalOneAreWrittenFromOriginToDe
     const std::vector<std::string> ter = polyligne("0", "0", "0", {"4.5", "-5", "0.25"}, {"1", "2", "3"});
     e.insert(e.end(), ter.begin(), ter.end());
     EXPECT_EQ(octets, Lignes(dansEntites(e)));
-    // The next relief collects its facets for the export.
-    EXPECT_EQ(K.TypeValuationRelief, QStringLiteral("FichierRelief3D"));
+    // The relief drawn next keeps the user's valuation.
+    EXPECT_EQ(K.TypeValuationRelief, QStringLiteral("Temps"));
 }
 
 TEST_F(PolylignesDXF, WithoutTheMinimalFilterEveryArcWithTwoKnownEndsIsWritten)

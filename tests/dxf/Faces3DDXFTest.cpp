@@ -28,8 +28,7 @@ protected:
         test::Noeud_(QStringLiteral("D"), 2, 0, 10, 0, 0);
         test::Arc_(1, 2, TypeRoute70().Code);
         K.Arcs[1].IndiceOrigine = 1, K.Arcs[1].IndiceDestination = 2, K.Arcs[1].Minimal = 1;
-        K.TypeValuationRelief = QStringLiteral("PasDeValuation"); // a straight arc: apex height 0
-        K.VitesseReference = 140;
+        K.VitesseReference = TypeRoute70().Vitesse; // at the reference speed: a straight arc, apex height 0
         ModeleSortieDXF& s = K.Formes.SortieDXF;
         s.CocheArcs[0].Value = true;
         s.Objet = ObjetArcsDXF::TroisDFaces;
@@ -136,7 +135,7 @@ TEST_F(Faces3DDXF, ATentBandFollowsItsSlopesAndItsWallsDeepenWithTheSlope)
     // Half the reference speed: the apex lies sqrt(10² - 5²) below the
     // middle; the slopes are at 60 degrees, so the walls hang twice the half
     // width.
-    K.TypeValuationRelief = QStringLiteral("FichierRelief3D");
+    K.VitesseReference = 2 * TypeRoute70().Vitesse;
     const double h = -std::sqrt(75.0);
     K.Formes.SortieDXF.epaisseurcad[6] = QStringLiteral("2");
     const std::string s = faces();

@@ -100,10 +100,11 @@ TEST_F(FacettesDXF, AfterAReliefForTheThreeDFileTheBoxStaysTickedAndEveryFacetIs
         K.Arcs.back().IndiceDestination = static_cast<int16_t>(d);
         K.Arcs.back().Minimal = 1;
     }
-    Kelmo_menCréeFichDXF_Click();
+    K.TypeValuationRelief = QStringLiteral("FichierRelief3D"); // "Prépare le fichier relief 3d"
     K.VitesseReference = 2 * TypeRoute70().Vitesse;
     DessineRelief(1, K.NbNoeuds);
     ASSERT_GT(K.NbFacettes, 0);
+    Kelmo_menCréeFichDXF_Click();
     SortieDXF_Coche3DFace_Click();
     EXPECT_TRUE(K.Formes.SortieDXF.Coche3DFace.Value);
     EXPECT_TRUE(repondeur->appels().empty());

@@ -130,11 +130,18 @@ INSTANTIATE_TEST_SUITE_P(
         CasRefus{"R", [](ModeleSortieDXF& s) { s.CocheNoeud[0].Value = true; s.cadcircle[2] = QStringLiteral("trois"); },
                  "La valeur de R n'est pas un nombre."},
         CasRefus{"plan des noeuds", [](ModeleSortieDXF& s) { s.CocheNoeud[0].Value = true; s.plancad[1] = QStringLiteral("40000"); },
-                 "Le numéro de plan de la ligne « Noeuds » ne tient pas sur 16 bits (de -32768 à 32767)."},
+                 "Le nombre 40000 tapé dans « Plan n° (Noeuds) » est hors des limites (de -32768 à 32767) : rien n'est "
+                 "changé."},
+        CasRefus{"couleur des noeuds sans arc-valeur",
+                 [](ModeleSortieDXF& s) { s.CocheArcs[0].Value = true; s.Valeur = ValeurArcsDXF::ArcValeurBiColor; },
+                 "Il n'y a rien à écrire : les arcs en « Couleur des noeuds » prennent leur largeur du fichier "
+                 "arc-valeur numéro 1, et aucun arc-valeur n'est chargé."},
         CasRefus{"plan des arcs", [](ModeleSortieDXF& s) { s.CocheArcs[0].Value = true; s.plancad[14] = QStringLiteral("-32769"); },
-                 "Le numéro de plan de la ligne « Rocade Urbaine » ne tient pas sur 16 bits (de -32768 à 32767)."},
+                 "Le nombre -32769 tapé dans « Plan n° (Rocade Urbaine) » est hors des limites (de -32768 à 32767) : "
+                 "rien n'est changé."},
         CasRefus{"plan des facettes", [](ModeleSortieDXF& s) { s.Coche3DFace.Value = true; s.plancad[3] = QStringLiteral("1e9"); },
-                 "Le numéro de plan de la ligne « 3DFacettes » ne tient pas sur 16 bits (de -32768 à 32767)."},
+                 "Le nombre 1e9 tapé dans « Plan n° (3DFacettes) » est hors des limites (de -32768 à 32767) : rien "
+                 "n'est changé."},
         CasRefus{"nom de plan", [](ModeleSortieDXF& s) { s.plancad[6] = QStringLiteral("Route/70"); },
                  "Le plan de la ligne « Route 70 - 7 » contient un caractère interdit dans un nom de plan "
                  "(< > / \\ \" : ; ? * = ` |)."},

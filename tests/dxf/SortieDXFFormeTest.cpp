@@ -73,13 +73,13 @@ TEST_F(DXFTest, TheDialogStartsWithThePlanesColoursAndThicknessesOfItsGrid)
                                       QStringLiteral("Blanc"), QStringLiteral("Noir")}));
 }
 
-TEST_F(DXFTest, TheMenuCommandMakesTheReliefCollectItsFacetsAndShowsTheDialog)
+TEST_F(DXFTest, TheMenuCommandShowsTheDialogAndLeavesTheReliefValuationAsChosen)
 {
     int montre = 0;
     LiensDXF().MontreSortieDXF = [&] { ++montre; };
-    K.TypeValuationRelief = QStringLiteral("Temps");
+    K.TypeValuationRelief = QStringLiteral("Coût");
     Kelmo_menCréeFichDXF_Click();
-    EXPECT_EQ(K.TypeValuationRelief, QStringLiteral("FichierRelief3D"));
+    EXPECT_EQ(K.TypeValuationRelief, QStringLiteral("Coût"));
     EXPECT_TRUE(K.Formes.SortieDXF.Visible);
     EXPECT_EQ(montre, 1);
     SortieDXF_Command3D1_Click();

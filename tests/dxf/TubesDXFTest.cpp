@@ -87,6 +87,19 @@ TEST_F(TubesDXF, TheFirstFacesJoinTheRingsOfTheOriginTheApexAndTheDestination)
     EXPECT_EQ(K.AngleVertical, 0.3);
 }
 
+// The export folds the arcs as the 3-D file does, whatever valuation the
+// user's relief is drawn with, and leaves that valuation as it was.
+TEST_F(TubesDXF, TheTubesFollowTheThreeDFileTentsWhateverTheReliefValuation)
+{
+    const std::string attendu = faces();
+    ASSERT_NE(attendu.find("-8.660254"), std::string::npos);
+    for (const char* valuation : {"Temps", "Coût", "PasDeValuation"}) {
+        K.TypeValuationRelief = QString::fromUtf8(valuation);
+        EXPECT_EQ(faces(), attendu) << valuation;
+        EXPECT_EQ(K.TypeValuationRelief, QString::fromUtf8(valuation));
+    }
+}
+
 TEST_F(TubesDXF, RingPointsLieOnTheRadiusAroundTheirCentre)
 {
     K.Formes.SortieDXF.Tube[1] = QStringLiteral("6");

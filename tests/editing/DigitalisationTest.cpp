@@ -8,6 +8,7 @@
 #include "editing/Calage.h"
 #include "editing/CommandesEdition.h"
 #include "editing/Digitalisation.h"
+#include "platform/NombresChamps.h"
 
 #include <cmath>
 
@@ -257,20 +258,22 @@ TEST_F(DigitalisationTest, AnAbandonedTownCreatesNothingAndTheNextClickAsksForIt
         {"nom vide", {QString("  ")}, 1, "", ""},
         {"code annulé", {QString("Lille"), std::nullopt}, 2, "", ""},
         {"code déjà pris", {QString("Lille"), QString("80021")}, 2, codePris, "Erreur de code"},
+        // A number its field cannot hold: the editors' refusal naming the
+        // box, and no further prompt.
         {"code hors des entiers",
          {QString("Lille"), QString("99999999999")},
          2,
-         "Le code du noeud n'est pas un nombre entier valable.",
-         "Erreur de code"},
+         MessageHorsChamp(QString("99999999999"), QString("Code"), GenreChamp::Entier32),
+         "Erreur de digitalisation"},
         {"population hors des entiers",
-         {QString("Lille"), QString("59350"), QString("3e12"), QString("1"), QString("2")},
-         5,
-         "La population, x ou y n'est pas un nombre valable.",
+         {QString("Lille"), QString("59350"), QString("3e12")},
+         3,
+         MessageHorsChamp(QString("3e12"), QString("Population"), GenreChamp::Entier32),
          "Erreur de digitalisation"},
         {"x hors des simples",
-         {QString("Lille"), QString("59350"), QString("3"), QString("1e50"), QString("2")},
-         5,
-         "La population, x ou y n'est pas un nombre valable.",
+         {QString("Lille"), QString("59350"), QString("3"), QString("1e50")},
+         4,
+         MessageHorsChamp(QString("1e50"), QString("x"), GenreChamp::Simple),
          "Erreur de digitalisation"},
     };
     for (const Cas& c : cas) {

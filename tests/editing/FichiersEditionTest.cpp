@@ -233,3 +233,17 @@ TEST_F(FichiersEdition, ADiskFullMidSaveKeepsTheOldNodeFileWholeAndSaysSo)
     EXPECT_TRUE(K.Formes.ModifNoeuds.Visible);
     EXPECT_FALSE(repondeur->sablierActif());
 }
+
+TEST_F(FichiersEdition, AValueTooWideForItsColumnIsToldOnceNamingTheArc)
+{
+    const QString p = dir.filePath("copie.dat");
+    K.Arcs[2].Capacite = 1234567; // one digit more than its column
+    repondeur->RepondTexte(p);
+    EcritFichierArcs();
+    const std::vector<QString> m = repondeur->messages();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_TRUE(m[0].startsWith(QStringLiteral("L'arc n° 2 (60057 - 80021) a une valeur trop large"))) << m[0].toStdString();
+    EXPECT_FALSE(QFile::exists(p));
+    EXPECT_TRUE(K.StatusBar.Panneaux[2].isEmpty());
+    EXPECT_FALSE(repondeur->sablierActif());
+}

@@ -3,6 +3,7 @@
 #include "OutilsEdition.h"
 #include "core/ListesNoeuds.h"
 #include "editing/ModifArcs.h"
+#include "editing/ModifNoeuds.h"
 #include "platform/Nombres.h"
 #include "platform/NombresChamps.h"
 
@@ -496,10 +497,55 @@ TEST_F(ModifArcsTest, ALinkTypeUnderWhichTheLengthWouldTakeNoFiniteTimeIsRefused
     repondeur->Repond(Reponse::Oui);
     type("Marche 3");
     ASSERT_EQ(repondeur->appels().size(), 2u);
-    EXPECT_EQ(repondeur->appels()[1].texte, MessageResultatHorsLimites(m().Longueur, QStringLiteral("Longueur")));
+    // Nothing was typed: the message names the arc's length and the link type.
+    EXPECT_EQ(repondeur->appels()[1].texte, QStringLiteral("La longueur 3E+37 de cet arc donnerait en « Marche 3 » une "
+                                                           "durée hors des limites des nombres : rien n'est changé."));
     EXPECT_EQ(K.NbArcs, 1);
     EXPECT_EQ(K.Arcs[1].Mode, 7);
     EXPECT_EQ(K.Arcs[1].Duree, 1e36f);
     EXPECT_EQ(m().ModeCourant, 7);
     EXPECT_EQ(m().ListeModifiable3.Entrees.value(m().ListeModifiable3.ListIndex), QStringLiteral("Route70"));
+}
+
+// Choosing again the link type of the arc shown and answering "Oui" changes
+// nothing, and its time is not checked: there is no new speed to take.
+TEST_F(ModifArcsTest, TheSameLinkTypeChosenAgainAsksOnlyTheQuestion)
+{
+    // 3e37 km on foot would take a time no single holds.
+    Arc_(10, 20, TypeMarche3().Code, 3e37f, 1e36f);
+    type("Marche 3");
+    choisit(1, 2);
+    ASSERT_EQ(boutons(), QStringLiteral("D2"));
+    repondeur->efface();
+    repondeur->Repond(Reponse::Oui);
+    type("Marche 3");
+    ASSERT_EQ(repondeur->appels().size(), 1u);
+    EXPECT_EQ(repondeur->appels()[0].texte, QStringLiteral("Vous allez modifier le mode de cet arc : "));
+    EXPECT_EQ(K.Arcs[1].Mode, TypeMarche3().Code);
+    EXPECT_EQ(K.Arcs[1].Duree, 1e36f);
+    EXPECT_EQ(boutons(), QStringLiteral("D2"));
+}
+
+// The node editor deletes an end of the arc shown: the arc editor shows no
+// arc any more and offers nothing of it.
+TEST_F(ModifArcsTest, ANodeDeletedByTheNodeEditorTakesTheArcShownOffTheArcEditor)
+{
+    Arc_(10, 20, TypeRoute70().Code, 150, 120);
+    type("Route70");
+    choisit(1, 2);
+    ASSERT_EQ(boutons(), QStringLiteral("D2"));
+    K.Formes.ModifNoeuds.ListeModifiable1.ListIndex = a;
+    repondeur->efface();
+    repondeur->Repond(Reponse::OK);
+    ModifNoeuds_Command3D1_Click(); // "Supprimer", then its report
+    ASSERT_EQ(K.NbArcs, 0);
+    EXPECT_EQ(boutons(), QStringLiteral("C"));
+    EXPECT_EQ(m().Débit, QStringLiteral("0"));
+    repondeur->efface();
+    for (void (*h)() : {ModifArcs_Capacité_MouseDown, ModifArcs_Débit_MouseDown, ModifArcs_Longueur_MouseDown,
+                        ModifArcs_Heures_MouseDown})
+        h();
+    type("TER");
+    EXPECT_TRUE(repondeur->appels().empty());
+    EXPECT_EQ(K.NbArcs, 0);
 }

@@ -2,6 +2,7 @@
 // round into integers, and how the writers lay numbers into their columns.
 #include "platform/Erreurs.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 
 #include <charconv>
 #include <cmath>
@@ -163,6 +164,10 @@ TEST(LectureNombre, ANumberTooSmallForADoubleReadsAsZeroWithItsSignOneTooLargeOv
             EXPECT_TRUE(memesBits(*lu, *c.attendu)) << c.texte << " " << *lu;
         }
     }
+    // More digits than any exponent's bound: 1e99999 overflows, 1e-100000 is 0.
+    const std::string zeros(200000, '0');
+    EXPECT_FALSE(valeurLue("0." + zeros + "1e300000", false));
+    EXPECT_EQ(valeurLue("1" + zeros + "e-300000", false), 0.0);
 }
 
 TEST(LectureNombre, TheFastReadingGivesWhatTheRuleGivesToTheLastBit)
@@ -321,7 +326,7 @@ TEST(NombresDialogues, ThresholdsDropEveryThousandsGrouping)
                {u"1,234,567", 1234567},     {u"1.234.567", 1234567},       {u"1.5", 1.5},
                {u"1'000", 1000},            {u"12.345", 12.345},           {u"", 0}};
     for (const Cas& c : cas)
-        EXPECT_EQ(ValeurSeuil(QString::fromUtf16(c.texte)), c.attendu) << QString::fromUtf16(c.texte).toStdString();
+        EXPECT_EQ(ValeurNombre(TexteSansMilliers(QString::fromUtf16(c.texte))), c.attendu) << QString::fromUtf16(c.texte).toStdString();
 }
 
 TEST(NombresDialogues, RegionalNumbersUseTheRegionalSeparatorBothWays)
@@ -329,8 +334,8 @@ TEST(NombresDialogues, RegionalNumbersUseTheRegionalSeparatorBothWays)
     EXPECT_EQ(TexteRegional(static_cast<float>(0.695), ',', true), QStringLiteral("0,695"));
     EXPECT_EQ(TexteRegional(-35.7821, ','), QStringLiteral("-35,7821"));
     EXPECT_EQ(TexteRegional(1100, '.'), QStringLiteral("1100"));
-    EXPECT_EQ(ValeurTeteRegionale(QStringLiteral("12,5 cm"), ','), 12.5);
-    EXPECT_EQ(ValeurTeteRegionale(QStringLiteral("12,5"), '.'), 12);
+    EXPECT_EQ(*LitNombre(QStringLiteral("12,5 cm"), {Etendue::TeteOuZero, true}), 12.5);
+    EXPECT_EQ(*LitNombre(QStringLiteral("12,5"), {Etendue::TeteOuZero, false}), 12);
 
     struct Cas {
         const char* texte;
@@ -341,12 +346,10 @@ TEST(NombresDialogues, RegionalNumbersUseTheRegionalSeparatorBothWays)
                {"abc", '.', false, 0},    {"", '.', false, 0},       {"1,5", '.', false, 0},  {"1e400", '.', false, 0},
                {"2 cm", '.', false, 0},   {"1.5.", '.', true, 1.5}};
     for (const Cas& c : cas) {
-        double v = -1;
-        EXPECT_EQ(NombreRegional(QString::fromUtf8(c.texte), c.separateur, v), c.nombre) << c.texte;
+        const NombreLu n = LitNombre(QString::fromUtf8(c.texte), {Etendue::Texte, c.separateur == ','});
+        EXPECT_EQ(static_cast<bool>(n), c.nombre) << c.texte;
         if (c.nombre)
-            EXPECT_EQ(v, c.valeur) << c.texte;
-        else
-            EXPECT_EQ(v, -1) << c.texte << ": a refused text leaves the value alone";
+            EXPECT_EQ(*n, c.valeur) << c.texte;
     }
 }
 

@@ -74,7 +74,7 @@ TEST(WidgetsFormesTest, MaskedBoxGroupsThousandsTheFrenchWayWhateverTheSystemLoc
         s.definitTexte(QStringLiteral(" 1234567"));
         EXPECT_EQ(s.text(), QString::fromUtf16(u"1\u202F234\u202F567")) << systeme.name().toStdString();
         // What the box shows reads back as the same threshold.
-        EXPECT_EQ(ValeurSeuil(s.text()), 1234567) << systeme.name().toStdString();
+        EXPECT_EQ(ValeurNombre(TexteSansMilliers(s.text())), 1234567) << systeme.name().toStdString();
     }
     QLocale::setDefault(avant);
 }

@@ -534,3 +534,47 @@ TEST_F(Anamorphose, TownsFurtherApartThanASingleHoldsAreRefusedAndNothingChanges
     EXPECT_EQ(redessins, 0);
     EXPECT_EQ(LitOctets(dir.filePath(NomRapportAnamorphose)), "ancien rapport");
 }
+
+// Towns a single holds, but a length the run would ask for that none does:
+// refused before anything changes, as the distance check is.
+TEST_F(Anamorphose, AWantedLengthOrAStressSumNoSingleHoldsIsRefusedAndNothingChanges)
+{
+    struct Cas {
+        const char* nom;
+        float xB;
+        bool lent; // A-B on foot beside a TGV arc A-C, else A-B alone by TGV
+        const char* debut;
+    };
+    const Cas cas[] = {
+        {"a slow arc", 1e38f, true, "L'arc de A à B (Marche 3) devrait mesurer "},
+        {"the sum of the squares", 1e20f, false, "Les longueurs voulues des arcs sont trop grandes pour le stress"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        ModeleNeuf();
+        K.RacineDonnees = dir.path();
+        r.efface();
+        redessins = 0;
+        const int32_t a = noeud("A", 0, 0), b = noeud("B", c.xB, 0), cc = noeud("C", 0, 10);
+        arc(a, b, c.lent ? TypeMarche3() : TypeTGV());
+        if (c.lent)
+            arc(a, cc, TypeTGV());
+        EcritFichier(dir, NomRapportAnamorphose, "ancien rapport");
+        IndexeArcs();
+        const std::vector<Arc> arcs = K.Arcs;
+        lance(a);
+        ASSERT_EQ(r.messages().size(), 1u);
+        EXPECT_TRUE(r.appels()[0].texte.startsWith(QString::fromUtf8(c.debut))) << r.appels()[0].texte.toStdString();
+        EXPECT_TRUE(r.appels()[0].texte.endsWith(QStringLiteral("l'anamorphose n'est pas faite."), Qt::CaseInsensitive));
+        EXPECT_EQ(r.appels()[0].titre, "Anamorphose");
+        ASSERT_EQ(K.NbArcs, static_cast<int32_t>(arcs.size()) - 1);
+        for (int j = 1; j <= K.NbArcs; ++j) {
+            EXPECT_EQ(codes(j), std::make_pair(arcs[j].CodeOrigine, arcs[j].CodeDestination));
+            EXPECT_EQ(K.Arcs[j].Longueur, arcs[j].Longueur);
+            EXPECT_EQ(K.Arcs[j].Minimal, arcs[j].Minimal);
+        }
+        EXPECT_EQ(K.Noeuds[b].X, c.xB);
+        EXPECT_EQ(redessins, 0);
+        EXPECT_EQ(LitOctets(dir.filePath(NomRapportAnamorphose)), "ancien rapport");
+    }
+}

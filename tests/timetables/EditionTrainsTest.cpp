@@ -1,5 +1,6 @@
 // The commands of the train window on the selected legs.
 #include "OutilsHoraires.h"
+#include "platform/NombresChamps.h"
 #include "timetables/DetectionErreurs.h"
 #include "timetables/EditionTrains.h"
 #include "timetables/EtatHoraires.h"
@@ -184,11 +185,11 @@ TEST_F(EditionTrains, ANumberBeyondTheRangeOfTheNumbersIsRefusedWithAMessageAndC
         {Trains_Avancer_Click, true, {"-1e999"}, horsLimites},
         {Trains_Reculer_Click, true, {"-1e999"}, horsLimites},
         {DetecteErreursHoraires, false, {"1e999", " 1.2", " 5"},
-         QStringLiteral("Le nombre 1e999 est hors des limites : la marge supérieure de tolérance garde sa valeur (1.2).")},
+         MessageHorsChamp("1e999", QStringLiteral("Marge supérieure de tolérance"), GenreChamp::Double)},
         {DetecteErreursHoraires, false, {" 1.2", "-1e999", " 5"},
-         QStringLiteral("Le nombre -1e999 est hors des limites : la marge inférieure de tolérance garde sa valeur (1.2).")},
+         MessageHorsChamp("-1e999", QStringLiteral("Marge inférieure de tolérance"), GenreChamp::Double)},
         {DetecteErreursHoraires, false, {" 1.2", " 1.2", "1e999"},
-         QStringLiteral("Le nombre 1e999 est hors des limites : l'écart maximum toléré garde sa valeur (5).")},
+         MessageHorsChamp("1e999", QStringLiteral("Ecart maximum toléré"), GenreChamp::Double)},
     };
     std::vector<CleService> avant;
     for (int32_t k = 1; k <= K.NbArcs; ++k)

@@ -49,9 +49,7 @@ TEST_F(EditionTest, EveryBoxAndPromptRefusesANumberItsFieldCannotHoldAndChangesN
         return [=, &e](const QString& n) { e.*b = n; rep({"0800", "0900"}); HorairesArcs_Command3D2_Click(); };
     };
     auto longueurs = [=, this](const QString& n) { repondeur->Repond(Reponse::Non); rep({n}); TesteLongueursArcs(); };
-    const QString code = "Le code du noeud n'est pas un nombre entier valable.";
     const QStringList entiers32 = {"Code", "Population"}; // the node's 32-bit boxes
-    const QString xy = "La population, x ou y n'est pas un nombre valable.";
     // quoi: the box the refusal names, or the box's own message. A length of
     // 1e38 would take a time beyond a single at 10 km/h.
     const QStringList tous = {"1e308", "1e39", "1e999"}, entiers = {"1e308", "1e999"}, temps = {"1e38"};
@@ -68,7 +66,7 @@ TEST_F(EditionTest, EveryBoxAndPromptRefusesANumberItsFieldCannotHoldAndChangesN
         {boite(ModifNoeuds_Command3D2_Click, &N::Texte5), "y", tous},
         {boite(ModifNoeuds_Command3D2_Click, &N::Texte6), "z", tous},
         {boite(ModifNoeuds_Command3D5_Click, &N::Texte4), "x", tous},
-        {ville(1), code, entiers}, {ville(2), xy, entiers}, {ville(3), xy, tous}, {ville(4), xy, tous},
+        {ville(1), "Code", entiers}, {ville(2), "Population", entiers}, {ville(3), "x", tous}, {ville(4), "y", tous},
         {longueurs, "Longueur", tous}, {nouveau(&A::Longueur), "Longueur", tous}, {nouveau(&A::Débit), "Débit", tous},
     };
     for (const auto& c : cas)

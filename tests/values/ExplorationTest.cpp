@@ -146,6 +146,22 @@ TEST_F(Exploration, AMissingMemberIsReportedAndTheSeriesGoesOn)
     EXPECT_TRUE(existe("02.bmp"));
 }
 
+// A count beyond the series: the members missing before the first file are
+// told, the files shown, and the series ends with the first missing after.
+TEST_F(Exploration, PastItsLastFileTheSeriesEndsAfterTellingTheFirstMissing)
+{
+    for (const char* nom : {"stm300.dat", "stm301.dat", "stm302.dat"})
+        QFile::remove(dir.path() + QLatin1Char('/') + QLatin1String(nom));
+    EcritFichier(dir, QStringLiteral("stm312.dat"), "751 11\r\n692 7\r\n");
+    EcritFichier(dir, QStringLiteral("stm313.dat"), "751 21\r\n692 7\r\n");
+    explore(QStringLiteral("1e308"), false);
+    const std::vector<QString> m = ui.messages();
+    ASSERT_EQ(m.size(), 14u); // the question, stm300 to stm311, stm314
+    EXPECT_EQ(m[12], QStringLiteral("Ce fichier ou répertoire n'existe pas : ") + dir.path() + QStringLiteral("/stm311.dat"));
+    EXPECT_EQ(m[13], QStringLiteral("Ce fichier ou répertoire n'existe pas : ") + dir.path() + QStringLiteral("/stm314.dat"));
+    EXPECT_EQ(premiers(), (std::vector<int>{3, 4}));
+}
+
 TEST_F(Exploration, ANameShorterThanSixCharactersExploresNothing)
 {
     K.Formes.Statistiques.Text3 = QStringLiteral("a.dat");

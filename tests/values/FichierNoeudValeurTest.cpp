@@ -215,6 +215,10 @@ TEST_F(FichierNoeudValeur, AFailedReadLeavesTablesCountAndOptionsAsTheyWere)
         "99999999999 1\r\n",          // beyond a 32-bit code
         "751 1\0\0 PARIS\r\n"s,      // a NUL where the value is read
         "       751  0\0:35\r\n"s,    // a NUL in the clock
+        "751\0 10\r\n"s,            // a NUL on the code
+        "       751  02:35\r\n       752  03\0" "00\r\n"s, // a NUL in the colon column
+        "       751  02:35\r\n       752 \0" "03:00\r\n"s, // between the code and the clock
+        "       751  02:35\r\n       752  03:00\0\r\n"s,    // at the line end
     };
     for (const std::string& contenu : mauvais) {
         ModeleNeuf();

@@ -6,6 +6,7 @@
 #include "core/Images.h"
 #include "core/Menus.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "platform/RepondeurScripte.h"
 #include "values/BandesStatistiques.h"
 #include "values/ChargementNoeudsValeurs.h"
@@ -318,7 +319,7 @@ TEST_F(GestionStatistiques, TheScaleTypedIsReadInTheRegionalFormatAndKeptByFerme
         EXPECT_FALSE(s.Visible);
         EXPECT_EQ(K.EchelleRonds, c.echelle) << c.texte;
         PrepareStatistiques();
-        EXPECT_EQ(ValeurTeteRegionale(s.Ech, c.separateur), c.echelle) << c.texte;
+        EXPECT_EQ(*LitNombre(s.Ech, {Etendue::TeteOuZero, c.separateur == ','}), c.echelle) << c.texte;
     }
 }
 

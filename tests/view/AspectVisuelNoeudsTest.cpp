@@ -7,6 +7,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 
 using namespace kelmo;
@@ -122,6 +125,21 @@ TEST_F(AspectVisuelNoeudsTest, TheWindowWritesAtOnceAndOpensTheThresholds)
     w->Command3D4->click();
     EXPECT_FALSE(w->isVisible());
     EXPECT_FALSE(K.Annule);
+}
+
+TEST_F(AspectVisuelNoeudsTest, ARadiusTypedAndEnterIsTheRadiusTheDialogShowsAgain)
+{
+    InstalleDialoguesAffichage(nullptr);
+    Kelmo_menOptionsAffichageVilles_Click();
+    auto* w = static_cast<AspectVisuelNoeuds*>(FenetreAffichage(FormeDialogue::AspectVisuelNoeuds));
+    w->Combo1->lineEdit()->setText(QStringLiteral("1e308"));
+    QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(w->Combo1->lineEdit(), &entree);
+    w->Command3D4->click();
+    Kelmo_menOptionsAffichageVilles_Click();
+    EXPECT_EQ(K.RayonNoeuds, 1e308);
+    EXPECT_EQ(w->Combo1->currentText(), QStringLiteral("1e308"));
+    EXPECT_EQ(w->Combo1->count(), 60) << "what was typed is no entry of the list";
 }
 
 } // namespace

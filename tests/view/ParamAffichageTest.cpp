@@ -4,6 +4,7 @@
 
 #include "core/Defauts.h"
 #include "core/Images.h"
+#include "platform/NombresChamps.h"
 #include "view/formes/ParamAffichage.h"
 
 #include <QApplication>
@@ -140,7 +141,9 @@ TEST_F(ParamAffichageTest, BadNumbersGiveAMessageAndChangeNothing)
     } cas[] = {
         {"", "25", "99", "Le coefficient de zoom doit être un nombre."},
         {"abc", "25", "99", "Le coefficient de zoom doit être un nombre."},
-        {"1e400", "25", "99", "Le coefficient de zoom doit être un nombre."},
+        {"1e400", "25", "99",
+         "Le nombre 1e400 tapé dans « Coefficient » est hors des limites (de -3,402823E+38 à 3,402823E+38) : rien "
+         "n'est changé."},
         {"2", "grand", "99", "La hauteur et la largeur de l'image doivent être des nombres."},
         {"2", "4000", "99", "La hauteur et la largeur de l'image ne peuvent pas dépasser 3276,7 cm."},
         // A scale or a picture side of 0 would leave nothing to see.
@@ -149,7 +152,9 @@ TEST_F(ParamAffichageTest, BadNumbersGiveAMessageAndChangeNothing)
         {"2", "0", "99", "La hauteur et la largeur de l'image doivent être supérieures à 0."},
         {"2", "-5", "99", "La hauteur et la largeur de l'image doivent être supérieures à 0."},
         {"2", "0.04", "99", "La hauteur et la largeur de l'image doivent être supérieures à 0."},
-        {"2", "25", "1e400", "L'abscisse et l'ordonnée du zoom doivent être des nombres."},
+        {"2", "25", "1e400",
+         "Le nombre 1e400 tapé dans « Abscisse (x) » est hors des limites (de -3,402823E+38 à 3,402823E+38) : rien "
+         "n'est changé."},
     };
     for (const Cas& c : cas) {
         repondeur->efface();
@@ -169,6 +174,25 @@ TEST_F(ParamAffichageTest, BadNumbersGiveAMessageAndChangeNothing)
         EXPECT_EQ(Ima().Height(), 250);
         EXPECT_EQ(appels, QStringList{QStringLiteral("Montre modal")});
     }
+}
+
+TEST_F(ParamAffichageTest, ARefusedBoxKeepsTheDialogOpenOnWhatWasTyped)
+{
+    Liens().Cache = [this](FormeDialogue) { appels << QStringLiteral("Cache"); };
+    reponse = [this] {
+        p.CoefficientZoom = QStringLiteral("1e308");
+        ParamAffichage_Command3D2_Click();
+        EXPECT_EQ(appels, QStringList{QStringLiteral("Montre modal")});
+        EXPECT_EQ(p.CoefficientZoom, QStringLiteral("1e308"));
+        p.CoefficientZoom = QStringLiteral("2");
+        ParamAffichage_Command3D2_Click();
+    };
+    Kelmo_menParamAffichage_Click();
+    ASSERT_EQ(repondeur->messages().size(), 1u);
+    EXPECT_EQ(repondeur->messages()[0],
+              MessageHorsChamp(QStringLiteral("1e308"), QStringLiteral("Coefficient"), GenreChamp::Simple));
+    EXPECT_EQ(appels.mid(0, 2), (QStringList{QStringLiteral("Montre modal"), QStringLiteral("Cache")}));
+    EXPECT_EQ(K.Echelle, 2);
 }
 
 TEST_F(ParamAffichageTest, SingleValuesOfTheViewShowAsSingleValues)

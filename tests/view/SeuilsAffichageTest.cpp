@@ -3,6 +3,7 @@
 #include "DialoguesAffichageSupport.h"
 
 #include "core/Defauts.h"
+#include "platform/NombresChamps.h"
 #include "platform/formes/BoutonRotatif.h"
 #include "platform/formes/Jauge.h"
 #include "platform/formes/SaisieMasquee.h"
@@ -97,7 +98,9 @@ TEST_F(SeuilsAffichageTest, LowerThresholdRoundsHalvesToEvenAndOutOfRangeIsRefus
     SeuilsAffichage_DefinitTexteListe(QStringLiteral("12"));
     SeuilsAffichage_Command3D1_Click();
     ASSERT_EQ(repondeur->messages().size(), 1u);
-    EXPECT_TRUE(repondeur->messages()[0].startsWith(QStringLiteral("Le seuil d'affichage inférieur")));
+    EXPECT_EQ(repondeur->messages()[0], MessageHorsChamp(QStringLiteral("3000000000"),
+                                                         QStringLiteral("Seuil d'affichage inférieur"),
+                                                         GenreChamp::Entier32));
     // Nothing stored, the dialog stays open for a correction.
     EXPECT_EQ(K.SeuilInferieurNoms, 10002);
     EXPECT_EQ(K.SeuilSuperieurNoms, 12000000);

@@ -85,9 +85,24 @@ HorairesArcs::HorairesArcs(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(DévHor, &QPushButton::clicked, this, apres(HorairesArcs_DévHor_Click));
     connect(Optimise, &QPushButton::clicked, this, apres(HorairesArcs_Optimise_Click));
     connect(Command3D3, &QPushButton::clicked, this, apres(HorairesArcs_Command3D3_Click));
-    connect(ListeHoraires, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        ExecuteGarde([&] { HorairesArcs_ListeHoraires_Click(ListeHoraires->row(item)); });
+    // The list's click comes with every change of its chosen line, by the
+    // mouse or by the keys. The refresh sets the lines with the list's
+    // signals blocked, so a refill, or a line chosen by code, runs nothing.
+    const auto choisit = [](int ligne) {
+        ExecuteGarde([ligne] { HorairesArcs_ListeHoraires_Click(ligne); });
         ActualiseFenetresHoraires();
+    };
+    connect(ListeHoraires, &QListWidget::itemSelectionChanged, this, [this, choisit] {
+        const QList<QListWidgetItem*> choisies = ListeHoraires->selectedItems();
+        choisit(choisies.isEmpty() ? -1 : ListeHoraires->row(choisies.front()));
+    });
+    // The mouse's click itself chooses its line, unless the selection change
+    // of the same press has already done so.
+    connect(ListeHoraires, &QListWidget::itemClicked, this, [this, choisit](QListWidgetItem* item) {
+        const ModeleHorairesArcs& m = K.Formes.HorairesArcs;
+        const int ligne = ListeHoraires->row(item);
+        if (!m.LigneEstChoisie || m.ListeHoraires.ListIndex != ligne)
+            choisit(ligne);
     });
     resize(560, 300);
 }

@@ -87,8 +87,7 @@ Angles::Angles(QWidget* parent) : FenetreDialogue(FormeDialogue::Angles, parent)
         g->addLayout(echelle, 3, 0, 1, 4);
     }
 
-    ListeModifiable1 = new QComboBox(this);
-    ListeModifiable1->setEditable(true);
+    ListeModifiable1 = listeModifiable(this);
     Option1 = new QCheckBox(QStringLiteral("Trie les villes"), this);
     Commande1 = new QPushButton(QStringLiteral("OK"), this);
     Commande2 = new QPushButton(QStringLiteral("Annuler"), this);

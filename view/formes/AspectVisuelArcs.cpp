@@ -54,8 +54,7 @@ AspectVisuelArcs::AspectVisuelArcs(QWidget* parent) : FenetreDialogue(FormeDialo
     Image1->setAutoFillBackground(true);
     Text3 = new QLineEdit(Cadre1);
     Text3->setReadOnly(true);
-    Combo1 = new QComboBox(Cadre1);
-    Combo1->setEditable(true);
+    Combo1 = listeModifiable(Cadre1);
     Commande2 = new QPushButton(QStringLiteral("Changer la couleur"), Cadre1);
     Picture1 = new ApercuDessin(static_cast<int>(a.LargeurApercu), static_cast<int>(a.HauteurApercu),
                                 VersQColor(0xE0E0E0), this);

@@ -23,10 +23,8 @@ AspectVisuelNoeuds::AspectVisuelNoeuds(QWidget* parent) : FenetreDialogue(FormeD
     setWindowTitle(QStringLiteral("Paramétres d'affichage des noeuds"));
     const ModeleAspectVisuelNoeuds& n = K.Formes.AspectVisuelNoeuds;
 
-    Combo1 = new QComboBox(this);
-    Combo2 = new QComboBox(this);
-    Combo1->setEditable(true);
-    Combo2->setEditable(true);
+    Combo1 = listeModifiable(this);
+    Combo2 = listeModifiable(this);
     Picture1 = new ApercuDessin(static_cast<int>(n.LargeurApercu), static_cast<int>(n.HauteurApercu),
                                 palette().color(QPalette::Base), this);
     Frame3D1 = new QGroupBox(QStringLiteral("Couleurs"), this);

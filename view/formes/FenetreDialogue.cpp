@@ -97,6 +97,14 @@ void FenetreDialogue::montreCoche(QAbstractButton* b, bool coche)
     b->setChecked(coche);
 }
 
+QComboBox* FenetreDialogue::listeModifiable(QWidget* parent)
+{
+    auto* c = new QComboBox(parent);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    return c;
+}
+
 QLabel* FenetreDialogue::etiquette(const char* nom, const QString& texte, QWidget* parent)
 {
     auto* l = new QLabel(texte, parent);

@@ -43,6 +43,10 @@ protected:
     // and emit nothing back into the model.
     // A label named like the control it stands for.
     static QLabel* etiquette(const char* nom, const QString& texte, QWidget* parent);
+    // A list whose box takes typed text: Enter takes what was typed as the
+    // box's text, never as a new entry of the list (whose entries the model
+    // holds), nor as the choice of an entry that is not there.
+    static QComboBox* listeModifiable(QWidget* parent);
     static void montreTexte(QLineEdit* e, const QString& texte);
     static void montreTexte(QComboBox* c, const QString& texte);
     static void montreListe(QComboBox* c, const QStringList& entrees, int index);

@@ -32,10 +32,7 @@ ParamAffichage::ParamAffichage(QWidget* parent) : FenetreDialogue(FormeDialogue:
     setWindowTitle(QStringLiteral("Paramètres d'affichage"));
 
     Frame3D3 = new QGroupBox(QStringLiteral("Paramètres prédéfinis"), this);
-    ListeDesEspaces = new QComboBox(Frame3D3);
-    ListeDesEspaces->setEditable(true);
-    // The names are the display spaces': Enter must not add what was typed.
-    ListeDesEspaces->setInsertPolicy(QComboBox::NoInsert);
+    ListeDesEspaces = listeModifiable(Frame3D3);
     ListeDesEspaces->setObjectName(QStringLiteral("ListeDesEspaces"));
     auto* f3 = new QHBoxLayout(Frame3D3);
     f3->addWidget(etiquette("Etiquette7", QStringLiteral("Espace"), Frame3D3));

@@ -18,8 +18,7 @@ SeuilsAffichage::SeuilsAffichage(QWidget* parent) : FenetreDialogue(FormeDialogu
     setObjectName(QStringLiteral("SeuilsAffichage"));
     setWindowTitle(QStringLiteral("Seuil d'affichage des noms des villes"));
 
-    ListeModifiable1 = new QComboBox(this);
-    ListeModifiable1->setEditable(true);
+    ListeModifiable1 = listeModifiable(this);
     MaskedEdit1 = new SaisieMasquee(this);
     MaskedEdit2 = new SaisieMasquee(this);
     Texte1 = new QLineEdit(this);
