@@ -228,6 +228,9 @@ void rafraichit()
     m.Débit = TexteAvecSigne(a.Debit, true);
     m.Capacité = TexteAvecSigne(a.Capacite, true);
     TypeArcParNom(texteListe(m.ListeModifiable3), m.TypeArcEdite);
+    // The reverse arc is offered for a road arc only: a button left over
+    // from the road arc shown before would double a scheduled arc unseen.
+    m.BtnDoubleArc.Visible = false;
     if (EstTypeHoraire(m.TypeArcEdite.Code)) {
         m.BtnHoraires.Visible = true;
         btnDetruireEtroit();

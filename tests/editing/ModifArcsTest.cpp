@@ -122,6 +122,27 @@ TEST_F(ModifArcsTest, RefreshShowsTheStraightLengthOrTheArcAndTheButtonsOfItsKin
     }
 }
 
+// After a road arc, the arc of another link type between the same nodes
+// never keeps the reverse-arc button.
+TEST_F(ModifArcsTest, TheReverseArcButtonGoesWithTheRoadArcItWasShownFor)
+{
+    const std::tuple<const char*, int16_t, const char*> cas[] = {{"TGV", TypeTGV().Code, "DH"},
+                                                                 {"Métro", TypeMetro().Code, "D"}};
+    for (const auto& [nom, mode, attendus] : cas) {
+        SCOPED_TRACE(nom);
+        K.Arcs.assign(1, Arc{});
+        K.NbArcs = 0;
+        Arc_(10, 20, TypeAutoroute().Code, 100, 55);
+        Arc_(10, 20, mode, 100, 30);
+        type("Autoroute");
+        choisit(1, 2);
+        ASSERT_EQ(boutons(), QStringLiteral("D2"));
+        repondeur->Repond(Reponse::Non);
+        type(nom);
+        EXPECT_EQ(boutons(), QString::fromUtf8(attendus));
+    }
+}
+
 TEST_F(ModifArcsTest, ShownDurationsAreWholeMinutesSplitIntoHoursAndMinutes)
 {
     struct Cas {
