@@ -15,6 +15,17 @@ namespace {
 bool estBlanc(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool estChiffre(char c) { return c >= '0' && c <= '9'; }
 
+// A typed text as the number rules read it: any character beyond ASCII
+// ends a number, as a letter does.
+std::string enAscii(const QString& texte)
+{
+    std::string s;
+    s.reserve(static_cast<std::size_t>(texte.size()));
+    for (QChar ch : texte)
+        s.push_back(ch.unicode() < 128 ? static_cast<char>(ch.unicode()) : '\x7f');
+    return s;
+}
+
 // Decimal digits of |v| to 15 significant digits, as the runtime's number
 // formatting sees a value: digits "d1d2...d15" and the power of ten of d1.
 struct ChiffresDecimaux {
@@ -389,11 +400,7 @@ double ValeurNombre(std::string_view texte, bool virguleDecimale)
 
 double ValeurNombre(const QString& texte, bool virguleDecimale)
 {
-    std::string s;
-    s.reserve(texte.size());
-    for (QChar ch : texte)
-        s.push_back(ch.unicode() < 128 ? static_cast<char>(ch.unicode()) : '\x7f');
-    return ValeurNombre(s, virguleDecimale);
+    return ValeurNombre(enAscii(texte), virguleDecimale);
 }
 
 double ArrondiBanquier(double valeur)
@@ -583,16 +590,9 @@ QString FormatDieses2(double valeur, char separateur)
 
 bool CommenceParNombre(const QString& texte, bool virguleDecimale)
 {
-    qsizetype i = 0;
-    const qsizetype n = texte.size();
-    const auto blanc = [](QChar c) { return c.unicode() < 128 && estBlanc(static_cast<char>(c.unicode())); };
-    while (i < n && blanc(texte[i]))
-        ++i;
-    if (i < n && (texte[i] == QLatin1Char('+') || texte[i] == QLatin1Char('-')))
-        ++i;
-    if (i < n && (texte[i] == QLatin1Char('.') || (virguleDecimale && texte[i] == QLatin1Char(','))))
-        ++i;
-    return i < n && texte[i] >= QLatin1Char('0') && texte[i] <= QLatin1Char('9');
+    // Where the leading-number rule finds digits, blanks between the sign,
+    // the point and the digits skipped as it skips them ("- 5" is -5).
+    return litRapide(enAscii(texte), virguleDecimale).chiffres;
 }
 
 QString FormatDieses(double valeur)

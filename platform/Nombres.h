@@ -16,8 +16,8 @@ namespace kelmo {
 // (files written under a French regional setting).
 double ValeurNombre(std::string_view texte, bool virguleDecimale = false);
 double ValeurNombre(const QString& texte, bool virguleDecimale = false);
-// True when the text begins (after blanks and a sign) with a digit, or a
-// decimal point and a digit: the leading-number rule finds a number there.
+// True when the leading-number rule of ValeurNombre finds digits in the
+// text: after blanks, a sign, a decimal point, with blanks between them too.
 // With virguleDecimale a "," is a decimal point too.
 bool CommenceParNombre(const QString& texte, bool virguleDecimale = false);
 

@@ -29,17 +29,17 @@ bool TientDansChamp(double valeur, GenreChamp champ)
 
 NombreLu LitNombre(const QString& texte, const RegleNombre& regle)
 {
+    // The whole-text rule sets aside blanks of every kind around the number
+    // (a no-break space or a form feed pasted from another program), and the
+    // number read is the one it checked: one number, its point typed last
+    // ("25.") allowed, a second point not ("1..", "1e5.").
+    const QByteArray entier = regle.etendue == Etendue::Texte ? texte.trimmed().toLatin1() : QByteArray();
+    const std::string_view nombre(entier.constData(), static_cast<std::size_t>(entier.size()));
     switch (regle.etendue) {
-    case Etendue::Texte: {
-        // A decimal point typed last, with nothing after it, is allowed
-        // ("25," as "1.5.").
-        QByteArray a = texte.trimmed().toLatin1();
-        if (a.endsWith('.') || (regle.virgule && a.endsWith(',')))
-            a.chop(1);
-        if (!TexteEstNombre(std::string_view(a.constData(), static_cast<std::size_t>(a.size())), regle.virgule))
+    case Etendue::Texte:
+        if (!TexteEstNombre(nombre, regle.virgule))
             return {Lu::PasNombre, 0};
         break;
-    }
     case Etendue::Tete:
         if (!CommenceParNombre(texte, regle.virgule))
             return {Lu::PasNombre, 0};
@@ -48,7 +48,7 @@ NombreLu LitNombre(const QString& texte, const RegleNombre& regle)
     }
     double v = 0;
     try {
-        v = ValeurNombre(texte, regle.virgule);
+        v = regle.etendue == Etendue::Texte ? ValeurNombre(nombre, regle.virgule) : ValeurNombre(texte, regle.virgule);
     } catch (const ErreurExecution& e) {
         // Beyond the range of a double: no field holds it.
         if (e.numero() != ErrDepassement)

@@ -336,21 +336,79 @@ TEST(NombresDialogues, RegionalNumbersUseTheRegionalSeparatorBothWays)
     EXPECT_EQ(TexteRegional(1100, '.'), QStringLiteral("1100"));
     EXPECT_EQ(*LitNombre(QStringLiteral("12,5 cm"), {Etendue::TeteOuZero, true}), 12.5);
     EXPECT_EQ(*LitNombre(QStringLiteral("12,5"), {Etendue::TeteOuZero, false}), 12);
+}
 
+// What a box's rule reads, by the one reading of the boxes: a number, no
+// number, or a number beyond its field; a box keeps its value on a refusal.
+TEST(NombresDialogues, EachRuleReadsTheNumberItChecksOrRefusesIt)
+{
     struct Cas {
         const char* texte;
-        char separateur;
-        bool nombre;
+        Etendue etendue;
+        bool virgule;
+        Lu lu;
         double valeur;
-    } cas[] = {{"12,5", ',', true, 12.5}, {"12.5", ',', true, 12.5}, {"25,", ',', true, 25},  {" -3 ", '.', true, -3},
-               {"abc", '.', false, 0},    {"", '.', false, 0},       {"1,5", '.', false, 0},  {"1e400", '.', false, 0},
-               {"2 cm", '.', false, 0},   {"1.5.", '.', true, 1.5}};
+    } cas[] = {
+        {"12,5", Etendue::Texte, true, Lu::Nombre, 12.5},
+        {"12.5", Etendue::Texte, true, Lu::Nombre, 12.5},
+        {"25,", Etendue::Texte, true, Lu::Nombre, 25},
+        {"25.", Etendue::Texte, false, Lu::Nombre, 25},
+        {" -3 ", Etendue::Texte, false, Lu::Nombre, -3},
+        // Pasted from another program: blanks that are not spaces.
+        {"\u00A025", Etendue::Texte, false, Lu::Nombre, 25},
+        {"\v7\f", Etendue::Texte, false, Lu::Nombre, 7},
+        {"\f1e999", Etendue::Texte, false, Lu::HorsChamp, 0},
+        {"abc", Etendue::Texte, false, Lu::PasNombre, 0},
+        {"", Etendue::Texte, false, Lu::PasNombre, 0},
+        {"1,5", Etendue::Texte, false, Lu::PasNombre, 0},
+        {"2 cm", Etendue::Texte, false, Lu::PasNombre, 0},
+        {"1..", Etendue::Texte, false, Lu::PasNombre, 0},
+        {".5.", Etendue::Texte, false, Lu::PasNombre, 0},
+        {"1e5.", Etendue::Texte, false, Lu::PasNombre, 0},
+        {"1.5.", Etendue::Texte, false, Lu::PasNombre, 0},
+        // Beyond a double: a number, out of range, not "no number".
+        {"1e400", Etendue::Texte, false, Lu::HorsChamp, 0},
+        {"1e400", Etendue::Tete, false, Lu::HorsChamp, 0},
+        // Both leading-number rules find the number where the reading does.
+        {"- 5", Etendue::Tete, false, Lu::Nombre, -5},
+        {"- 5", Etendue::TeteOuZero, false, Lu::Nombre, -5},
+        {"- . 5 km", Etendue::Tete, false, Lu::Nombre, -0.5},
+        {"km 5", Etendue::Tete, false, Lu::PasNombre, 0},
+        {"km 5", Etendue::TeteOuZero, false, Lu::Nombre, 0},
+    };
     for (const Cas& c : cas) {
-        const NombreLu n = LitNombre(QString::fromUtf8(c.texte), {Etendue::Texte, c.separateur == ','});
-        EXPECT_EQ(static_cast<bool>(n), c.nombre) << c.texte;
-        if (c.nombre)
-            EXPECT_EQ(*n, c.valeur) << c.texte;
+        SCOPED_TRACE(c.texte);
+        const NombreLu n = LitNombre(QString::fromUtf8(c.texte), {c.etendue, c.virgule});
+        EXPECT_EQ(n.lu, c.lu);
+        double garde = -1;
+        if (n)
+            garde = *n;
+        EXPECT_EQ(garde, c.lu == Lu::Nombre ? c.valeur : -1);
     }
+}
+
+// The refusals in the program's own words, one of each form.
+TEST(NombresDialogues, TheRefusalsOfATypedNumberSayWhereAndWhy)
+{
+    const std::pair<QString, const char*> cas[] = {
+        {MessageHorsChamp(QStringLiteral(" 1e39 "), QStringLiteral("Longueur"), GenreChamp::Simple),
+         "Le nombre 1e39 tapé dans « Longueur » est hors des limites (de -3,402823E+38 à 3,402823E+38) : rien n'est "
+         "changé."},
+        {MessageHorsChamp(QStringLiteral("40000"), QStringLiteral("Plan n° (Noeuds)"), GenreChamp::Entier16),
+         "Le nombre 40000 tapé dans « Plan n° (Noeuds) » est hors des limites (de -32768 à 32767) : rien n'est "
+         "changé."},
+        {MessageHorsChamp(QStringLiteral("3e12"), QStringLiteral("Population"), GenreChamp::Entier32),
+         "Le nombre 3e12 tapé dans « Population » est hors des limites (de -2147483648 à 2147483647) : rien n'est "
+         "changé."},
+        {MessageHorsChamp(QStringLiteral("-1e999"), QStringLiteral("Valeur de R"), GenreChamp::Double),
+         "Le nombre -1e999 tapé dans « Valeur de R » est hors des limites (de -1,797693E+308 à 1,797693E+308) : "
+         "rien n'est changé."},
+        {MessageResultatHorsLimites(QStringLiteral("2e38"), QStringLiteral("Amplitude régulière")),
+         "Le nombre 2e38 tapé dans « Amplitude régulière » donnerait un résultat hors des limites des nombres : rien "
+         "n'est changé."},
+    };
+    for (const auto& [message, attendu] : cas)
+        EXPECT_EQ(message.toStdString(), attendu);
 }
 
 TEST(NombresDialogues, TwoDecimalPlacesFormatDropsZerosAndKeepsTheSeparator)
