@@ -72,12 +72,15 @@ std::optional<QString> RefusSortieDXF()
                 return MessageHorsChamp(s.epaisseurcad[i], cellule(s.epaisseurcad[0], i), epaisseur);
     if (s.CocheArcs[0].Value && s.Objet == ObjetArcsDXF::TroisDTubes && !NombreFiniCelluleDXF(s.Tube[1]))
         return MessageHorsChamp(s.Tube[1], QStringLiteral("Nbre Facettes"), GenreChamp::Double);
-    // Every arc of that option takes its width from arc-value file no. 1:
-    // without a pair there is not one line to draw.
-    if (s.CocheArcs[0].Value && s.Objet == ObjetArcsDXF::PolyLignes && s.Valeur == ValeurArcsDXF::ArcValeurBiColor
+    // Every arc of the valued options takes its width from arc-value file
+    // no. 1: without a pair there is not one line to draw.
+    if (s.CocheArcs[0].Value && s.Objet == ObjetArcsDXF::PolyLignes && s.Valeur != ValeurArcsDXF::Minimaux
         && std::min<int32_t>(K.NombreArcs1, static_cast<int32_t>(K.Arcs1.size()) - 1) <= 0)
-        return QStringLiteral("Il n'y a rien à écrire : les arcs en « Couleur des noeuds » prennent leur largeur du "
-                              "fichier arc-valeur numéro 1, et aucun arc-valeur n'est chargé.");
+        return QStringLiteral("Il n'y a rien à écrire : les arcs en « %1 » prennent leur largeur du fichier "
+                              "arc-valeur numéro 1, et aucun arc-valeur n'est chargé.")
+            .arg(s.Valeur == ValeurArcsDXF::ArcValeurBiColor ? QStringLiteral("Couleur des noeuds")
+                 : s.Valeur == ValeurArcsDXF::ArcValeur      ? QStringLiteral("Arc-Valeur (ArcVal1)")
+                                                             : QStringLiteral("Arc-Valeur avec Couleur-Modes"));
     if (s.CocheNoeud[0].Value)
         if (auto refus = RefusNomsNoeudsDXF())
             return refus;

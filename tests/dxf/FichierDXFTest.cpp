@@ -136,6 +136,14 @@ INSTANTIATE_TEST_SUITE_P(
                  [](ModeleSortieDXF& s) { s.CocheArcs[0].Value = true; s.Valeur = ValeurArcsDXF::ArcValeurBiColor; },
                  "Il n'y a rien à écrire : les arcs en « Couleur des noeuds » prennent leur largeur du fichier "
                  "arc-valeur numéro 1, et aucun arc-valeur n'est chargé."},
+        CasRefus{"arc-valeur sans arc-valeur",
+                 [](ModeleSortieDXF& s) { s.CocheArcs[0].Value = true; s.Valeur = ValeurArcsDXF::ArcValeur; },
+                 "Il n'y a rien à écrire : les arcs en « Arc-Valeur (ArcVal1) » prennent leur largeur du fichier "
+                 "arc-valeur numéro 1, et aucun arc-valeur n'est chargé."},
+        CasRefus{"couleur-modes sans arc-valeur",
+                 [](ModeleSortieDXF& s) { s.CocheArcs[0].Value = true; s.Valeur = ValeurArcsDXF::ArcValCouleurModes; },
+                 "Il n'y a rien à écrire : les arcs en « Arc-Valeur avec Couleur-Modes » prennent leur largeur du "
+                 "fichier arc-valeur numéro 1, et aucun arc-valeur n'est chargé."},
         CasRefus{"plan des arcs", [](ModeleSortieDXF& s) { s.CocheArcs[0].Value = true; s.plancad[14] = QStringLiteral("-32769"); },
                  "Le nombre -32769 tapé dans « Plan n° (Rocade Urbaine) » est hors des limites (de -32768 à 32767) : "
                  "rien n'est changé."},
