@@ -1,6 +1,7 @@
 #include "platform/formes/ApplicationGardee.h"
 #include "platform/GardeCommandes.h"
 #include "platform/formes/PlacementFenetre.h"
+#include "platform/formes/RetourClavier.h"
 #include "platform/formes/ToucheEntree.h"
 
 namespace kelmo {
@@ -9,6 +10,7 @@ ApplicationGardee::ApplicationGardee(int& argc, char** argv) : QApplication(argc
 {
     InstalleEntreeSurBouton(this);
     InstallePlacementFenetres(this);
+    InstalleRetourClavier(this);
 }
 
 bool ApplicationGardee::notify(QObject* destinataire, QEvent* evenement)

@@ -1,7 +1,7 @@
 #include "platform/formes/DialoguesQt.h"
 #include "platform/Chemins.h"
 #include "platform/formes/DialoguePolice.h"
-#include "platform/formes/PlacementFenetre.h"
+#include "platform/formes/RetourClavier.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,7 +19,6 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTreeView>
-#include <QTimer>
 #include <algorithm>
 
 namespace kelmo {
@@ -93,30 +92,6 @@ int largeurPourTitre(const QString& titre, int limite)
     return std::min(titres.horizontalAdvance(titre) + 6 * titres.height(), limite);
 }
 
-// The window a box has just given the keyboard back to, for the rest of the
-// command that opened the box (until the program waits for events again).
-// The window system gives the keyboard back in its own time (X11 answers
-// later), and the window manager may give it to the main window first: the
-// next box of the same command belongs to that window all the same.
-QPointer<QWidget> rendueA_;
-
-void rendA(QWidget* fenetre)
-{
-    rendueA_ = fenetre;
-    QTimer::singleShot(0, qApp, [] { rendueA_ = nullptr; });
-}
-
-// A box belongs to the window in use when it opens: it stands centred over
-// that window and above it. A window that the command has just hidden
-// cannot take the keyboard back: the main window then keeps the box.
-QWidget* proprietaire(QWidget* principale)
-{
-    QWidget* active = QApplication::activeWindow();
-    if (rendueA_ && (!active || active == principale))
-        active = rendueA_;
-    return active && active->isVisible() ? active : principale;
-}
-
 // The program's messages join their lines with carriage returns, which a
 // label would draw as blanks: the lines break there.
 QString lignes(QString texte)
@@ -140,9 +115,7 @@ public:
     ~PendantBoite()
     {
         QApplication::restoreOverrideCursor();
-        rendA(proprietaire_);
-        if (proprietaire_ && proprietaire_->isVisible())
-            ActiveFenetre(proprietaire_);
+        RendClavier(proprietaire_);
     }
     PendantBoite(const PendantBoite&) = delete;
     PendantBoite& operator=(const PendantBoite&) = delete;
@@ -175,7 +148,7 @@ QStringList FiltresQt(const QString& filtre)
 
 Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone, const QString& titre)
 {
-    QWidget* parent = proprietaire(parent_);
+    QWidget* parent = FenetreEnUsage(parent_);
     QMessageBox box(parent);
     box.setWindowTitle(titre.isEmpty() ? QStringLiteral("KELMO") : titre);
     box.setText(lignes(texte));
@@ -225,7 +198,7 @@ Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone,
 std::optional<QString> DialoguesQt::Saisie(const QString& invite, const QString& titre, const QString& defaut)
 {
     const QString t = titre.isEmpty() ? QStringLiteral("KELMO") : titre;
-    QWidget* parent = proprietaire(parent_);
+    QWidget* parent = FenetreEnUsage(parent_);
     QInputDialog box(parent);
     box.setWindowTitle(t);
     box.setLabelText(lignes(invite));
@@ -265,18 +238,18 @@ static std::optional<QString> choisitFichier(QWidget* parent, const DemandeFichi
 
 std::optional<QString> DialoguesQt::FichierOuvrir(const DemandeFichier& d)
 {
-    return choisitFichier(proprietaire(parent_), d, false);
+    return choisitFichier(FenetreEnUsage(parent_), d, false);
 }
 
 std::optional<QString> DialoguesQt::FichierEnregistrer(const DemandeFichier& d)
 {
-    return choisitFichier(proprietaire(parent_), d, true);
+    return choisitFichier(FenetreEnUsage(parent_), d, true);
 }
 
 std::optional<QString> DialoguesQt::Dossier(const QString& titre, const QString& dossierInitial)
 {
     const FrancaisPendantChoix langue;
-    QWidget* parent = proprietaire(parent_);
+    QWidget* parent = FenetreEnUsage(parent_);
     QFileDialog dlg(parent, titre, CheminLocal(dossierInitial));
     EnFrancais(dlg);
     dlg.setFileMode(QFileDialog::Directory);
@@ -289,7 +262,7 @@ std::optional<QString> DialoguesQt::Dossier(const QString& titre, const QString&
 
 std::optional<QColor> DialoguesQt::Couleur(const QColor& initiale)
 {
-    QWidget* parent = proprietaire(parent_);
+    QWidget* parent = FenetreEnUsage(parent_);
     const PendantBoite pendant(parent);
     QColor c = QColorDialog::getColor(initiale, parent);
     if (!c.isValid())
@@ -299,7 +272,7 @@ std::optional<QColor> DialoguesQt::Couleur(const QColor& initiale)
 
 std::optional<Police> DialoguesQt::ChoixPolice(const Police& initiale)
 {
-    QWidget* parent = proprietaire(parent_);
+    QWidget* parent = FenetreEnUsage(parent_);
     const PendantBoite pendant(parent);
     return DialoguePolice::Demande(initiale, parent);
 }

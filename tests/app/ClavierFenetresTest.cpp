@@ -1,22 +1,32 @@
 // The keyboard among the program's own boxes and lists: a box opened from a
 // window belongs to it, and once closed gives the keyboard back to that
 // window and to the box that had it; Escape closes an open list, not its
-// window. A line chosen with the arrow keys runs its list's click, and Enter
-// in a value box of the arc shown opens the prompt a press on it opens. Run
+// window. A dialog or a window that a window's button opens gives the keyboard
+// back the same way, and an editor opens again with the keyboard where it had
+// it at first. A line chosen with
+// the arrow keys runs its list's click, and Enter in a value box of the arc
+// shown opens the prompt a press on it opens. Run
 // again on X11 under a window manager (app_fenetres_x11), where
 // the window manager, not the program, gives the keyboard back.
 #include "OutilsApp.h"
 #include "OutilsFenetres.h"
 #include "app/Kelmo.h"
+#include "dxf/formes/FenetresDXF.h"
+#include "dxf/formes/SortieDXF.h"
 #include "editing/formes/ModifNoeuds.h"
 #include "platform/RepondeurScripte.h"
 #include "platform/formes/DialoguesQt.h"
+#include "relief/formes/Couts.h"
 #include "timetables/formes/FenetresHoraires.h"
 #include "timetables/formes/HorairesArcs.h"
+#include "values/formes/AspectVisuelArcsAttr.h"
+#include "values/formes/FenetresStatistiques.h"
+#include "values/formes/Statistiques.h"
 #include "view/formes/Angles.h"
 #include "view/formes/FenetresDialogues.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -285,6 +295,7 @@ TEST_F(ClavierFenetres, EnterInAValueBoxOfTheArcShownOpensItsPromptOfferingWhatW
         {&ModifArcs::Débit, "7", "Confirmez le nouveau débit  :", " 7", &Arc::Debit, 7},
         {&ModifArcs::Capacité, "250", "Confirmez la nouvelle cpacité  :", " 250", &Arc::Capacite, 250},
         {&ModifArcs::Heures, "3", "Confirmez la nouvelle durée  (ex. 0902 pour 9:02) :", "0300", &Arc::Duree, 180},
+        {&ModifArcs::Minutes, "30", "Confirmez la nouvelle durée  (ex. 0902 pour 9:02) :", "0230", &Arc::Duree, 150},
     };
     const Arc arc = K.Arcs[1];
     for (const Cas& c : cas) {
@@ -307,5 +318,127 @@ TEST_F(ClavierFenetres, AValuePromptCancelledPutsTheArcsOwnValueBackInTheBox)
         SCOPED_TRACE(montre);
         EXPECT_TRUE(entree(boite, "9", std::nullopt));
         EXPECT_EQ((FenetreModifArcs()->*boite)->text(), QString::fromUtf8(montre));
+    }
+}
+
+// A dialog, a chooser or a window opened by a window's button, closed with
+// Escape, gives the keyboard back to that window and to its button, whatever
+// window the window manager chose meanwhile.
+TEST_F(ClavierFenetres, WhatAButtonOpensGivesTheKeyboardBackToItsWindowAndButtonOnceClosed)
+{
+    AjouteArc(75056, 69123, 1, 2, 4, 460, 120, 480, 600, "", 0, 0); // a service beside the plain arc
+    const auto menu = [this](const char* nom) { k->ExecuteMenu(QString::fromUtf8(nom)); };
+    struct Cas {
+        const char* nom;
+        std::function<void()> ouvre; // opens the window
+        std::function<QWidget*()> bouton;
+        bool modal = false;          // the window runs modal: the rest is done inside its run
+    };
+    const Cas cas[] = {
+        {"Options de Modification des arcs", [&] { editeurArcs(); }, [] { return FenetreModifArcs()->Command3D1; }},
+        {"Options de Modifie les noeuds", [&] { menu("menModifieNoeuds"); },
+         [] { return FenetreModifNoeuds()->Command3D6; }},
+        {"Horaires de Modification des arcs", [&] { editeurArcs(); }, [] { return FenetreModifArcs()->BtnHoraires; }},
+        {"Horaires de Modifie les noeuds", [&] { menu("menModifieNoeuds"); },
+         [] { return FenetreModifNoeuds()->BtnHoraires; }},
+        {"Trains des horaires",
+         [&] {
+             editeurArcs()->BtnHoraires->click();
+             HorairesArcs* h = FenetreHorairesArcs();
+             prendClavier(h->ListeHoraires);
+             QTest::keyClick(h->ListeHoraires, Qt::Key_Down);
+         },
+         [] { return FenetreHorairesArcs()->AfficheTrain; }},
+        {"Coûts kilométriques de Coûts", [&] { menu("menValuationCoût"); },
+         [this] { return k->findChild<Coûts*>(QStringLiteral("Coûts"))->Annuler; }},
+        {"Fusion de Statistiques", [&] { menu("menStatistiques"); },
+         [] { return FenetreStatistiques()->FusionneFichiers; }},
+        {"Ecrit le fichier DXF de Sortie DXF",
+         [&] {
+             menu("menCréeFichDXF");
+             FenetreSortieDXF()->CocheNoeud[0]->click();
+         },
+         [] { return FenetreSortieDXF()->ecritleDXF; }},
+        {"Couleur de Arcs des attractions", [&] { menu("menArcsAttractions"); },
+         [this] { return k->findChild<AspectVisuelArcsAttr*>()->Commande2; }, true},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        QPointer<QWidget> bouton, ouverte, rendue, focus;
+        bool vue = false; // a window opened and took the keyboard (a box is gone once closed)
+        bool fini = false;
+        const auto essaie = [&] {
+            bouton = c.bouton();
+            QWidget* fenetre = bouton->window();
+            prendClavier(bouton);
+            // What the button opens is a window that was not already shown.
+            QWidgetList avant;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible())
+                    avant << w;
+            QTimer ferme;
+            QObject::connect(&ferme, &QTimer::timeout, [&] {
+                QWidget* w = QApplication::activeWindow();
+                if (vue || !w || avant.contains(w))
+                    return;
+                vue = true;
+                ouverte = w;
+                QWidget* cible = QApplication::focusWidget();
+                QTest::keyClick(cible && cible->window() == w ? cible : w, Qt::Key_Escape);
+            });
+            ferme.start(10);
+            QTest::keyClick(bouton, Qt::Key_Space);
+            Attend([&] { return vue && (!ouverte || !ouverte->isVisible()); });
+            ferme.stop();
+            Attend([&] { return QApplication::activeWindow() == fenetre && QApplication::focusWidget() == bouton; });
+            rendue = QApplication::activeWindow();
+            focus = QApplication::focusWidget();
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w != k.get() && w->isVisible() && w->windowType() != Qt::Popup)
+                    w->close();
+            fini = true;
+        };
+        if (c.modal)
+            QTimer::singleShot(0, essaie);
+        c.ouvre();
+        if (!c.modal)
+            essaie();
+        ASSERT_TRUE(Attend([&] { return fini; }));
+        EXPECT_TRUE(vue) << "nothing opened took the keyboard";
+        EXPECT_EQ(rendue, bouton ? bouton->window() : nullptr)
+            << "the keyboard is on " << (rendue ? rendue->windowTitle().toStdString() : "no window");
+        EXPECT_EQ(focus, bouton);
+    }
+}
+
+// An editor left with Escape while a button has the keyboard opens again
+// from its menu as it opened the first time, the keyboard on its first box.
+TEST_F(ClavierFenetres, AnEditorOpensAgainWithTheKeyboardWhereItHadItAtItsFirstOpening)
+{
+    struct Cas {
+        const char* menu;
+        std::function<QWidget*()> fenetre;
+        std::function<QWidget*()> bouton;
+    };
+    const Cas cas[] = {
+        {"menModifieOD", [] { return FenetreModifArcs(); }, [] { return FenetreModifArcs()->Command3D4; }},
+        {"menModifieNoeuds", [] { return FenetreModifNoeuds(); }, [] { return FenetreModifNoeuds()->Command3D4; }},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.menu);
+        QWidget* w = c.fenetre();
+        k->ExecuteMenu(QString::fromUtf8(c.menu));
+        ASSERT_TRUE(Attend([w] { return QApplication::activeWindow() == w; }));
+        QWidget* premiere = QApplication::focusWidget();
+        ASSERT_TRUE(premiere && w->isAncestorOf(premiere));
+        prendClavier(c.bouton());
+        QTest::keyClick(c.bouton(), Qt::Key_Escape);
+        ASSERT_TRUE(Attend([w] { return !w->isVisible(); }));
+        // The menu is used from the main window, which has the keyboard again.
+        ASSERT_TRUE(Attend([this] { return QApplication::activeWindow() == k.get(); }));
+        k->ExecuteMenu(QString::fromUtf8(c.menu));
+        EXPECT_TRUE(Attend([w] { return QApplication::activeWindow() == w; }));
+        EXPECT_EQ(QApplication::focusWidget(), premiere);
+        w->hide();
     }
 }

@@ -1,0 +1,143 @@
+#include "platform/formes/RetourClavier.h"
+#include "platform/formes/PlacementFenetre.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace kelmo {
+namespace {
+
+// The window something has just given the keyboard back to, for the rest of
+// the command that opened it. The window system gives the keyboard back in
+// its own time (X11 answers later), and the window manager may give it to
+// the main window first: what the same command opens next belongs to that
+// window all the same.
+QPointer<QWidget> rendueA_;
+
+void tientEnUsage(QWidget* fenetre)
+{
+    rendueA_ = fenetre;
+    QTimer::singleShot(0, qApp, [] { rendueA_ = nullptr; });
+}
+
+// The window in use when a window was shown, kept with it until it is hidden.
+class Origine : public QObject {
+public:
+    Origine(QWidget* fenetre, QWidget* origine) : QObject(fenetre), origine(origine)
+    {
+        setObjectName(QStringLiteral("OrigineClavier"));
+    }
+    static Origine* de(const QWidget* fenetre)
+    {
+        return static_cast<Origine*>(
+            fenetre->findChild<QObject*>(QStringLiteral("OrigineClavier"), Qt::FindDirectChildrenOnly));
+    }
+    QPointer<QWidget> origine;
+};
+
+QWidget* principaleDe(const QWidget* fenetre)
+{
+    QWidget* w = fenetre->parentWidget()->window();
+    while (w->parentWidget())
+        w = w->parentWidget()->window();
+    return w;
+}
+
+// A window shown notes the window in use; hidden, it gives the keyboard back
+// to it once the command that hid it is over, unless that command has shown
+// another window meanwhile (the timetable's "Quitter" shows the editor, a
+// dialog's "OK" may open the next one). Qt would bring a window shown again
+// back to the box that last had the keyboard: that is forgotten once it is
+// hidden at the end of a command. A window that a command hides and shows
+// again ("Coûts au km" hides "Coûts" while it computes) stays the window in
+// use, with its box.
+class RetourAuMasquer : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override
+    {
+        // Qt forgets the active window as it hides it: the last one is kept.
+        if (e->type() == QEvent::WindowActivate && objet->isWidgetType() && static_cast<QWidget*>(objet)->isWindow())
+            derniereActive_ = static_cast<QWidget*>(objet);
+        if ((e->type() != QEvent::Show && e->type() != QEvent::Hide) || e->spontaneous() || !objet->isWidgetType())
+            return false;
+        auto* fenetre = static_cast<QWidget*>(objet);
+        const Qt::WindowType genre = fenetre->windowType();
+        if (!fenetre->isWindow() || !fenetre->parentWidget()
+            || (genre != Qt::Window && genre != Qt::Dialog && genre != Qt::Tool))
+            return false;
+        if (e->type() == QEvent::Show)
+            montree(fenetre);
+        else
+            cachee(fenetre);
+        return false;
+    }
+
+private:
+    void montree(QWidget* fenetre)
+    {
+        ++montrees_;
+        if (fenetre == cacheeEnUsage_) {
+            tientEnUsage(fenetre);
+            return;
+        }
+        QWidget* origine = FenetreEnUsage(principaleDe(fenetre));
+        if (origine == fenetre)
+            origine = nullptr;
+        if (Origine* o = Origine::de(fenetre))
+            o->origine = origine;
+        else
+            new Origine(fenetre, origine);
+    }
+    void cachee(QWidget* fenetre)
+    {
+        if (fenetre == derniereActive_ || fenetre == rendueA_) {
+            cacheeEnUsage_ = fenetre;
+            QTimer::singleShot(0, this, [this] { cacheeEnUsage_ = nullptr; });
+        }
+        const Origine* o = Origine::de(fenetre);
+        const QPointer<QWidget> origine = o ? o->origine : nullptr;
+        if (origine && origine->isVisible())
+            tientEnUsage(origine);
+        QTimer::singleShot(0, this, [this, f = QPointer<QWidget>(fenetre), origine, avant = montrees_] {
+            if (!f || f->isVisible())
+                return;
+            if (QWidget* focus = f->focusWidget())
+                focus->clearFocus();
+            if (origine && origine->isVisible() && montrees_ == avant)
+                ActiveFenetre(origine);
+        });
+    }
+
+    unsigned montrees_ = 0;
+    QPointer<QWidget> cacheeEnUsage_, derniereActive_;
+};
+
+} // namespace
+
+QWidget* FenetreEnUsage(QWidget* principale)
+{
+    QWidget* active = QApplication::activeWindow();
+    if (rendueA_ && (!active || active == principale))
+        active = rendueA_;
+    return active && active->isVisible() ? active : principale;
+}
+
+void RendClavier(QWidget* fenetre)
+{
+    tientEnUsage(fenetre);
+    if (fenetre && fenetre->isVisible())
+        ActiveFenetre(fenetre);
+}
+
+void InstalleRetourClavier(QCoreApplication* application)
+{
+    application->installEventFilter(new RetourAuMasquer(application));
+}
+
+} // namespace kelmo
