@@ -136,6 +136,17 @@ TEST(PlacementFenetres, EveryWindowTheCommandsOpenIsWholeInsideTheScreenAndClear
         {"Coûts kilométriques", [] { FenetresRelief().Montre(FenetreRelief::CoûtsKilométriques, false); }},
         {"Eclaircissement de la couleur", menu("menCouleur")},
         {"A propos de KELMO...", menu("menAPropos")},
+        // Over an editor that stands right below the menus, a box taller than
+        // the editor still leaves the menus free.
+        {"Une boîte sur l'éditeur",
+         [&k] {
+             FenetreModifArcs()->move(0, 0);
+             k.ExecuteMenu(QStringLiteral("menModifieOD"));
+             Attend([] { return QApplication::activeWindow() == FenetreModifArcs(); });
+             CadrePose(FenetreModifArcs());
+             Ui().Message(QStringList(24, QStringLiteral("Une ligne du texte")).join(QChar(13)), Boutons::OK,
+                          Icone::Aucune, QString::fromUtf8("Une boîte sur l'éditeur"));
+         }},
     };
     const QRect zone = k.screen()->availableGeometry();
     const QRect menus(k.menuBar()->mapToGlobal(QPoint(0, 0)), k.menuBar()->size());

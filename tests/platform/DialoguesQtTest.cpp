@@ -150,3 +150,26 @@ TEST(DialoguesQt, TheBoxAfterItsCommandHidItsWindowBelongsToTheMainWindow)
     d.Message(QStringLiteral("Seconde"), Boutons::OK, Icone::Aucune, QString());
     EXPECT_EQ(seconde.proprietaire, &principale);
 }
+
+// The window manager gives the keyboard to the main window as the first box
+// of a command closes: the next box of that command belongs to the window in
+// use all the same.
+TEST(DialoguesQt, TheBoxAfterAnotherKeepsItsWindowWhenTheMainWindowTookTheKeyboardMeanwhile)
+{
+    QWidget principale;
+    principale.show();
+    QWidget fenetre(&principale, Qt::Window);
+    fenetre.show();
+    for (int i = 0; i < 100 && QApplication::activeWindow() != &fenetre; ++i)
+        QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &fenetre);
+    DialoguesQt d(&principale);
+    FermeBox premiere;
+    d.Message(QStringLiteral("Première"), Boutons::OK, Icone::Aucune, QString());
+    ASSERT_EQ(premiere.proprietaire, &fenetre);
+    QApplication::setActiveWindow(&principale);
+    ASSERT_EQ(QApplication::activeWindow(), &principale);
+    FermeBox seconde;
+    d.Message(QStringLiteral("Seconde"), Boutons::OK, Icone::Aucune, QString());
+    EXPECT_EQ(seconde.proprietaire, &fenetre);
+}

@@ -143,3 +143,26 @@ TEST_F(AspectVisuelNoeudsTest, ARadiusTypedAndEnterIsTheRadiusTheDialogShowsAgai
 }
 
 } // namespace
+
+// Each guard of the radius list alone: what is typed and Enter adds no entry,
+// and a choice that the list does not hold changes nothing.
+TEST_F(AspectVisuelNoeudsTest, TheRadiusListTakesNoTypedEntryAndIgnoresAChoiceItDoesNotHold)
+{
+    InstalleDialoguesAffichage(nullptr);
+    Kelmo_menOptionsAffichageVilles_Click();
+    auto* w = static_cast<AspectVisuelNoeuds*>(FenetreAffichage(FormeDialogue::AspectVisuelNoeuds));
+    const int entrees = w->Combo1->count();
+    int choix = 0;
+    QObject::connect(w->Combo1, qOverload<int>(&QComboBox::activated), [&choix](int) { ++choix; });
+    w->Combo1->lineEdit()->setText(QStringLiteral("7.25"));
+    QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(w->Combo1->lineEdit(), &entree);
+    EXPECT_EQ(choix, 0) << "what is typed becomes no entry to choose";
+    EXPECT_EQ(K.RayonNoeuds, 7.25);
+    const int choisie = K.Formes.AspectVisuelNoeuds.Combo1.ListIndex;
+    for (int hors : {-1, entrees}) {
+        AspectVisuelNoeuds_Combo1_Click(hors);
+        EXPECT_EQ(K.RayonNoeuds, 7.25) << hors;
+        EXPECT_EQ(K.Formes.AspectVisuelNoeuds.Combo1.ListIndex, choisie) << hors;
+    }
+}
