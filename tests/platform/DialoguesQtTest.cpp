@@ -130,46 +130,39 @@ TEST(DialoguesQt, TheCarriageReturnsThatJoinTheLinesOfATextBreakTheLinesOfItsBox
     }
 }
 
-// Between two boxes the command hides the window they belong to: that window
-// cannot take the keyboard back, the next box goes to the main window.
-TEST(DialoguesQt, TheBoxAfterItsCommandHidItsWindowBelongsToTheMainWindow)
+// Between two boxes of a command: when the command hides the window they
+// belong to, that window cannot take the keyboard back and the next box goes
+// to the main window; when the window manager gives the keyboard to the main
+// window as the first box closes, the next box still belongs to the window in
+// use.
+TEST(DialoguesQt, TheBoxAfterAnotherBelongsToTheWindowInUseUnlessItsCommandHidIt)
 {
-    QWidget principale;
-    principale.show();
-    QWidget fenetre(&principale, Qt::Window);
-    fenetre.show();
-    for (int i = 0; i < 100 && QApplication::activeWindow() != &fenetre; ++i)
-        QApplication::processEvents();
-    ASSERT_EQ(QApplication::activeWindow(), &fenetre);
-    DialoguesQt d(&principale);
-    FermeBox premiere;
-    d.Message(QStringLiteral("Première"), Boutons::OK, Icone::Aucune, QString());
-    EXPECT_EQ(premiere.proprietaire, &fenetre);
-    fenetre.hide();
-    FermeBox seconde;
-    d.Message(QStringLiteral("Seconde"), Boutons::OK, Icone::Aucune, QString());
-    EXPECT_EQ(seconde.proprietaire, &principale);
-}
-
-// The window manager gives the keyboard to the main window as the first box
-// of a command closes: the next box of that command belongs to the window in
-// use all the same.
-TEST(DialoguesQt, TheBoxAfterAnotherKeepsItsWindowWhenTheMainWindowTookTheKeyboardMeanwhile)
-{
-    QWidget principale;
-    principale.show();
-    QWidget fenetre(&principale, Qt::Window);
-    fenetre.show();
-    for (int i = 0; i < 100 && QApplication::activeWindow() != &fenetre; ++i)
-        QApplication::processEvents();
-    ASSERT_EQ(QApplication::activeWindow(), &fenetre);
-    DialoguesQt d(&principale);
-    FermeBox premiere;
-    d.Message(QStringLiteral("Première"), Boutons::OK, Icone::Aucune, QString());
-    ASSERT_EQ(premiere.proprietaire, &fenetre);
-    QApplication::setActiveWindow(&principale);
-    ASSERT_EQ(QApplication::activeWindow(), &principale);
-    FermeBox seconde;
-    d.Message(QStringLiteral("Seconde"), Boutons::OK, Icone::Aucune, QString());
-    EXPECT_EQ(seconde.proprietaire, &fenetre);
+    struct Cas {
+        const char* nom;
+        std::function<void(QWidget& principale, QWidget& fenetre)> entre;
+        bool principaleGarde; // the second box belongs to the main window
+    };
+    const Cas cas[] = {
+        {"la fenêtre cachée", [](QWidget&, QWidget& f) { f.hide(); }, true},
+        {"le clavier donné à la fenêtre principale", [](QWidget& p, QWidget&) { QApplication::setActiveWindow(&p); },
+         false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        QWidget principale;
+        principale.show();
+        QWidget fenetre(&principale, Qt::Window);
+        fenetre.show();
+        for (int i = 0; i < 100 && QApplication::activeWindow() != &fenetre; ++i)
+            QApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), &fenetre);
+        DialoguesQt d(&principale);
+        FermeBox premiere;
+        d.Message(QStringLiteral("Première"), Boutons::OK, Icone::Aucune, QString());
+        ASSERT_EQ(premiere.proprietaire, &fenetre);
+        c.entre(principale, fenetre);
+        FermeBox seconde;
+        d.Message(QStringLiteral("Seconde"), Boutons::OK, Icone::Aucune, QString());
+        EXPECT_EQ(seconde.proprietaire, c.principaleGarde ? &principale : &fenetre);
+    }
 }
