@@ -85,9 +85,7 @@ QRect barreMenusPrincipale(const QWidget* fenetre)
 {
     if (!fenetre->parentWidget())
         return {};
-    const QWidget* principale = fenetre->parentWidget()->window();
-    while (principale->parentWidget())
-        principale = principale->parentWidget()->window();
+    const QWidget* principale = FenetrePrincipale(fenetre);
     const auto* barre = principale->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
     if (!barre || !barre->isVisible() || !principale->isVisible())
         return {};
@@ -123,6 +121,14 @@ void place(QWidget* fenetre)
 }
 
 } // namespace
+
+QWidget* FenetrePrincipale(const QWidget* fenetre)
+{
+    QWidget* w = fenetre->window();
+    while (w->parentWidget())
+        w = w->parentWidget()->window();
+    return w;
+}
 
 void PlaceDansEcran(QWidget* fenetre)
 {

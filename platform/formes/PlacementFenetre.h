@@ -8,6 +8,10 @@ class QWidget;
 
 namespace kelmo {
 
+// The window at the top of those that fenetre belongs to (the main window
+// for a box over an editor); fenetre's own window when it belongs to none.
+QWidget* FenetrePrincipale(const QWidget* fenetre);
+
 // Moves the shown window, frame included, inside the available area of its
 // screen (the desktop without its panels); a window larger than that area is
 // made smaller when it can be, else set at its top left corner. A window of

@@ -38,14 +38,6 @@ public:
     QPointer<QWidget> origine;
 };
 
-QWidget* principaleDe(const QWidget* fenetre)
-{
-    QWidget* w = fenetre->parentWidget()->window();
-    while (w->parentWidget())
-        w = w->parentWidget()->window();
-    return w;
-}
-
 // A window shown notes the window in use; hidden, it gives the keyboard back
 // to it once the command that hid it is over, unless that command has shown
 // another window meanwhile (the timetable's "Quitter" shows the editor, a
@@ -86,7 +78,7 @@ private:
             tientEnUsage(fenetre);
             return;
         }
-        QWidget* origine = FenetreEnUsage(principaleDe(fenetre));
+        QWidget* origine = FenetreEnUsage(FenetrePrincipale(fenetre));
         if (origine == fenetre)
             origine = nullptr;
         if (Origine* o = Origine::de(fenetre))
