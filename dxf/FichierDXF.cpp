@@ -36,6 +36,27 @@ bool arcsParLigneDeType(const ModeleSortieDXF& s)
     return s.CocheArcs[0].Value && !(s.Objet == ObjetArcsDXF::PolyLignes && s.Valeur == ValeurArcsDXF::ArcValeur);
 }
 
+// Every arc of the valued options takes its width from arc-value file
+// no. 1: without a pair there is not one line to draw. Why, when so.
+std::optional<QString> arcsValeursSansFichier(const ModeleSortieDXF& s)
+{
+    if (!s.CocheArcs[0].Value || s.Objet != ObjetArcsDXF::PolyLignes || s.Valeur == ValeurArcsDXF::Minimaux
+        || std::min<int32_t>(K.NombreArcs1, static_cast<int32_t>(K.Arcs1.size()) - 1) > 0)
+        return std::nullopt;
+    return QStringLiteral("les arcs en « %1 » prennent leur largeur du fichier arc-valeur numéro 1, et aucun "
+                          "arc-valeur n'est chargé.")
+        .arg(s.Valeur == ValeurArcsDXF::ArcValeurBiColor ? QStringLiteral("Couleur des noeuds")
+             : s.Valeur == ValeurArcsDXF::ArcValeur      ? QStringLiteral("Arc-Valeur (ArcVal1)")
+                                                         : QStringLiteral("Arc-Valeur avec Couleur-Modes"));
+}
+
+// Something besides the arcs that the drawing would hold.
+bool autreChoseAEcrire(const ModeleSortieDXF& s)
+{
+    return ((s.CocheNoeud[0].Value || s.cochecircle.Value) && K.NbNoeuds > 0)
+        || (s.Coche3DFace.Value && NbFacettesDXF() > 0);
+}
+
 } // namespace
 
 std::optional<QString> RefusSortieDXF()
@@ -72,15 +93,10 @@ std::optional<QString> RefusSortieDXF()
                 return MessageHorsChamp(s.epaisseurcad[i], cellule(s.epaisseurcad[0], i), epaisseur);
     if (s.CocheArcs[0].Value && s.Objet == ObjetArcsDXF::TroisDTubes && !NombreFiniCelluleDXF(s.Tube[1]))
         return MessageHorsChamp(s.Tube[1], QStringLiteral("Nbre Facettes"), GenreChamp::Double);
-    // Every arc of the valued options takes its width from arc-value file
-    // no. 1: without a pair there is not one line to draw.
-    if (s.CocheArcs[0].Value && s.Objet == ObjetArcsDXF::PolyLignes && s.Valeur != ValeurArcsDXF::Minimaux
-        && std::min<int32_t>(K.NombreArcs1, static_cast<int32_t>(K.Arcs1.size()) - 1) <= 0)
-        return QStringLiteral("Il n'y a rien à écrire : les arcs en « %1 » prennent leur largeur du fichier "
-                              "arc-valeur numéro 1, et aucun arc-valeur n'est chargé.")
-            .arg(s.Valeur == ValeurArcsDXF::ArcValeurBiColor ? QStringLiteral("Couleur des noeuds")
-                 : s.Valeur == ValeurArcsDXF::ArcValeur      ? QStringLiteral("Arc-Valeur (ArcVal1)")
-                                                             : QStringLiteral("Arc-Valeur avec Couleur-Modes"));
+    // The drawing is written without the valued arcs when it holds
+    // something else.
+    if (const auto pourquoi = arcsValeursSansFichier(s); pourquoi && !autreChoseAEcrire(s))
+        return QStringLiteral("Il n'y a rien à écrire : ") + *pourquoi;
     if (s.CocheNoeud[0].Value)
         if (auto refus = RefusNomsNoeudsDXF())
             return refus;
@@ -213,7 +229,12 @@ bool EcritFichierDXF()
         MessageErreur(QStringLiteral("Erreur lors de l'écriture du fichier DXF"));
         return false;
     }
-    return EnregistreFichierDXF(DXF.NomFichierDXF, t.octets);
+    if (!EnregistreFichierDXF(DXF.NomFichierDXF, t.octets))
+        return false;
+    if (const auto pourquoi = arcsValeursSansFichier(K.Formes.SortieDXF))
+        Ui().Message(QStringLiteral("Le fichier DXF est écrit sans les arcs : ") + *pourquoi, Boutons::OK,
+                     Icone::Information, TitreSortieDXF);
+    return true;
 }
 
 } // namespace kelmo

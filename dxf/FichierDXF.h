@@ -21,7 +21,8 @@ void ConstruitFichierDXF(TamponDXF& t);
 // Writes the drawing to DXF.NomFichierDXF under the hourglass, through a
 // temporary file renamed over the old one. Returns false after showing the
 // refusal or "Erreur lors de l'écriture du fichier DXF"; the old file is
-// then left as it was.
+// then left as it was. Valued arcs without an arc-value file are left out
+// of a drawing that holds something else, and the user is told why.
 bool EcritFichierDXF();
 
 // Saves bytes as a DXF file; false after showing the write error.

@@ -157,6 +157,29 @@ TEST_F(ArcsValeursDXF, WithoutValueRecordsNoArcIsWritten)
     }
 }
 
+TEST_F(ArcsValeursDXF, WithoutValueRecordsTheNodesTickedAreWrittenWithoutTheArcsAndTheUserIsTold)
+{
+    K.Formes.SortieDXF.CocheNoeud[0].Value = true;
+    K.Formes.SortieDXF.CocheArcs[0].Value = false;
+    const std::string noeuds = Exporte(Manifeste().CalquesInitiaux(), QStringLiteral("noeuds.dxf"));
+    ASSERT_NE(noeuds, std::string());
+    K.Formes.SortieDXF.CocheArcs[0].Value = true;
+    K.NombreArcs1 = 0;
+    const std::pair<ValeurArcsDXF, const char*> cas[] = {{ValeurArcsDXF::ArcValCouleurModes, "Arc-Valeur avec Couleur-Modes"},
+                                                         {ValeurArcsDXF::ArcValeurBiColor, "Couleur des noeuds"},
+                                                         {ValeurArcsDXF::ArcValeur, "Arc-Valeur (ArcVal1)"}};
+    for (const auto& [valeur, option] : cas) {
+        SCOPED_TRACE(option);
+        repondeur->efface();
+        K.Formes.SortieDXF.Valeur = valeur;
+        EXPECT_EQ(Exporte(Manifeste().CalquesInitiaux(), QStringLiteral("sans-arcs.dxf")), noeuds);
+        EXPECT_EQ(repondeur->messages(),
+                  std::vector<QString>{QStringLiteral("Le fichier DXF est écrit sans les arcs : les arcs en « %1 » prennent leur "
+                                             "largeur du fichier arc-valeur numéro 1, et aucun arc-valeur n'est chargé.")
+                                  .arg(QString::fromUtf8(option))});
+    }
+}
+
 // The first record of the arc's pair in either direction, searched record
 // after record for every arc, as it always was: the oracle of the indexed
 // search.
