@@ -29,11 +29,16 @@ bool TientDansChamp(double valeur, GenreChamp champ)
 
 NombreLu LitNombre(const QString& texte, const RegleNombre& regle)
 {
-    // The whole-text rule sets aside blanks of every kind around the number
-    // (a no-break space or a form feed pasted from another program), and the
-    // number read is the one it checked: one number, its point typed last
-    // ("25.") allowed, a second point not ("1..", "1e5.").
-    const QByteArray entier = regle.etendue == Etendue::Texte ? texte.trimmed().toLatin1() : QByteArray();
+    // Every rule sets aside the blanks of every kind before the number (a
+    // no-break space or a form feed pasted from another program), the
+    // whole-text rule those after it too; the number read is the one it
+    // checked: one number, its point typed last ("25.") allowed, a second
+    // point not ("1..", "1e5.").
+    qsizetype debut = 0;
+    while (debut < texte.size() && texte[debut].isSpace())
+        ++debut;
+    const QString tete = texte.mid(debut);
+    const QByteArray entier = regle.etendue == Etendue::Texte ? tete.trimmed().toLatin1() : QByteArray();
     const std::string_view nombre(entier.constData(), static_cast<std::size_t>(entier.size()));
     switch (regle.etendue) {
     case Etendue::Texte:
@@ -41,14 +46,14 @@ NombreLu LitNombre(const QString& texte, const RegleNombre& regle)
             return {Lu::PasNombre, 0};
         break;
     case Etendue::Tete:
-        if (!CommenceParNombre(texte, regle.virgule))
+        if (!CommenceParNombre(tete, regle.virgule))
             return {Lu::PasNombre, 0};
         break;
     case Etendue::TeteOuZero: break;
     }
     double v = 0;
     try {
-        v = regle.etendue == Etendue::Texte ? ValeurNombre(nombre, regle.virgule) : ValeurNombre(texte, regle.virgule);
+        v = regle.etendue == Etendue::Texte ? ValeurNombre(nombre, regle.virgule) : ValeurNombre(tete, regle.virgule);
     } catch (const ErreurExecution& e) {
         // Beyond the range of a double: no field holds it.
         if (e.numero() != ErrDepassement)

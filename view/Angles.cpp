@@ -86,7 +86,7 @@ void Angles_Commande1_Click()
         return;
     K.Annule = false;
     CacheForme(FormeDialogue::Angles);
-    K.AngleVerticalDeg = ValeurNombre(a.Texte1);
+    K.AngleVerticalDeg = *LitNombre(a.Texte1, RegleNombre{});
     K.AngleHorizontal = *h;
     K.VilleCentreRotation = a.TexteListeModifiable1.left(4);
     K.AngleVertical = *v;

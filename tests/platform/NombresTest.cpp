@@ -375,6 +375,10 @@ TEST(NombresDialogues, EachRuleReadsTheNumberItChecksOrRefusesIt)
         {"- . 5 km", Etendue::Tete, false, Lu::Nombre, -0.5},
         {"km 5", Etendue::Tete, false, Lu::PasNombre, 0},
         {"km 5", Etendue::TeteOuZero, false, Lu::Nombre, 0},
+        // The blanks pasted before a number are set aside by every rule.
+        {"\u00A0500", Etendue::TeteOuZero, false, Lu::Nombre, 500},
+        {"\f9999", Etendue::Tete, false, Lu::Nombre, 9999},
+        {"\v60000 km", Etendue::TeteOuZero, false, Lu::Nombre, 60000},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.texte);
