@@ -161,7 +161,8 @@ TEST_F(ArcsValeursDXF, WithoutValueRecordsTheNodesTickedAreWrittenWithoutTheArcs
 {
     K.Formes.SortieDXF.CocheNoeud[0].Value = true;
     K.Formes.SortieDXF.CocheArcs[0].Value = false;
-    const std::string noeuds = Exporte(Manifeste().CalquesInitiaux(), QStringLiteral("noeuds.dxf"));
+    const Manifeste troisNoms = Manifeste().CalquesInitiaux().Compte("TEXT", 3);
+    const std::string noeuds = Exporte(troisNoms, QStringLiteral("noeuds.dxf"));
     ASSERT_NE(noeuds, std::string());
     K.Formes.SortieDXF.CocheArcs[0].Value = true;
     K.NombreArcs1 = 0;
@@ -172,7 +173,7 @@ TEST_F(ArcsValeursDXF, WithoutValueRecordsTheNodesTickedAreWrittenWithoutTheArcs
         SCOPED_TRACE(option);
         repondeur->efface();
         K.Formes.SortieDXF.Valeur = valeur;
-        EXPECT_EQ(Exporte(Manifeste().CalquesInitiaux(), QStringLiteral("sans-arcs.dxf")), noeuds);
+        EXPECT_EQ(Exporte(troisNoms, QStringLiteral("sans-arcs.dxf")), noeuds);
         EXPECT_EQ(repondeur->messages(),
                   std::vector<QString>{QStringLiteral("Le fichier DXF est écrit sans les arcs : les arcs en « %1 » prennent leur "
                                              "largeur du fichier arc-valeur numéro 1, et aucun arc-valeur n'est chargé.")
