@@ -4,6 +4,7 @@
 #include "editing/formes/ModifArcs.h"
 #include "editing/formes/ModifNoeuds.h"
 #include "platform/formes/PlacementFenetre.h"
+#include "platform/formes/RetourClavier.h"
 
 #include <QPointer>
 

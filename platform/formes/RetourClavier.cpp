@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace kelmo {
 namespace {
@@ -38,30 +39,37 @@ public:
     QPointer<QWidget> origine;
 };
 
-// A window shown notes the window in use; hidden, it gives the keyboard back
-// to it once the command that hid it is over, unless that command has shown
-// another window meanwhile (the timetable's "Quitter" shows the editor, a
-// dialog's "OK" may open the next one). Qt would bring a window shown again
-// back to the box that last had the keyboard: that is forgotten once it is
-// hidden at the end of a command. A window that a command hides and shows
-// again ("Coûts au km" hides "Coûts" while it computes) stays the window in
-// use, with its box.
+// A window shown notes the window in use. Once it is hidden, the window
+// manager and the command give the keyboard where they will (the
+// timetable's "Quitter" brings the editor forward, a dialog's "OK" may open
+// the next one, the window manager may choose another window of the
+// program): only where it has gone to the main window does it go back to
+// the window in use. Qt would bring a window shown again back to the box
+// that last had the keyboard: that is forgotten once it is hidden at the
+// end of a command. A window that a command hides and shows again ("Coûts
+// au km" hides "Coûts" while it computes) stays the window in use, with its
+// box.
 class RetourAuMasquer : public QObject {
 public:
-    using QObject::QObject;
+    explicit RetourAuMasquer(QObject* parent) : QObject(parent)
+    {
+        // The window manager answers a window hidden within a few
+        // milliseconds, and the activations the command asked for follow.
+        attente_.setSingleShot(true);
+        attente_.setInterval(150);
+        connect(&attente_, &QTimer::timeout, this, &RetourAuMasquer::rends);
+    }
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override
     {
-        // Qt forgets the active window as it hides it: the last one is kept.
-        if (e->type() == QEvent::WindowActivate && objet->isWidgetType() && static_cast<QWidget*>(objet)->isWindow())
-            derniereActive_ = static_cast<QWidget*>(objet);
-        if ((e->type() != QEvent::Show && e->type() != QEvent::Hide) || e->spontaneous() || !objet->isWidgetType())
+        if (!objet->isWidgetType() || !static_cast<QWidget*>(objet)->isWindow())
             return false;
         auto* fenetre = static_cast<QWidget*>(objet);
+        if ((e->type() != QEvent::Show && e->type() != QEvent::Hide) || e->spontaneous())
+            return false;
         const Qt::WindowType genre = fenetre->windowType();
-        if (!fenetre->isWindow() || !fenetre->parentWidget()
-            || (genre != Qt::Window && genre != Qt::Dialog && genre != Qt::Tool))
+        if (!fenetre->parentWidget() || (genre != Qt::Window && genre != Qt::Dialog && genre != Qt::Tool))
             return false;
         if (e->type() == QEvent::Show)
             montree(fenetre);
@@ -73,7 +81,6 @@ protected:
 private:
     void montree(QWidget* fenetre)
     {
-        ++montrees_;
         if (fenetre == cacheeEnUsage_) {
             tientEnUsage(fenetre);
             return;
@@ -88,26 +95,33 @@ private:
     }
     void cachee(QWidget* fenetre)
     {
-        if (fenetre == derniereActive_ || fenetre == rendueA_) {
-            cacheeEnUsage_ = fenetre;
-            QTimer::singleShot(0, this, [this] { cacheeEnUsage_ = nullptr; });
-        }
-        const Origine* o = Origine::de(fenetre);
-        const QPointer<QWidget> origine = o ? o->origine : nullptr;
-        if (origine && origine->isVisible())
-            tientEnUsage(origine);
-        QTimer::singleShot(0, this, [this, f = QPointer<QWidget>(fenetre), origine, avant = montrees_] {
+        QTimer::singleShot(0, this, [f = QPointer<QWidget>(fenetre)] {
             if (!f || f->isVisible())
                 return;
             if (QWidget* focus = f->focusWidget())
                 focus->clearFocus();
-            if (origine && origine->isVisible() && montrees_ == avant)
-                ActiveFenetre(origine);
         });
+        cacheeEnUsage_ = fenetre;
+        QTimer::singleShot(0, this, [this] { cacheeEnUsage_ = nullptr; });
+        const Origine* o = Origine::de(fenetre);
+        origine_ = o ? o->origine : nullptr;
+        principale_ = FenetrePrincipale(fenetre);
+        attente_.start();
+    }
+    // The window manager has given the keyboard on, and the command has
+    // brought its windows forward: on the main window, the keyboard goes
+    // back to the window in use when the hidden window was shown.
+    void rends()
+    {
+        const QPointer<QWidget> origine = origine_;
+        origine_ = nullptr;
+        if (origine && origine->isVisible() && QApplication::activeWindow() == principale_)
+            ActiveFenetre(origine);
     }
 
-    unsigned montrees_ = 0;
-    QPointer<QWidget> cacheeEnUsage_, derniereActive_;
+    QPointer<QWidget> cacheeEnUsage_;
+    QTimer attente_;
+    QPointer<QWidget> origine_, principale_;
 };
 
 } // namespace
@@ -118,6 +132,30 @@ QWidget* FenetreEnUsage(QWidget* principale)
     if (rendueA_ && (!active || active == principale))
         active = rendueA_;
     return active && active->isVisible() ? active : principale;
+}
+
+void ActiveFenetre(QWidget* fenetre)
+{
+    if (!fenetre)
+        return;
+    fenetre->raise();
+    // Asked of the window itself: a window hidden and shown again within one
+    // command still counts as active until the hiding has been processed,
+    // and activateWindow() would then ask nothing.
+    if (QWindow* w = fenetre->windowHandle())
+        w->requestActivate();
+    else
+        fenetre->activateWindow();
+    QWidget* focus = fenetre->focusWidget();
+    if (focus && focus->isVisibleTo(fenetre) && focus->isEnabled())
+        return;
+    // The first box in the window's tab order that takes the keyboard.
+    for (QWidget* w = fenetre->nextInFocusChain(); w && w != fenetre; w = w->nextInFocusChain())
+        if (w->window() == fenetre && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(fenetre)
+            && w->isEnabled()) {
+            w->setFocus(Qt::ActiveWindowFocusReason);
+            return;
+        }
 }
 
 void RendClavier(QWidget* fenetre)

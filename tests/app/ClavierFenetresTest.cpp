@@ -19,6 +19,8 @@
 #include "relief/formes/Couts.h"
 #include "timetables/formes/FenetresHoraires.h"
 #include "timetables/formes/HorairesArcs.h"
+#include "timetables/formes/HorairesNoeuds.h"
+#include "timetables/formes/Trains.h"
 #include "values/formes/AspectVisuelArcsAttr.h"
 #include "values/formes/FenetresStatistiques.h"
 #include "values/formes/Statistiques.h"
@@ -34,6 +36,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <QToolButton>
 #include <functional>
 #include <gtest/gtest.h>
@@ -110,8 +113,17 @@ protected:
     // The keyboard on w, its window active, as a user gives it.
     static void prendClavier(QWidget* w)
     {
-        w->window()->activateWindow();
-        ASSERT_TRUE(Attend([w] { return QApplication::activeWindow() == w->window(); }));
+        // Asked again as a user clicks again: the window manager may refuse
+        // a request that comes too close after others.
+        const auto active = [w] { return QApplication::activeWindow() == w->window(); };
+        for (int essai = 0; essai < 6 && !active(); ++essai) {
+            w->window()->activateWindow();
+            for (int i = 0; i < 50 && !active(); ++i) {
+                QApplication::processEvents();
+                QThread::msleep(10);
+            }
+        }
+        ASSERT_TRUE(active());
         w->setFocus(Qt::TabFocusReason);
         ASSERT_TRUE(Attend([w] { return w->hasFocus(); }));
     }
@@ -127,6 +139,37 @@ protected:
         ui.RepondTexte(reponse);
         QTest::keyClick(boite, Qt::Key_Return);
         return ui.appels().empty() ? std::nullopt : std::optional(ui.appels()[0]);
+    }
+    // Space on bouton, then Escape in what it opens once that has the
+    // keyboard, after the main window has had it when detour.
+    void presseEtFerme(QWidget* bouton, bool detour = false)
+    {
+        prendClavier(bouton);
+        // What the button opens is a window that was not already shown.
+        QWidgetList avant;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                avant << w;
+        QPointer<QWidget> ouverte;
+        bool vue = false; // a window opened and took the keyboard (a box is gone once closed)
+        QTimer ferme;
+        QObject::connect(&ferme, &QTimer::timeout, [&] {
+            QWidget* w = QApplication::activeWindow();
+            if (vue || !w || avant.contains(w))
+                return;
+            vue = true;
+            ouverte = w;
+            QWidget* cible = QApplication::focusWidget();
+            if (detour) {
+                prendClavier(k.get());
+                prendClavier(cible && cible->window() == w ? cible : w);
+            }
+            QTest::keyClick(cible && cible->window() == w ? cible : w, Qt::Key_Escape);
+        });
+        ferme.start(10);
+        QTest::keyClick(bouton, Qt::Key_Space);
+        EXPECT_TRUE(Attend([&] { return vue && (!ouverte || !ouverte->isVisible()); }))
+            << "nothing opened took the keyboard";
     }
     DialoguesQt dialogues;
     std::unique_ptr<Kelmo> k;
@@ -333,6 +376,7 @@ TEST_F(ClavierFenetres, WhatAButtonOpensGivesTheKeyboardBackToItsWindowAndButton
         std::function<void()> ouvre; // opens the window
         std::function<QWidget*()> bouton;
         bool modal = false;          // the window runs modal: the rest is done inside its run
+        bool detour = false;         // the main window is used before what opens is closed
     };
     const Cas cas[] = {
         {"Options de Modification des arcs", [&] { editeurArcs(); }, [] { return FenetreModifArcs()->Command3D1; }},
@@ -351,6 +395,14 @@ TEST_F(ClavierFenetres, WhatAButtonOpensGivesTheKeyboardBackToItsWindowAndButton
          [] { return FenetreHorairesArcs()->AfficheTrain; }},
         {"Coûts kilométriques de Coûts", [&] { menu("menValuationCoût"); },
          [this] { return k->findChild<Coûts*>(QStringLiteral("Coûts"))->Annuler; }},
+        {"Coûts kilométriques de Coûts, la fenêtre principale prise entre-temps", [&] { menu("menValuationCoût"); },
+         [this] { return k->findChild<Coûts*>(QStringLiteral("Coûts"))->Annuler; }, false, true},
+        {"Options de Modifie les noeuds après celles de Modification des arcs",
+         [&] {
+             menu("menModifieNoeuds");
+             presseEtFerme(editeurArcs()->Command3D1);
+         },
+         [] { return FenetreModifNoeuds()->Command3D6; }},
         {"Fusion de Statistiques", [&] { menu("menStatistiques"); },
          [] { return FenetreStatistiques()->FusionneFichiers; }},
         {"Ecrit le fichier DXF de Sortie DXF",
@@ -364,33 +416,11 @@ TEST_F(ClavierFenetres, WhatAButtonOpensGivesTheKeyboardBackToItsWindowAndButton
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
-        QPointer<QWidget> ouverte;
-        bool vue = false; // a window opened and took the keyboard (a box is gone once closed)
         bool fini = false;
         const auto essaie = [&] {
             QWidget* bouton = c.bouton();
             QWidget* fenetre = bouton->window();
-            prendClavier(bouton);
-            // What the button opens is a window that was not already shown.
-            QWidgetList avant;
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->isVisible())
-                    avant << w;
-            QTimer ferme;
-            QObject::connect(&ferme, &QTimer::timeout, [&] {
-                QWidget* w = QApplication::activeWindow();
-                if (vue || !w || avant.contains(w))
-                    return;
-                vue = true;
-                ouverte = w;
-                QWidget* cible = QApplication::focusWidget();
-                QTest::keyClick(cible && cible->window() == w ? cible : w, Qt::Key_Escape);
-            });
-            ferme.start(10);
-            QTest::keyClick(bouton, Qt::Key_Space);
-            EXPECT_TRUE(Attend([&] { return vue && (!ouverte || !ouverte->isVisible()); }))
-                << "nothing opened took the keyboard";
-            ferme.stop();
+            presseEtFerme(bouton, c.detour);
             Attend([&] { return QApplication::activeWindow() == fenetre && QApplication::focusWidget() == bouton; });
             QWidget* rendue = QApplication::activeWindow();
             EXPECT_EQ(rendue, fenetre) << "the keyboard is on " << (rendue ? rendue->windowTitle().toStdString() : "no window");
@@ -433,5 +463,71 @@ TEST_F(ClavierFenetres, AnEditorOpensAgainWithTheKeyboardWhereItHadItAtItsFirstO
         EXPECT_TRUE(Attend([w] { return QApplication::activeWindow() == w; }));
         EXPECT_EQ(QApplication::focusWidget(), premiere);
         w->hide();
+    }
+}
+
+// A window that the command brings forward keeps the keyboard, even one that
+// was already shown, and so does the window the window manager gives the
+// keyboard to when a window is closed, the main window aside.
+TEST_F(ClavierFenetres, AWindowTheCommandOrTheWindowManagerBringsForwardKeepsTheKeyboard)
+{
+    AjouteArc(75056, 69123, 1, 2, 4, 460, 120, 480, 600, "", 0, 0); // a service beside the plain arc
+    // The node timetable of PARIS, its service double clicked: the arc
+    // editor, the link timetable and the train run come forward over it.
+    const auto serviceDuNoeud = [this] {
+        editeurArcs();
+        k->ExecuteMenu(QStringLiteral("menModifieNoeuds"));
+        emit FenetreModifNoeuds()->ListeModifiable1->activated(1);
+        FenetreModifNoeuds()->BtnHoraires->click();
+        QListWidget* lignes = FenetreHorairesNoeuds()->ListeHorairesNoeud;
+        ASSERT_GT(lignes->count(), 0);
+        prendClavier(lignes);
+        emit lignes->itemDoubleClicked(lignes->item(0));
+    };
+    struct Cas {
+        const char* nom;
+        std::function<void()> ouvre;
+        std::function<QWidget*()> fermee; // has the keyboard, then is closed
+        bool caseFermeture;               // by its title-bar close box, else by Escape
+        std::function<QWidget*()> attendue;
+        bool detour = false;              // the main window has had the keyboard in between
+    };
+    const Cas cas[] = {
+        {"Quitter de Horaires (arcs), l'éditeur des arcs déjà ouvert", serviceDuNoeud,
+         [] { return FenetreHorairesArcs(); }, false, [] { return FenetreModifArcs(); }},
+        {"Quitter de Trains, Horaires (arcs) déjà ouvert", serviceDuNoeud, [] { return FenetreTrains(); }, false,
+         [] { return FenetreHorairesArcs(); }},
+        {"Quitter de Trains, la fenêtre principale prise entre-temps", serviceDuNoeud,
+         [] { return FenetreTrains(); }, false, [] { return FenetreHorairesArcs(); }, true},
+        {"l'éditeur des arcs fermé sous Horaires (arcs)", [this] {
+             prendClavier(editeurArcs()->BtnHoraires);
+             QTest::keyClick(FenetreModifArcs()->BtnHoraires, Qt::Key_Space);
+         },
+         [] { return FenetreModifArcs(); }, true, [] { return FenetreHorairesArcs(); }},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        c.ouvre();
+        QWidget* fermee = c.fermee();
+        QWidget* attendue = c.attendue();
+        ASSERT_TRUE(Attend([&] { return fermee->isVisible() && attendue->isVisible(); }));
+        AttendClavierPose(); // the user goes on once the keyboard rests
+        QWidget* boite = fermee->focusWidget() ? fermee->focusWidget() : fermee->nextInFocusChain();
+        if (c.detour)
+            prendClavier(k.get());
+        prendClavier(boite);
+        if (c.caseFermeture)
+            fermee->windowHandle()->close();
+        else
+            QTest::keyClick(boite, Qt::Key_Escape);
+        ASSERT_TRUE(Attend([&] { return !fermee->isVisible(); }));
+        Patiente(600); // past the time a give-back would take the keyboard away
+        QWidget* active = QApplication::activeWindow();
+        EXPECT_EQ(active, attendue) << "the keyboard is on " << (active ? active->windowTitle().toStdString() : "no window");
+        // Hidden without their "Quitter", which would show others again.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != k.get() && w->isVisible() && w->windowType() != Qt::Popup)
+                w->hide();
+        ASSERT_TRUE(Attend([this] { return QApplication::activeWindow() == k.get(); }));
     }
 }

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QThread>
 #include <QWindow>
@@ -41,6 +42,30 @@ inline bool Attend(const std::function<bool()>& pret)
         QThread::msleep(10);
     }
     return pret();
+}
+
+// The events of ms milliseconds processed, whatever comes.
+inline void Patiente(int ms)
+{
+    for (QElapsedTimer t; !t.isValid() || t.elapsed() < ms; QThread::msleep(10)) {
+        if (!t.isValid())
+            t.start();
+        QApplication::processEvents();
+    }
+}
+
+// Once the active window has stood still for a tenth of a second (after
+// about 3 s, as it is): the windows a command brings forward take the
+// keyboard in turn, as the window manager answers.
+inline void AttendClavierPose()
+{
+    QWidget* avant = nullptr;
+    for (int i = 0, immobile = 0; i < 300 && immobile < 10; ++i) {
+        immobile = QApplication::activeWindow() == avant ? immobile + 1 : 0;
+        avant = QApplication::activeWindow();
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
 }
 
 // The window's frame on the screen once the window manager has framed it and
