@@ -36,8 +36,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 #include <QToolButton>
+#include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -118,10 +118,7 @@ protected:
         const auto active = [w] { return QApplication::activeWindow() == w->window(); };
         for (int essai = 0; essai < 6 && !active(); ++essai) {
             w->window()->activateWindow();
-            for (int i = 0; i < 50 && !active(); ++i) {
-                QApplication::processEvents();
-                QThread::msleep(10);
-            }
+            Attend(active, 500);
         }
         ASSERT_TRUE(active());
         w->setFocus(Qt::TabFocusReason);
@@ -472,58 +469,50 @@ TEST_F(ClavierFenetres, AnEditorOpensAgainWithTheKeyboardWhereItHadItAtItsFirstO
 TEST_F(ClavierFenetres, AWindowTheCommandOrTheWindowManagerBringsForwardKeepsTheKeyboard)
 {
     AjouteArc(75056, 69123, 1, 2, 4, 460, 120, 480, 600, "", 0, 0); // a service beside the plain arc
-    // The node timetable of PARIS, its service double clicked: the arc
-    // editor, the link timetable and the train run come forward over it.
+    // The service of PARIS double clicked in its node timetable brings the
+    // arc editor, the link timetable and the train run forward.
     const auto serviceDuNoeud = [this] {
         editeurArcs();
         k->ExecuteMenu(QStringLiteral("menModifieNoeuds"));
         emit FenetreModifNoeuds()->ListeModifiable1->activated(1);
         FenetreModifNoeuds()->BtnHoraires->click();
         QListWidget* lignes = FenetreHorairesNoeuds()->ListeHorairesNoeud;
-        ASSERT_GT(lignes->count(), 0);
         prendClavier(lignes);
         emit lignes->itemDoubleClicked(lignes->item(0));
     };
+    const auto horloge = [this] {
+        prendClavier(editeurArcs()->BtnHoraires);
+        QTest::keyClick(FenetreModifArcs()->BtnHoraires, Qt::Key_Space);
+    };
+    QWidget *editeur = FenetreModifArcs(), *horaires = FenetreHorairesArcs(), *trains = FenetreTrains();
     struct Cas {
         const char* nom;
         std::function<void()> ouvre;
-        std::function<QWidget*()> fermee; // has the keyboard, then is closed
-        bool caseFermeture;               // by its title-bar close box, else by Escape
-        std::function<QWidget*()> attendue;
-        bool detour = false;              // the main window has had the keyboard in between
+        QWidget* fermee;    // has the keyboard, then is closed
+        bool caseFermeture; // by its title-bar close box, else by Escape
+        QWidget* attendue;
+        bool detour = false; // the main window has had the keyboard in between
     };
     const Cas cas[] = {
-        {"Quitter de Horaires (arcs), l'éditeur des arcs déjà ouvert", serviceDuNoeud,
-         [] { return FenetreHorairesArcs(); }, false, [] { return FenetreModifArcs(); }},
-        {"Quitter de Trains, Horaires (arcs) déjà ouvert", serviceDuNoeud, [] { return FenetreTrains(); }, false,
-         [] { return FenetreHorairesArcs(); }},
-        {"Quitter de Trains, la fenêtre principale prise entre-temps", serviceDuNoeud,
-         [] { return FenetreTrains(); }, false, [] { return FenetreHorairesArcs(); }, true},
-        {"l'éditeur des arcs fermé sous Horaires (arcs)", [this] {
-             prendClavier(editeurArcs()->BtnHoraires);
-             QTest::keyClick(FenetreModifArcs()->BtnHoraires, Qt::Key_Space);
-         },
-         [] { return FenetreModifArcs(); }, true, [] { return FenetreHorairesArcs(); }},
+        {"Quitter de Horaires (arcs), l'éditeur des arcs déjà ouvert", serviceDuNoeud, horaires, false, editeur},
+        {"Quitter de Trains, Horaires (arcs) déjà ouvert", serviceDuNoeud, trains, false, horaires},
+        {"Quitter de Trains, la fenêtre principale prise entre-temps", serviceDuNoeud, trains, false, horaires, true},
+        {"l'éditeur des arcs fermé sous Horaires (arcs)", horloge, editeur, true, horaires},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
         c.ouvre();
-        QWidget* fermee = c.fermee();
-        QWidget* attendue = c.attendue();
-        ASSERT_TRUE(Attend([&] { return fermee->isVisible() && attendue->isVisible(); }));
-        AttendClavierPose(); // the user goes on once the keyboard rests
-        QWidget* boite = fermee->focusWidget() ? fermee->focusWidget() : fermee->nextInFocusChain();
+        Attend([] { return false; }, 300); // the windows brought forward take the keyboard in turn
         if (c.detour)
             prendClavier(k.get());
-        prendClavier(boite);
+        prendClavier(c.fermee->focusWidget() ? c.fermee->focusWidget() : c.fermee->nextInFocusChain());
         if (c.caseFermeture)
-            fermee->windowHandle()->close();
+            c.fermee->windowHandle()->close();
         else
-            QTest::keyClick(boite, Qt::Key_Escape);
-        ASSERT_TRUE(Attend([&] { return !fermee->isVisible(); }));
-        Patiente(600); // past the time a give-back would take the keyboard away
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        Attend([] { return false; }, 600); // past the time a give-back would take the keyboard away
         QWidget* active = QApplication::activeWindow();
-        EXPECT_EQ(active, attendue) << "the keyboard is on " << (active ? active->windowTitle().toStdString() : "no window");
+        EXPECT_EQ(active, c.attendue) << "the keyboard is on " << (active ? active->windowTitle().toStdString() : "no window");
         // Hidden without their "Quitter", which would show others again.
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w != k.get() && w->isVisible() && w->windowType() != Qt::Popup)

@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QThread>
 #include <QWindow>
@@ -34,38 +33,14 @@ inline void PresseSouris(QWidget* w)
     QApplication::sendEvent(w, &e);
 }
 
-// True once pret() holds, false after about 3 s.
-inline bool Attend(const std::function<bool()>& pret)
+// True once pret() holds, false after about ms milliseconds.
+inline bool Attend(const std::function<bool()>& pret, int ms = 3000)
 {
-    for (int i = 0; i < 300 && !pret(); ++i) {
+    for (int i = 0; i < ms / 10 && !pret(); ++i) {
         QApplication::processEvents();
         QThread::msleep(10);
     }
     return pret();
-}
-
-// The events of ms milliseconds processed, whatever comes.
-inline void Patiente(int ms)
-{
-    for (QElapsedTimer t; !t.isValid() || t.elapsed() < ms; QThread::msleep(10)) {
-        if (!t.isValid())
-            t.start();
-        QApplication::processEvents();
-    }
-}
-
-// Once the active window has stood still for a tenth of a second (after
-// about 3 s, as it is): the windows a command brings forward take the
-// keyboard in turn, as the window manager answers.
-inline void AttendClavierPose()
-{
-    QWidget* avant = nullptr;
-    for (int i = 0, immobile = 0; i < 300 && immobile < 10; ++i) {
-        immobile = QApplication::activeWindow() == avant ? immobile + 1 : 0;
-        avant = QApplication::activeWindow();
-        QApplication::processEvents();
-        QThread::msleep(10);
-    }
 }
 
 // The window's frame on the screen once the window manager has framed it and

@@ -145,25 +145,14 @@ TEST_F(ArcsValeursDXF, ArcValueRecordsAreDrawnOnLayerElevenAboveTheThresholdInTh
     EXPECT_EQ(K.TypeValuationRelief, QStringLiteral("Temps"));
 }
 
+// With nothing else ticked there is nothing to draw, and said so: no file;
+// the nodes ticked are written without the arcs, and the user told why.
 TEST_F(ArcsValeursDXF, WithoutValueRecordsNoArcIsWritten)
-{
-    K.NombreArcs1 = 0;
-    for (ValeurArcsDXF v : {ValeurArcsDXF::ArcValCouleurModes, ValeurArcsDXF::ArcValeurBiColor, ValeurArcsDXF::ArcValeur}) {
-        K.Formes.SortieDXF.Valeur = v;
-        // Nothing to draw, and said so: no file.
-        EXPECT_EQ(Exporte(Manifeste().CalquesInitiaux(), QStringLiteral("vide%1.dxf").arg(static_cast<int>(v))),
-                  std::string());
-        repondeur->efface();
-    }
-}
-
-TEST_F(ArcsValeursDXF, WithoutValueRecordsTheNodesTickedAreWrittenWithoutTheArcsAndTheUserIsTold)
 {
     K.Formes.SortieDXF.CocheNoeud[0].Value = true;
     K.Formes.SortieDXF.CocheArcs[0].Value = false;
     const Manifeste troisNoms = Manifeste().CalquesInitiaux().Compte("TEXT", 3);
     const std::string noeuds = Exporte(troisNoms, QStringLiteral("noeuds.dxf"));
-    ASSERT_NE(noeuds, std::string());
     K.Formes.SortieDXF.CocheArcs[0].Value = true;
     K.NombreArcs1 = 0;
     const std::pair<ValeurArcsDXF, const char*> cas[] = {{ValeurArcsDXF::ArcValCouleurModes, "Arc-Valeur avec Couleur-Modes"},
@@ -171,13 +160,18 @@ TEST_F(ArcsValeursDXF, WithoutValueRecordsTheNodesTickedAreWrittenWithoutTheArcs
                                                          {ValeurArcsDXF::ArcValeur, "Arc-Valeur (ArcVal1)"}};
     for (const auto& [valeur, option] : cas) {
         SCOPED_TRACE(option);
-        repondeur->efface();
         K.Formes.SortieDXF.Valeur = valeur;
+        K.Formes.SortieDXF.CocheNoeud[0].Value = false;
+        EXPECT_EQ(Exporte(Manifeste().CalquesInitiaux(), QStringLiteral("vide.dxf")), std::string());
+        repondeur->efface();
+        K.Formes.SortieDXF.CocheNoeud[0].Value = true;
         EXPECT_EQ(Exporte(troisNoms, QStringLiteral("sans-arcs.dxf")), noeuds);
         EXPECT_EQ(repondeur->messages(),
-                  std::vector<QString>{QStringLiteral("Le fichier DXF est écrit sans les arcs : les arcs en « %1 » prennent leur "
-                                             "largeur du fichier arc-valeur numéro 1, et aucun arc-valeur n'est chargé.")
-                                  .arg(QString::fromUtf8(option))});
+                  std::vector<QString>{QStringLiteral("Le fichier DXF est écrit sans les arcs : les arcs en « %1 » prennent "
+                                                      "leur largeur du fichier arc-valeur numéro 1, et aucun arc-valeur "
+                                                      "n'est chargé.")
+                                           .arg(QString::fromUtf8(option))});
+        repondeur->efface();
     }
 }
 
