@@ -192,4 +192,28 @@ void InstallePlacementFenetres(QCoreApplication* application)
     application->installEventFilter(new PlaceAuMontrer(application));
 }
 
+void ActiveFenetre(QWidget* fenetre)
+{
+    if (!fenetre)
+        return;
+    fenetre->raise();
+    // Asked of the window itself: a window hidden and shown again within one
+    // command still counts as active until the hiding has been processed,
+    // and activateWindow() would then ask nothing.
+    if (QWindow* w = fenetre->windowHandle())
+        w->requestActivate();
+    else
+        fenetre->activateWindow();
+    QWidget* focus = fenetre->focusWidget();
+    if (focus && focus->isVisibleTo(fenetre) && focus->isEnabled())
+        return;
+    // The first box in the window's tab order that takes the keyboard.
+    for (QWidget* w = fenetre->nextInFocusChain(); w && w != fenetre; w = w->nextInFocusChain())
+        if (w->window() == fenetre && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(fenetre)
+            && w->isEnabled()) {
+            w->setFocus(Qt::ActiveWindowFocusReason);
+            return;
+        }
+}
+
 } // namespace kelmo

@@ -26,4 +26,9 @@ void PlaceDansEcran(QWidget* fenetre);
 // so when it is shown, whatever shows it.
 void InstallePlacementFenetres(QCoreApplication* application);
 
+// A window that a command opens or brings back takes the keyboard: it becomes
+// the active window, with the focus on its first box unless the focus is
+// already in it.
+void ActiveFenetre(QWidget* fenetre);
+
 } // namespace kelmo

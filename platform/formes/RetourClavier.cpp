@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 namespace kelmo {
 namespace {
@@ -63,13 +62,12 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override
     {
-        if (!objet->isWidgetType() || !static_cast<QWidget*>(objet)->isWindow())
+        if ((e->type() != QEvent::Show && e->type() != QEvent::Hide) || e->spontaneous() || !objet->isWidgetType())
             return false;
         auto* fenetre = static_cast<QWidget*>(objet);
-        if ((e->type() != QEvent::Show && e->type() != QEvent::Hide) || e->spontaneous())
-            return false;
         const Qt::WindowType genre = fenetre->windowType();
-        if (!fenetre->parentWidget() || (genre != Qt::Window && genre != Qt::Dialog && genre != Qt::Tool))
+        if (!fenetre->isWindow() || !fenetre->parentWidget()
+            || (genre != Qt::Window && genre != Qt::Dialog && genre != Qt::Tool))
             return false;
         if (e->type() == QEvent::Show)
             montree(fenetre);
@@ -105,7 +103,6 @@ private:
         QTimer::singleShot(0, this, [this] { cacheeEnUsage_ = nullptr; });
         const Origine* o = Origine::de(fenetre);
         origine_ = o ? o->origine : nullptr;
-        principale_ = FenetrePrincipale(fenetre);
         attente_.start();
     }
     // The window manager has given the keyboard on, and the command has
@@ -115,13 +112,13 @@ private:
     {
         const QPointer<QWidget> origine = origine_;
         origine_ = nullptr;
-        if (origine && origine->isVisible() && QApplication::activeWindow() == principale_)
+        if (origine && origine->isVisible() && QApplication::activeWindow() == FenetrePrincipale(origine))
             ActiveFenetre(origine);
     }
 
     QPointer<QWidget> cacheeEnUsage_;
     QTimer attente_;
-    QPointer<QWidget> origine_, principale_;
+    QPointer<QWidget> origine_;
 };
 
 } // namespace
@@ -132,30 +129,6 @@ QWidget* FenetreEnUsage(QWidget* principale)
     if (rendueA_ && (!active || active == principale))
         active = rendueA_;
     return active && active->isVisible() ? active : principale;
-}
-
-void ActiveFenetre(QWidget* fenetre)
-{
-    if (!fenetre)
-        return;
-    fenetre->raise();
-    // Asked of the window itself: a window hidden and shown again within one
-    // command still counts as active until the hiding has been processed,
-    // and activateWindow() would then ask nothing.
-    if (QWindow* w = fenetre->windowHandle())
-        w->requestActivate();
-    else
-        fenetre->activateWindow();
-    QWidget* focus = fenetre->focusWidget();
-    if (focus && focus->isVisibleTo(fenetre) && focus->isEnabled())
-        return;
-    // The first box in the window's tab order that takes the keyboard.
-    for (QWidget* w = fenetre->nextInFocusChain(); w && w != fenetre; w = w->nextInFocusChain())
-        if (w->window() == fenetre && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(fenetre)
-            && w->isEnabled()) {
-            w->setFocus(Qt::ActiveWindowFocusReason);
-            return;
-        }
 }
 
 void RendClavier(QWidget* fenetre)

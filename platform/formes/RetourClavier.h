@@ -3,11 +3,10 @@
 // window opened from a window (an editor's "Options", the timetable of its
 // link, "Coûts kilométriques" from "Coûts") belongs to that window: once it
 // is closed, the keyboard comes back to that window and to the box or button
-// that had it, where the window manager would leave it to the main window or
-// to no window. What a command brings forward, and another window of the
-// program that the window manager chose, keep the keyboard. And a window
-// opens every time as it opened the first time, the keyboard on its first
-// box.
+// that had it, where the window manager would leave it to the main window.
+// What a command brings forward, and another window of the program that the
+// window manager chose, keep the keyboard. And a window opens every time as
+// it opened the first time, the keyboard on its first box.
 class QCoreApplication;
 class QWidget;
 
@@ -20,12 +19,6 @@ namespace kelmo {
 // the main window meanwhile; principale when that window is hidden, or
 // there is none.
 QWidget* FenetreEnUsage(QWidget* principale);
-
-// A window that a command opens or brings back takes the keyboard: it becomes
-// the active window, with the focus on its first box unless the focus is
-// already in it. What the command closed gives the keyboard back to no other
-// window.
-void ActiveFenetre(QWidget* fenetre);
 
 // Gives the keyboard back to fenetre, to the box that had it, once something
 // opened from it has closed; fenetre stays the window in use for the rest of

@@ -4,7 +4,6 @@
 #include "editing/formes/ModifArcs.h"
 #include "editing/formes/ModifNoeuds.h"
 #include "platform/formes/PlacementFenetre.h"
-#include "platform/formes/RetourClavier.h"
 #include "timetables/CommandesHoraires.h"
 #include "timetables/LiensHoraires.h"
 #include "timetables/formes/HorairesArcs.h"
