@@ -37,7 +37,16 @@ NombreLu LitNombre(const QString& texte, const RegleNombre& regle)
     qsizetype debut = 0;
     while (debut < texte.size() && texte[debut].isSpace())
         ++debut;
-    const QString tete = texte.mid(debut);
+    QString tete = texte.mid(debut);
+    // The leading-number rules skip a space inside the number ("1 000"):
+    // every other blank is skipped there too, since the program shows its
+    // own numbers grouped by a narrow no-break space and French spreadsheets
+    // copy theirs with a no-break space; stopping at it would keep only the
+    // first group.
+    if (regle.etendue != Etendue::Texte)
+        for (QChar& c : tete)
+            if (c.isSpace())
+                c = QLatin1Char(' ');
     const QByteArray entier = regle.etendue == Etendue::Texte ? tete.trimmed().toLatin1() : QByteArray();
     const std::string_view nombre(entier.constData(), static_cast<std::size_t>(entier.size()));
     switch (regle.etendue) {

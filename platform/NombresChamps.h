@@ -21,7 +21,8 @@ bool TientDansChamp(double valeur, GenreChamp champ);
 // How much of the text makes the number.
 enum class Etendue {
     Texte,      // the whole text, blanks of any kind around it aside ("12,5", "-1e3", "25."); anything else is no number
-    Tete,       // the number the text starts with, blanks of any kind before it skipped ("12,5 m" gives 12.5); no number without one
+    Tete,       // the number the text starts with, blanks of any kind before and inside it skipped ("12,5 m" gives 12.5,
+                // "1 234" with a no-break space 1234); no number without one
     TeteOuZero, // the same, but a text that starts with no number (an empty box, a cancelled prompt) gives 0
 };
 

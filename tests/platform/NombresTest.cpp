@@ -379,6 +379,11 @@ TEST(NombresDialogues, EachRuleReadsTheNumberItChecksOrRefusesIt)
         {"\u00A0500", Etendue::TeteOuZero, false, Lu::Nombre, 500},
         {"\f9999", Etendue::Tete, false, Lu::Nombre, 9999},
         {"\v60000 km", Etendue::TeteOuZero, false, Lu::Nombre, 60000},
+        // Inside the number, every blank is skipped where a space is.
+        {"1\u00A0234\u00A0567", Etendue::Tete, false, Lu::Nombre, 1234567},
+        {"12\u202F345,5", Etendue::TeteOuZero, true, Lu::Nombre, 12345.5},
+        {"1\u2007000", Etendue::Tete, false, Lu::Nombre, 1000},
+        {"-\u00A05", Etendue::TeteOuZero, false, Lu::Nombre, -5},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.texte);
