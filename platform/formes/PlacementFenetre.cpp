@@ -185,6 +185,8 @@ protected:
     }
 };
 
+unsigned long long activations_ = 0;
+
 } // namespace
 
 void InstallePlacementFenetres(QCoreApplication* application)
@@ -192,10 +194,13 @@ void InstallePlacementFenetres(QCoreApplication* application)
     application->installEventFilter(new PlaceAuMontrer(application));
 }
 
+unsigned long long ActivationsDemandees() { return activations_; }
+
 void ActiveFenetre(QWidget* fenetre)
 {
     if (!fenetre)
         return;
+    ++activations_;
     fenetre->raise();
     // Asked of the window itself: a window hidden and shown again within one
     // command still counts as active until the hiding has been processed,

@@ -31,4 +31,9 @@ void InstallePlacementFenetres(QCoreApplication* application);
 // already in it.
 void ActiveFenetre(QWidget* fenetre);
 
+// How many times the program has asked ActiveFenetre for a window so far:
+// what a command brought forward since a given moment, told at once,
+// whenever the window manager answers.
+unsigned long long ActivationsDemandees();
+
 } // namespace kelmo

@@ -38,26 +38,23 @@ public:
     QPointer<QWidget> origine;
 };
 
-// A window shown notes the window in use. Once it is hidden, the window
-// manager and the command give the keyboard where they will (the
-// timetable's "Quitter" brings the editor forward, a dialog's "OK" may open
-// the next one, the window manager may choose another window of the
-// program): only where it has gone to the main window does it go back to
-// the window in use. Qt would bring a window shown again back to the box
-// that last had the keyboard: that is forgotten once it is hidden at the
-// end of a command. A window that a command hides and shows again ("Coûts
-// au km" hides "Coûts" while it computes) stays the window in use, with its
-// box.
+// A window shown notes the window in use. Once it is hidden with the
+// keyboard, the keyboard goes back to that window at once, at the end of
+// the command that hid it, unless the command has shown or brought forward
+// a window meanwhile (the timetable's "Quitter" brings the editor forward, a
+// dialog's "OK" may open the next one, a box gives the keyboard back to its
+// own window). The request follows the hiding in the window system's queue,
+// so the window manager, however late it answers, hands the keyboard on
+// first and then to that window. A window that belongs to the main window
+// itself is left to the window manager, which gives the keyboard to the
+// main window or to another window of the program. Qt would bring a window
+// shown again back to the box that last had the keyboard: that is
+// forgotten once it is hidden at the end of a command. A window that a
+// command hides and shows again ("Coûts au km" hides "Coûts" while it
+// computes) stays the window in use, with its box.
 class RetourAuMasquer : public QObject {
 public:
-    explicit RetourAuMasquer(QObject* parent) : QObject(parent)
-    {
-        // The window manager answers a window hidden within a few
-        // milliseconds, and the activations the command asked for follow.
-        attente_.setSingleShot(true);
-        attente_.setInterval(150);
-        connect(&attente_, &QTimer::timeout, this, &RetourAuMasquer::rends);
-    }
+    using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* objet, QEvent* e) override
@@ -79,6 +76,7 @@ protected:
 private:
     void montree(QWidget* fenetre)
     {
+        ++montrees_;
         if (fenetre == cacheeEnUsage_) {
             tientEnUsage(fenetre);
             return;
@@ -101,24 +99,23 @@ private:
         });
         cacheeEnUsage_ = fenetre;
         QTimer::singleShot(0, this, [this] { cacheeEnUsage_ = nullptr; });
+        // Qt has taken the keyboard from a window by the time it is hidden
+        // (no window is active); hidden while another window has it, it
+        // moves the keyboard nowhere.
         const Origine* o = Origine::de(fenetre);
-        origine_ = o ? o->origine : nullptr;
-        attente_.start();
-    }
-    // The window manager has given the keyboard on, and the command has
-    // brought its windows forward: on the main window, the keyboard goes
-    // back to the window in use when the hidden window was shown.
-    void rends()
-    {
-        const QPointer<QWidget> origine = origine_;
-        origine_ = nullptr;
-        if (origine && origine->isVisible() && QApplication::activeWindow() == FenetrePrincipale(origine))
-            ActiveFenetre(origine);
+        const QWidget* active = QApplication::activeWindow();
+        if (!o || !o->origine || (active && active != fenetre) || o->origine == FenetrePrincipale(fenetre))
+            return;
+        QTimer::singleShot(0, this,
+                           [this, origine = o->origine, montrees = montrees_, activations = ActivationsDemandees()] {
+                               if (origine && origine->isVisible() && montrees == montrees_
+                                   && activations == ActivationsDemandees())
+                                   ActiveFenetre(origine);
+                           });
     }
 
     QPointer<QWidget> cacheeEnUsage_;
-    QTimer attente_;
-    QPointer<QWidget> origine_;
+    unsigned long long montrees_ = 0;
 };
 
 } // namespace

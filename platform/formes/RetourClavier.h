@@ -3,10 +3,10 @@
 // window opened from a window (an editor's "Options", the timetable of its
 // link, "Coûts kilométriques" from "Coûts") belongs to that window: once it
 // is closed, the keyboard comes back to that window and to the box or button
-// that had it, where the window manager would leave it to the main window.
-// What a command brings forward, and another window of the program that the
-// window manager chose, keep the keyboard. And a window opens every time as
-// it opened the first time, the keyboard on its first box.
+// that had it, at once, however late the window manager answers. What a
+// command shows or brings forward keeps the keyboard; a window of the main
+// window itself leaves it to the window manager's choice. And a window opens
+// every time as it opened the first time, the keyboard on its first box.
 class QCoreApplication;
 class QWidget;
 

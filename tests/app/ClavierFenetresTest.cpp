@@ -38,9 +38,14 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 using namespace kelmo;
@@ -84,6 +89,41 @@ private:
     QPointer<QWidget> derniere_;
     QTimer minuterie_;
     int attentes_ = 0;
+};
+
+// The window manager held still, as a loaded machine holds it, until the
+// object is gone: what the program asks of it meanwhile waits its turn.
+class GestionnaireTenu {
+public:
+    GestionnaireTenu()
+    {
+        // The window manager that runs the tests: the first openbox among
+        // the test's parents.
+        for (pid_t p = getppid(); p > 1 && pid_ <= 0;) {
+            std::ifstream stat("/proc/" + std::to_string(p) + "/stat");
+            std::string ligne;
+            std::getline(stat, ligne);
+            const auto ferme = ligne.rfind(')');
+            if (ferme == std::string::npos)
+                break;
+            if (ligne.find("(openbox)") != std::string::npos)
+                pid_ = p;
+            p = static_cast<pid_t>(std::atoi(ligne.c_str() + ferme + 4)); // past ") S "
+        }
+        if (pid_ > 0)
+            kill(pid_, SIGSTOP);
+    }
+    ~GestionnaireTenu()
+    {
+        if (pid_ > 0)
+            kill(pid_, SIGCONT);
+    }
+    GestionnaireTenu(const GestionnaireTenu&) = delete;
+    GestionnaireTenu& operator=(const GestionnaireTenu&) = delete;
+    bool tenu() const { return pid_ > 0; }
+
+private:
+    pid_t pid_ = 0;
 };
 
 class ClavierFenetres : public ::testing::Test {
@@ -138,8 +178,9 @@ protected:
         return ui.appels().empty() ? std::nullopt : std::optional(ui.appels()[0]);
     }
     // Space on bouton, then Escape in what it opens once that has the
-    // keyboard, after the main window has had it when detour.
-    void presseEtFerme(QWidget* bouton, bool detour = false)
+    // keyboard, after the main window has had it when detour, the window
+    // manager held still for 400 ms from the Escape on when tenu.
+    void presseEtFerme(QWidget* bouton, bool detour = false, bool tenu = false)
     {
         prendClavier(bouton);
         // What the button opens is a window that was not already shown.
@@ -161,7 +202,14 @@ protected:
                 prendClavier(k.get());
                 prendClavier(cible && cible->window() == w ? cible : w);
             }
+            if (!tenu) {
+                QTest::keyClick(cible && cible->window() == w ? cible : w, Qt::Key_Escape);
+                return;
+            }
+            const GestionnaireTenu gestionnaire;
+            EXPECT_TRUE(gestionnaire.tenu()) << "no window manager among the test's parents";
             QTest::keyClick(cible && cible->window() == w ? cible : w, Qt::Key_Escape);
+            Attend([] { return false; }, 400);
         });
         ferme.start(10);
         QTest::keyClick(bouton, Qt::Key_Space);
@@ -374,11 +422,14 @@ TEST_F(ClavierFenetres, WhatAButtonOpensGivesTheKeyboardBackToItsWindowAndButton
         std::function<QWidget*()> bouton;
         bool modal = false;          // the window runs modal: the rest is done inside its run
         bool detour = false;         // the main window is used before what opens is closed
+        bool tenu = false;           // the window manager answers 400 ms after the Escape
     };
     const Cas cas[] = {
         {"Options de Modification des arcs", [&] { editeurArcs(); }, [] { return FenetreModifArcs()->Command3D1; }},
         {"Options de Modifie les noeuds", [&] { menu("menModifieNoeuds"); },
          [] { return FenetreModifNoeuds()->Command3D6; }},
+        {"Options de Modifie les noeuds, le gestionnaire de fenêtres tenu 400 ms", [&] { menu("menModifieNoeuds"); },
+         [] { return FenetreModifNoeuds()->Command3D6; }, false, false, true},
         {"Horaires de Modification des arcs", [&] { editeurArcs(); }, [] { return FenetreModifArcs()->BtnHoraires; }},
         {"Horaires de Modifie les noeuds", [&] { menu("menModifieNoeuds"); },
          [] { return FenetreModifNoeuds()->BtnHoraires; }},
@@ -417,7 +468,7 @@ TEST_F(ClavierFenetres, WhatAButtonOpensGivesTheKeyboardBackToItsWindowAndButton
         const auto essaie = [&] {
             QWidget* bouton = c.bouton();
             QWidget* fenetre = bouton->window();
-            presseEtFerme(bouton, c.detour);
+            presseEtFerme(bouton, c.detour, c.tenu);
             Attend([&] { return QApplication::activeWindow() == fenetre && QApplication::focusWidget() == bouton; });
             QWidget* rendue = QApplication::activeWindow();
             EXPECT_EQ(rendue, fenetre) << "the keyboard is on " << (rendue ? rendue->windowTitle().toStdString() : "no window");
@@ -465,7 +516,8 @@ TEST_F(ClavierFenetres, AnEditorOpensAgainWithTheKeyboardWhereItHadItAtItsFirstO
 
 // A window that the command brings forward keeps the keyboard, even one that
 // was already shown, and so does the window the window manager gives the
-// keyboard to when a window is closed, the main window aside.
+// keyboard to when a window is closed, the main window aside; a window
+// hidden without the keyboard leaves it where it is.
 TEST_F(ClavierFenetres, AWindowTheCommandOrTheWindowManagerBringsForwardKeepsTheKeyboard)
 {
     AjouteArc(75056, 69123, 1, 2, 4, 460, 120, 480, 600, "", 0, 0); // a service beside the plain arc
@@ -484,32 +536,49 @@ TEST_F(ClavierFenetres, AWindowTheCommandOrTheWindowManagerBringsForwardKeepsThe
         prendClavier(editeurArcs()->BtnHoraires);
         QTest::keyClick(FenetreModifArcs()->BtnHoraires, Qt::Key_Space);
     };
-    QWidget *editeur = FenetreModifArcs(), *horaires = FenetreHorairesArcs(), *trains = FenetreTrains();
+    // The timetable of PARIS opened from its node editor.
+    const auto horairesDuNoeud = [this] {
+        k->ExecuteMenu(QStringLiteral("menModifieNoeuds"));
+        emit FenetreModifNoeuds()->ListeModifiable1->activated(1);
+        prendClavier(FenetreModifNoeuds()->BtnHoraires);
+        FenetreModifNoeuds()->BtnHoraires->click();
+    };
+    QWidget *editeur = FenetreModifArcs(), *horaires = FenetreHorairesArcs(), *trains = FenetreTrains(),
+            *horairesNoeud = FenetreHorairesNoeuds();
+    enum Fermeture {
+        Echap,   // has the keyboard, then Escape
+        Case,    // has the keyboard, then its title-bar close box
+        Commande // hidden by the program while the main window has the keyboard
+    };
     struct Cas {
         const char* nom;
         std::function<void()> ouvre;
-        QWidget* fermee;    // has the keyboard, then is closed
-        bool caseFermeture; // by its title-bar close box, else by Escape
+        QWidget* fermee;
+        Fermeture fermeture;
         QWidget* attendue;
         bool detour = false; // the main window has had the keyboard in between
     };
     const Cas cas[] = {
-        {"Quitter de Horaires (arcs), l'éditeur des arcs déjà ouvert", serviceDuNoeud, horaires, false, editeur},
-        {"Quitter de Trains, Horaires (arcs) déjà ouvert", serviceDuNoeud, trains, false, horaires},
-        {"Quitter de Trains, la fenêtre principale prise entre-temps", serviceDuNoeud, trains, false, horaires, true},
-        {"l'éditeur des arcs fermé sous Horaires (arcs)", horloge, editeur, true, horaires},
+        {"Quitter de Horaires (arcs), l'éditeur des arcs déjà ouvert", serviceDuNoeud, horaires, Echap, editeur},
+        {"Quitter de Trains, Horaires (arcs) déjà ouvert", serviceDuNoeud, trains, Echap, horaires},
+        {"Quitter de Trains, la fenêtre principale prise entre-temps", serviceDuNoeud, trains, Echap, horaires, true},
+        {"l'éditeur des arcs fermé sous Horaires (arcs)", horloge, editeur, Case, horaires},
+        {"Horaires (noeud) caché, la fenêtre principale ayant le clavier", horairesDuNoeud, horairesNoeud, Commande,
+         k.get()},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
         c.ouvre();
         Attend([] { return false; }, 300); // the windows brought forward take the keyboard in turn
-        if (c.detour)
+        if (c.detour || c.fermeture == Commande)
             prendClavier(k.get());
-        prendClavier(c.fermee->focusWidget() ? c.fermee->focusWidget() : c.fermee->nextInFocusChain());
-        if (c.caseFermeture)
-            c.fermee->windowHandle()->close();
-        else
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        if (c.fermeture != Commande)
+            prendClavier(c.fermee->focusWidget() ? c.fermee->focusWidget() : c.fermee->nextInFocusChain());
+        switch (c.fermeture) {
+        case Echap: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); break;
+        case Case: c.fermee->windowHandle()->close(); break;
+        case Commande: c.fermee->hide(); break;
+        }
         Attend([] { return false; }, 600); // past the time a give-back would take the keyboard away
         QWidget* active = QApplication::activeWindow();
         EXPECT_EQ(active, c.attendue) << "the keyboard is on " << (active ? active->windowTitle().toStdString() : "no window");
