@@ -29,25 +29,20 @@ bool TientDansChamp(double valeur, GenreChamp champ)
 
 NombreLu LitNombre(const QString& texte, const RegleNombre& regle)
 {
-    // Every rule sets aside the blanks of every kind before the number (a
-    // no-break space or a form feed pasted from another program), the
-    // whole-text rule those after it too; the number read is the one it
-    // checked: one number, its point typed last ("25.") allowed, a second
-    // point not ("1..", "1e5.").
-    qsizetype debut = 0;
-    while (debut < texte.size() && texte[debut].isSpace())
-        ++debut;
-    QString tete = texte.mid(debut);
-    // The leading-number rules skip a space inside the number ("1 000"):
-    // every other blank is skipped there too, since the program shows its
-    // own numbers grouped by a narrow no-break space and French spreadsheets
-    // copy theirs with a no-break space; stopping at it would keep only the
-    // first group.
+    // Every rule sets aside the blanks of every kind (a no-break space or a
+    // form feed pasted from another program): the whole-text rule those
+    // around the number, the leading-number rules those before and inside
+    // it, as they skip a space ("1 000"), since the program shows its own
+    // numbers grouped by a narrow no-break space and French spreadsheets copy
+    // theirs with a no-break space; stopping there would keep only the first
+    // group. The number read is the one the rule checked: one number, its
+    // point typed last ("25.") allowed, a second point not ("1..", "1e5.").
+    QString tete = texte;
     if (regle.etendue != Etendue::Texte)
         for (QChar& c : tete)
             if (c.isSpace())
                 c = QLatin1Char(' ');
-    const QByteArray entier = regle.etendue == Etendue::Texte ? tete.trimmed().toLatin1() : QByteArray();
+    const QByteArray entier = regle.etendue == Etendue::Texte ? texte.trimmed().toLatin1() : QByteArray();
     const std::string_view nombre(entier.constData(), static_cast<std::size_t>(entier.size()));
     switch (regle.etendue) {
     case Etendue::Texte:

@@ -106,13 +106,13 @@ private:
         const QWidget* active = QApplication::activeWindow();
         if (!o || !o->origine || (active && active != fenetre) || o->origine == FenetrePrincipale(fenetre))
             return;
-        QTimer::singleShot(0, this,
-                           [this, origine = o->origine, montrees = montrees_, activations = ActivationsDemandees()] {
-                               if (origine && origine->isVisible() && montrees == montrees_
-                                   && activations == ActivationsDemandees())
-                                   ActiveFenetre(origine);
-                           });
+        QTimer::singleShot(0, this, [this, origine = o->origine, avant = amenees()] {
+            if (origine && origine->isVisible() && amenees() == avant)
+                ActiveFenetre(origine);
+        });
     }
+    // The windows the program has shown or asked to bring forward so far.
+    unsigned long long amenees() const { return montrees_ + ActivationsDemandees(); }
 
     QPointer<QWidget> cacheeEnUsage_;
     unsigned long long montrees_ = 0;
