@@ -10,6 +10,12 @@
 
 namespace kelmo {
 
+std::function<void()> ListeTypesArcsChoisie;
+
+namespace {
+const bool reinitialisation = (EnregistreReinitialisation([] { ListeTypesArcsChoisie = nullptr; }), true);
+} // namespace
+
 void IndexeArcs()
 {
     const QString message = QStringLiteral("Implémente les indices des arcs...");
@@ -228,6 +234,8 @@ void RemplitListesTypes()
             K.Formes.ModifArcs.ListeModifiable3.ListIndex = k - 1;
         }
     }
+    if (meilleur > 0 && ListeTypesArcsChoisie)
+        ListeTypesArcsChoisie();
 }
 
 } // namespace kelmo

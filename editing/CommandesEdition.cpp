@@ -1,5 +1,6 @@
 #include "editing/CommandesEdition.h"
 #include "core/Commandes.h"
+#include "core/DonneesDerivees.h"
 #include "editing/Digitalisation.h"
 #include "editing/ElimineArcsDeconnectes.h"
 #include "editing/LiensEdition.h"
@@ -25,6 +26,10 @@ void InstalleCommandesEdition()
         MontreFenetreEdition(FenetreEdition::ModifNoeuds);
     };
     c.DigitaliseNoeud = [](double x, double y) { DigitaliseNoeud(x, y); };
+    ListeTypesArcsChoisie = [] {
+        if (ModifArcs_SuitListeTypes())
+            ModifArcs_ListeModifiable1_Click();
+    };
 }
 
 } // namespace kelmo

@@ -175,6 +175,16 @@ Ajout ajouteArcDesBoites(int de, int vers, bool refuseLongueurNulle, const QStri
         erreur(echec);
     if (lecture != Lecture::Lue)
         return Ajout::Echec;
+    // An arc of a link type that is none of the table's would be drawn,
+    // listed and timed by no type, and written so to the arc file.
+    TypeArc type{};
+    if (!TypeArcParCode(m.TypeArcEdite.Code, type)) {
+        Ui().Message(QStringLiteral("Aucun type d'arc n'a le mode %1 : choisissez le mode dans la liste. L'arc n'est "
+                                    "pas ajouté.")
+                         .arg(m.TypeArcEdite.Code),
+                     Boutons::OK, Icone::Exclamation, TitreCreation);
+        return Ajout::Echec;
+    }
     m.LongueurArc = v.longueur;
     if (refuseLongueurNulle && m.LongueurArc == 0) {
         messageLongueurNulle();
@@ -574,14 +584,15 @@ void ModifArcs_OublieArcAffiche()
         montreSansArc();
 }
 
-void ModifArcs_SuitListeTypes()
+bool ModifArcs_SuitListeTypes()
 {
     ModeleModifArcs& m = M();
     TypeArc t{};
-    if (TypeArcParNom(texteListe(m.ListeModifiable3), t) && t.Nom != m.TypeArcEdite.Nom) {
-        m.TypeArcEdite = t;
-        m.ModeCourant = t.Code;
-    }
+    if (!TypeArcParNom(texteListe(m.ListeModifiable3), t) || t.Nom == m.TypeArcEdite.Nom)
+        return false;
+    m.TypeArcEdite = t;
+    m.ModeCourant = t.Code;
+    return true;
 }
 
 void Kelmo_menModifieOD_Click()

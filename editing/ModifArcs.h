@@ -48,9 +48,9 @@ int32_t ArcAfficheModifArcs();
 // shown no more, as after "Détruire", and nothing of it is offered.
 void ModifArcs_OublieArcAffiche();
 
-// The link type selected in the list by a network load (which runs no
-// handler) becomes the editor's, without touching the arc table.
-void ModifArcs_SuitListeTypes();
+// The link type selected in the list by a network load becomes the
+// editor's, without touching the arc table; true when it changed.
+bool ModifArcs_SuitListeTypes();
 
 // "&Modifie les arcs...": hides the four edit buttons, shows the window,
 // arc editing mode on, the editor's pointer on the map.

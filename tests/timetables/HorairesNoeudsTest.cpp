@@ -1,5 +1,7 @@
 // The node timetable: departures and arrivals at the node chosen in the node editor.
 #include "OutilsHoraires.h"
+#include "editing/CommandesEdition.h"
+#include "editing/ModifArcs.h"
 #include "timetables/HorairesNoeuds.h"
 #include "timetables/LignesHoraires.h"
 
@@ -68,6 +70,28 @@ TEST_F(HorairesNoeudsT, DoubleClickOpensTheLinkTimetableAndTheRunOfTheLinesServi
     K.Formes.ModifNoeuds.ListeModifiable1.Choisit(-1);
     AfficheHorairesNoeud();
     EXPECT_EQ(K.Formes.HorairesNoeuds.ListeHorairesNoeud.ListCount(), 0);
+}
+
+// The link type a load chose in the arc editor's list is the editor's, the
+// editor never opened from its menu: a line's arc is shown as it stands, and
+// no arc of a link type the table lacks can be created.
+TEST_F(HorairesNoeudsT, DoubleClickShowsTheLinesArcInTheLinkTypeALoadChose)
+{
+    ModeleModifArcs& m = K.Formes.ModifArcs;
+    m.Heures = m.Minutes = QStringLiteral("0");
+    m.Longueur = QStringLiteral("10");
+    ModifArcs_BtnCréer_Click(); // no link type followed yet: mode 0
+    EXPECT_EQ(K.NbArcs, 4);
+    EXPECT_EQ(ui.messages().back(),
+              QStringLiteral("Aucun type d'arc n'a le mode 0 : choisissez le mode dans la liste. L'arc n'est pas ajouté."));
+
+    InstalleCommandesEdition();
+    m.ListeModifiable3.Choisit(-1);
+    RemplitListesTypes(); // TER, the most used
+    HorairesNoeuds_HArrivées_Click();
+    HorairesNoeuds_ListeHorairesNoeud_DblClick(1);
+    EXPECT_TRUE(m.BtnDétruire.Visible);
+    EXPECT_EQ(m.Longueur, QStringLiteral(" 10"));
 }
 
 } // namespace
