@@ -26,7 +26,18 @@ QString nomCourt(const QString& chemin)
     return p < 0 ? c : c.mid(p + 1);
 }
 
+// The pattern of the hhmm columns of the file.
+constexpr const char* MotifTemps = "0000";
+
 } // namespace
+
+bool TempsTientDansFichierArcs(double minutes)
+{
+    std::string champ;
+    return FormatMotifDansColonne(MinutesEnHeure(minutes), MotifTemps, '.', champ);
+}
+
+QString LimitesTempsFichierArcs() { return QStringLiteral("de -599 à 5999 minutes"); }
 
 void SignaleErreurVitesse(double ligne, double origine, double destination, double mode, double longueur,
                           double duree, double vitesse)
@@ -172,9 +183,9 @@ void CreeFichierArcs(const QString& chemin)
                                 {"mode", static_cast<double>(a.Mode), "0000"},
                                 {"longueur", a.Longueur, "0000.000"},
                                 // An infinite duration has no hhmm: quoted as it is.
-                                {"durée", std::isfinite(a.Duree) ? MinutesEnHeure(a.Duree) : a.Duree, "0000"},
-                                {"départ", MinutesEnHeure(a.HeureDepart), "0000"},
-                                {"arrivée", MinutesEnHeure(a.HeureArrivee), "0000"}};
+                                {"durée", std::isfinite(a.Duree) ? MinutesEnHeure(a.Duree) : a.Duree, MotifTemps},
+                                {"départ", MinutesEnHeure(a.HeureDepart), MotifTemps},
+                                {"arrivée", MinutesEnHeure(a.HeureArrivee), MotifTemps}};
         bool premierChamp = true;
         auto ecrit = [&](const Champ& c) {
             if (!FormatMotifDansColonne(c.valeur, c.motif, sep, champ)) {

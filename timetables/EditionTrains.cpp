@@ -1,5 +1,6 @@
 #include "timetables/EditionTrains.h"
 #include "core/DonneesDerivees.h"
+#include "core/FichierArcs.h"
 #include "core/Modele.h"
 #include "core/Tables.h"
 #include "core/TypesArcs.h"
@@ -93,16 +94,18 @@ void execute(Commande c)
         SelectionneTrains();
     }
 
-    // Refused whole before anything changes: a shift out of the 16-bit
-    // times, or copies past the table's limit.
+    // Refused whole before anything changes: a shift that takes a time out
+    // of what the arc file writes (which the 16-bit times hold), or copies
+    // past the table's limit.
     if (c != Commande::Supprimer)
         for (int i = 0; i < total; ++i)
             if (liste.Selected(i)) {
                 const CleService& cle = liste.Lignes[static_cast<std::size_t>(i)].Cle;
-                if (!TientDansChamp(cle.HeureDepart + m, GenreChamp::Entier16)
-                    || !TientDansChamp(cle.HeureArrivee + m, GenreChamp::Entier16)) {
-                    Ui().Message(QStringLiteral("Ce décalage mènerait un horaire hors des limites (de -32768 à "
-                                                "32767 minutes) : aucun horaire n'est changé."),
+                if (!TempsTientDansFichierArcs(ArrondiBanquier(cle.HeureDepart + m))
+                    || !TempsTientDansFichierArcs(ArrondiBanquier(cle.HeureArrivee + m))) {
+                    Ui().Message(QStringLiteral("Ce décalage mènerait un horaire hors des limites du fichier des arcs "
+                                                "(%1) : aucun horaire n'est changé.")
+                                     .arg(LimitesTempsFichierArcs()),
                                  Boutons::OK, Icone::Exclamation, t.titre);
                     return;
                 }

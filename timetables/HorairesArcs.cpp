@@ -1,5 +1,6 @@
 #include "timetables/HorairesArcs.h"
 #include "core/DonneesDerivees.h"
+#include "core/FichierArcs.h"
 #include "core/Heures.h"
 #include "core/Modele.h"
 #include "core/Tables.h"
@@ -47,8 +48,31 @@ struct Horaires2 {
     double depart = 0, arrivee = 0;
 };
 
+// A typed hhmm: its four columns are counted from its first digit, as a
+// number is read past the blanks before it (a space typed first, a
+// no-break space pasted with it).
+double heureTapee(const QString& texte)
+{
+    qsizetype debut = 0;
+    while (debut < texte.size() && texte[debut].isSpace())
+        ++debut;
+    return ChaineHeureEnMinutes(texte.mid(debut));
+}
+
+// A time the service would keep that the arc file cannot write is refused
+// here, where it is typed, rather than by every later save.
+bool tientDansFichier(double minutes, const QString& quoi)
+{
+    if (TempsTientDansFichierArcs(minutes))
+        return true;
+    Ui().Message(QStringLiteral("%1 (%2 minutes) est hors des limites du fichier des arcs (%3) : rien n'est changé.")
+                     .arg(quoi, TexteGeneral(minutes), LimitesTempsFichierArcs()),
+                 Boutons::OK, Icone::Exclamation, QStringLiteral("Horaires (arcs)"));
+    return false;
+}
+
 // The two time prompts of "Nouveau" and "Modifier"; nothing when either is
-// cancelled.
+// cancelled or refused.
 std::optional<Horaires2> demandeHoraires()
 {
     const auto dep = Ui().Saisie(QStringLiteral("Entrez l'heure de départ : "),
@@ -59,7 +83,12 @@ std::optional<Horaires2> demandeHoraires()
                                  QStringLiteral("Heure d'arrivée"), QStringLiteral("0000"));
     if (!arr)
         return std::nullopt;
-    return Horaires2{ChaineHeureEnMinutes(*dep), ChaineHeureEnMinutes(*arr)};
+    const Horaires2 h{heureTapee(*dep), heureTapee(*arr)};
+    if (!tientDansFichier(ArrondiBanquier(h.depart), QStringLiteral("L'heure de départ"))
+        || !tientDansFichier(ArrondiBanquier(h.arrivee), QStringLiteral("L'heure d'arrivée"))
+        || !tientDansFichier(static_cast<float>(h.arrivee - h.depart), QStringLiteral("La durée du service")))
+        return std::nullopt;
+    return h;
 }
 
 QString entete(int32_t a, int32_t b)
@@ -269,8 +298,8 @@ void HorairesArcs_Modifier_Click()
                        minute16(h->depart),
                        minute16(h->arrivee)};
     // Only the times change: the service keeps its length, days, line
-    // number and capacity. Four typed characters always make a 16-bit time
-    // and the deletion frees a place, so the new service always fits.
+    // number and capacity. The times were checked against the file's
+    // columns and the deletion frees a place, so the new service always fits.
     SupprimeArc(k);
     const bool remplace = ajoute(c, ancien.IndiceOrigine, ancien.IndiceDestination, ancien.Longueur,
                                  h->arrivee - h->depart, ancien.Jours.texte(), ancien.Debit, ancien.Capacite);

@@ -155,22 +155,29 @@ TEST_F(EditionTrains, ShiftsMayPassMidnightOrGoBelowZero)
     EXPECT_TRUE(K.Formes.Trains.ListeTrains.Lignes[0].Texte.startsWith(QStringLiteral("-00:20  00:10")));
 }
 
-TEST_F(EditionTrains, ShiftLeavingTheSixteenBitRangeIsRefusedBeforeAnyChange)
+// 6000 minutes on 07:05 would be 107:05, which the arc file's four hhmm
+// columns cannot write.
+TEST_F(EditionTrains, ShiftTakingATimeOutOfTheArcFileIsRefusedBeforeAnyChange)
 {
-    selectionne({0, 1});
-    ui.Repond(Reponse::OK);
-    ui.RepondTexte(QStringLiteral("40000"));
-    Trains_Avancer_Click();
-    EXPECT_EQ(K.NbArcs, 4);
-    EXPECT_EQ(K.Arcs[1].HeureDepart, 425);
-    EXPECT_EQ(ui.appels().back().icone, Icone::Exclamation);
-    EXPECT_EQ(ui.appels().back().titre, QStringLiteral("Avancer un train"));
+    const std::pair<void (*)(), const char*> cas[] = {{Trains_Avancer_Click, "Avancer un train"},
+                                                      {Trains_Dupliquer_Click, "Dupliquer un train"}};
+    for (const auto& [commande, titre] : cas) {
+        SCOPED_TRACE(titre);
+        selectionne({0, 1});
+        ui.Repond(Reponse::OK);
+        ui.RepondTexte(QStringLiteral("6000"));
+        commande();
+        EXPECT_EQ(K.NbArcs, 4);
+        EXPECT_EQ(K.Arcs[1].HeureDepart, 425);
+        EXPECT_EQ(ui.appels().back().icone, Icone::Exclamation);
+        EXPECT_EQ(ui.appels().back().titre, QString::fromUtf8(titre));
+    }
 }
 
 TEST_F(EditionTrains, ANumberBeyondTheRangeOfTheNumbersIsRefusedWithAMessageAndChangesNothing)
 {
-    const QString horsLimites = QStringLiteral("Ce décalage mènerait un horaire hors des limites (de -32768 à 32767 "
-                                               "minutes) : aucun horaire n'est changé.");
+    const QString horsLimites = QStringLiteral("Ce décalage mènerait un horaire hors des limites du fichier des arcs "
+                                               "(de -599 à 5999 minutes) : aucun horaire n'est changé.");
     struct Cas {
         void (*commande)();
         bool confirmation; // the train commands ask first for the selection
