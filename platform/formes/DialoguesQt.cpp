@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -12,6 +13,7 @@
 #include <QFontDatabase>
 #include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -124,6 +126,33 @@ private:
     QPointer<QWidget> proprietaire_;
 };
 
+// A question with Oui and Non only waits for one of them: neither Escape nor
+// the window's close answers it. Qt takes either for Non there, which the
+// program's questions read as a choice ("supprimer sans demander").
+class BoiteMessage : public QMessageBox {
+public:
+    BoiteMessage(QWidget* parent, bool sansEchappement) : QMessageBox(parent), sansEchappement_(sansEchappement) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (sansEchappement_ && e->matches(QKeySequence::Cancel))
+            return;
+        QMessageBox::keyPressEvent(e);
+    }
+    void closeEvent(QCloseEvent* e) override
+    {
+        if (sansEchappement_) {
+            e->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(e);
+    }
+
+private:
+    bool sansEchappement_;
+};
+
 QRect zoneEcran(const QWidget* parent)
 {
     const QScreen* ecran = parent ? parent->screen() : QGuiApplication::primaryScreen();
@@ -149,7 +178,7 @@ QStringList FiltresQt(const QString& filtre)
 Reponse DialoguesQt::Message(const QString& texte, Boutons boutons, Icone icone, const QString& titre)
 {
     QWidget* parent = FenetreEnUsage(parent_);
-    QMessageBox box(parent);
+    BoiteMessage box(parent, boutons == Boutons::OuiNon);
     box.setWindowTitle(titre.isEmpty() ? QStringLiteral("KELMO") : titre);
     box.setText(lignes(texte));
     switch (icone) {

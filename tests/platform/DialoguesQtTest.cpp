@@ -1,10 +1,12 @@
 // The program's own boxes over Qt: what the user sees while one is open.
 #include "platform/formes/DialoguesQt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -83,6 +85,32 @@ TEST(DialoguesQt, EveryBoxShowsTheArrowOverACommandsHourglassAndGivesItBack)
     }
     d.Sablier(false);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Escape or the window's close would answer Non, which the program's
+// questions read as a choice: a box with Oui and Non waits for one of them.
+TEST(DialoguesQt, AQuestionWithOuiAndNonIsAnsweredByOneOfThemOnly)
+{
+    DialoguesQt d;
+    bool resteOuverte = false;
+    QTimer repond;
+    repond.setInterval(10);
+    QObject::connect(&repond, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        repond.stop();
+        QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(box, &echap);
+        box->close();
+        resteOuverte = box->isVisible();
+        box->button(QMessageBox::Yes)->click();
+    });
+    repond.start();
+    EXPECT_EQ(d.Message(QStringLiteral("Voulez-vous demander l'accord avant de supprimer ?"), Boutons::OuiNon,
+                        Icone::Question, QString()),
+              Reponse::Oui);
+    EXPECT_TRUE(resteOuverte);
 }
 
 TEST(DialoguesQt, AMessageBoxIsWideEnoughForItsWholeTitle)
