@@ -77,6 +77,13 @@ NombreLu LitNombre(const QString& texte, const RegleNombre& regle, const QString
     return n;
 }
 
+QString TexteSimpleRelu(float valeur, const std::function<QString(double, bool)>& ecrit, bool virgule)
+{
+    const QString court = ecrit(valeur, true);
+    const NombreLu relu = LitNombre(court, {Etendue::TeteOuZero, virgule});
+    return relu && static_cast<float>(*relu) == valeur ? court : ecrit(valeur, false);
+}
+
 QString LimitesChamp(GenreChamp champ)
 {
     switch (champ) {

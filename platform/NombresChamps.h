@@ -8,6 +8,8 @@
 // that the files would later write as 0, nor an overflow error.
 #include <QString>
 
+#include <functional>
+
 namespace kelmo {
 
 // What keeps the number: a single-precision field, a 16- or 32-bit integer
@@ -50,6 +52,12 @@ NombreLu LitNombre(const QString& texte, const RegleNombre& regle);
 // The reading with its refusal: a number the field cannot hold shows
 // MessageHorsChamp naming boite, under titre.
 NombreLu LitNombre(const QString& texte, const RegleNombre& regle, const QString& boite, const QString& titre);
+
+// A single as a box shows it: ecrit(valeur, true), its seven-digit form,
+// when that reads back (with "," as a decimal point when virgule) as the
+// same single, else ecrit(valeur, false), its full form; so that what the
+// box gives back is that single (12345674 is not "1.234567E+7").
+QString TexteSimpleRelu(float valeur, const std::function<QString(double, bool)>& ecrit, bool virgule);
 
 // The range of a field as the message quotes it ("de -32768 à 32767").
 QString LimitesChamp(GenreChamp champ);

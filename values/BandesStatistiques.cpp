@@ -2,6 +2,7 @@
 #include "core/Couleurs.h"
 #include "core/Modele.h"
 #include "platform/Nombres.h"
+#include "platform/NombresChamps.h"
 #include "values/ClassesValeurs.h"
 #include "values/CrochetsValeurs.h"
 
@@ -58,6 +59,17 @@ Serie serieNoeuds(double w)
     return s;
 }
 
+// An extreme of the values, which are singles, as its box shows it: the
+// class bounds are built from what the box reads back, and must take in
+// the extreme itself.
+QString texteExtreme(double v)
+{
+    if (!TientDansChamp(v, GenreChamp::Simple))
+        return TexteAvecSigne(v, true);
+    return TexteSimpleRelu(static_cast<float>(v), [](double x, bool court) { return TexteAvecSigne(x, court); },
+                           false);
+}
+
 // The blue minimum mark at the left end, the red maximum mark at the right
 // end, and the pen the next ticks use.
 void termineBande(Bande& b, double min, double max)
@@ -65,10 +77,10 @@ void termineBande(Bande& b, double min, double max)
     ModeleStatistiques& s = K.Formes.Statistiques;
     b.DrawWidth = 2;
     b.ForeColor = QBColor(1);
-    s.Text1 = TexteAvecSigne(min, true);
+    s.Text1 = texteExtreme(min);
     trait(b, 2);
     b.ForeColor = QBColor(4);
-    s.Text2 = TexteAvecSigne(max, true);
+    s.Text2 = texteExtreme(max);
     trait(b, largeurUtile(b));
     b.DrawWidth = 1;
     b.ForeColor = QBColor(0);

@@ -28,11 +28,9 @@ QString texteBorne(double valeur)
 {
     if (!TientDansChamp(valeur, GenreChamp::Simple))
         return TexteRegional(valeur, K.SeparateurDecimal);
-    const float simple = static_cast<float>(valeur);
-    const QString court = TexteRegional(simple, K.SeparateurDecimal, true);
-    if (static_cast<float>(*LitNombre(court, {Etendue::TeteOuZero, VirguleRegionale()})) == simple)
-        return court;
-    return TexteRegional(simple, K.SeparateurDecimal);
+    return TexteSimpleRelu(
+        static_cast<float>(valeur), [](double v, bool court) { return TexteRegional(v, K.SeparateurDecimal, court); },
+        VirguleRegionale());
 }
 
 // The class thickness as the colour boxes print it.

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace kelmo {
@@ -37,6 +38,16 @@ bool minMax(double& min, double& max)
 
 int nombreClasses() { return std::clamp<int>(K.NbClasses, 0, 10); }
 
+// The top bound, the maximum + 1, is kept as a single: past 2^24 that single
+// may be the maximum itself, which would then be in no class, and the next
+// single above the maximum is taken instead.
+double borneHaute(double max)
+{
+    const float haut = static_cast<float>(max + 1), maximum = static_cast<float>(max);
+    const float suivant = std::nextafter(maximum, std::numeric_limits<float>::infinity());
+    return haut > maximum || !std::isfinite(suivant) ? max + 1 : suivant;
+}
+
 } // namespace
 
 void Statistiques_SSCommand1_Click()
@@ -56,7 +67,7 @@ void Statistiques_SSCommand1_Click()
     for (int i = 1; i <= n; ++i)
         EcritBorne(i + 1, min + i * amplitude);
     EcritBorne(1, ValeurBorne(1) - 2 * eps);
-    EcritBorne(n + 1, max + 1);
+    EcritBorne(n + 1, borneHaute(max));
 }
 
 void Statistiques_SSCommand2_Click()
@@ -91,7 +102,7 @@ void Statistiques_SSCommand2_Click()
         EcritBorne(i, tries[static_cast<std::size_t>(k)] + eps);
     }
     EcritBorne(1, ValeurBorne(1) - 2 * eps);
-    EcritBorne(n + 1, max + 1);
+    EcritBorne(n + 1, borneHaute(max));
 }
 
 void Statistiques_SSCommand3_Click()

@@ -4,6 +4,7 @@
 #include "values/MethodesBornes.h"
 #include "platform/Nombres.h"
 #include "platform/RepondeurScripte.h"
+#include "values/BandesStatistiques.h"
 #include "support/Reseau.h"
 #include "values/ValeursDeTest.h"
 #include "values/ClassesValeurs.h"
@@ -69,6 +70,25 @@ TEST_F(MethodesBornes, IsoAmplitudeCutsEqualRangesWidenedAtBothEnds)
         const double a = 3.5 / 3;
         attendBornes({-2.5 - 7e-9, -1.5 + a, -1.5 + 2 * a, 3}, sep);
         EXPECT_EQ(s.Amplitude, TexteGeneral(a, QLatin1Char(sep)));
+    }
+}
+
+// The largest value is in the last class however large: its box gives it
+// back whole (12345674 is not 1.234567E+7), and the single kept for the
+// maximum + 1 stays above it (16777221 is the single 16777220).
+TEST_F(MethodesBornes, IsoAmplitudeClassesHoldTheLargestArcValue)
+{
+    for (const float grande : {12345674.0f, 16777220.0f}) {
+        SCOPED_TRACE(grande);
+        s.Selectionne(&ModeleStatistiques::ArcVale1);
+        K.NombreArcs1 = 3;
+        K.Arcs1[1].Valeur = 100;
+        K.Arcs1[2].Valeur = 200;
+        K.Arcs1[3].Valeur = grande;
+        CalculeStatistiquesArcs1();
+        classes(3);
+        Statistiques_SSCommand1_Click();
+        EXPECT_EQ(s.Graph1.Points, (std::vector<int>{2, 0, 1}));
     }
 }
 
