@@ -93,23 +93,16 @@ TEST(DialoguesQt, AQuestionWithOuiAndNonIsAnsweredByOneOfThemOnly)
 {
     DialoguesQt d;
     bool resteOuverte = false;
-    QTimer repond;
-    repond.setInterval(10);
-    QObject::connect(&repond, &QTimer::timeout, [&] {
+    QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        repond.stop();
+        ASSERT_NE(box, nullptr);
         QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(box, &echap);
         box->close();
         resteOuverte = box->isVisible();
         box->button(QMessageBox::Yes)->click();
     });
-    repond.start();
-    EXPECT_EQ(d.Message(QStringLiteral("Voulez-vous demander l'accord avant de supprimer ?"), Boutons::OuiNon,
-                        Icone::Question, QString()),
-              Reponse::Oui);
+    EXPECT_EQ(d.Message(QStringLiteral("Supprimer ?"), Boutons::OuiNon, Icone::Question, QString()), Reponse::Oui);
     EXPECT_TRUE(resteOuverte);
 }
 
