@@ -6,12 +6,14 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # The compiler and what CMake's generator runs (make: the cmake package only
 # recommends it); Qt with its French translations for the standard dialogs;
 # the test and benchmark libraries; a virtual display, its authority tool and
-# fonts for the program run without a screen; wmf2svg, the independent reader
-# of the metafiles written; python3 with ezdxf, the reader of the DXF files.
+# fonts for the program run without a screen; xmessage (x11-utils), another
+# program holding the keyboard in the X11 tests; wmf2svg, the independent
+# reader of the metafiles written; python3 with ezdxf, the reader of the DXF
+# files.
 PACKAGES=(g++ make cmake
           qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth openbox fonts-dejavu-core fonts-urw-base35
+          xvfb xauth openbox x11-utils fonts-dejavu-core fonts-urw-base35
           libwmf-bin python3 python3-ezdxf)
 
 install_packages() {

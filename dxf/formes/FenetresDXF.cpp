@@ -4,6 +4,7 @@
 #include "dxf/SortieDXF.h"
 #include "dxf/formes/CouleursDXF.h"
 #include "dxf/formes/SortieDXF.h"
+#include "platform/formes/PlacementFenetre.h"
 
 #include <QPointer>
 
@@ -43,8 +44,7 @@ void InstalleSortieDXF(QWidget* parent)
         SortieDXF* w = FenetreSortieDXF();
         w->Rafraichit();
         w->show();
-        w->raise();
-        w->activateWindow();
+        ActiveFenetre(w);
     };
     l.MontreCouleursDXF = [] {
         CouleursDXF* w = FenetreCouleursDXF();

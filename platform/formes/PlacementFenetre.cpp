@@ -187,6 +187,13 @@ protected:
 
 unsigned long long activations_ = 0;
 
+// Whether the program holds the keyboard. Qt's state follows its focus
+// window, which the window system takes from the program only once another
+// program has the keyboard (on X11, a moment after the keyboard leaves the
+// program without coming to another of its windows): a command that hides
+// the program's active window still holds it.
+bool tientClavier() { return QGuiApplication::applicationState() == Qt::ApplicationActive; }
+
 } // namespace
 
 void InstallePlacementFenetres(QCoreApplication* application)
@@ -198,7 +205,7 @@ unsigned long long ActivationsDemandees() { return activations_; }
 
 void ActiveFenetre(QWidget* fenetre)
 {
-    if (!fenetre)
+    if (!fenetre || !tientClavier())
         return;
     ++activations_;
     fenetre->raise();

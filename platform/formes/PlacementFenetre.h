@@ -28,12 +28,14 @@ void InstallePlacementFenetres(QCoreApplication* application);
 
 // A window that a command opens or brings back takes the keyboard: it becomes
 // the active window, with the focus on its first box unless the focus is
-// already in it.
+// already in it. Only while the program holds the keyboard: it never takes
+// the keyboard from another program; a window shown meanwhile is shown all
+// the same, and the window manager decides.
 void ActiveFenetre(QWidget* fenetre);
 
-// How many times the program has asked ActiveFenetre for a window so far:
-// what a command brought forward since a given moment, told at once,
-// whenever the window manager answers.
+// How many times ActiveFenetre has brought a window forward so far: what a
+// command brought forward since a given moment, told at once, whenever the
+// window manager answers.
 unsigned long long ActivationsDemandees();
 
 } // namespace kelmo

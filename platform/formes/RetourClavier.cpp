@@ -45,13 +45,15 @@ public:
 // dialog's "OK" may open the next one, a box gives the keyboard back to its
 // own window). The request follows the hiding in the window system's queue,
 // so the window manager, however late it answers, hands the keyboard on
-// first and then to that window. A window that belongs to the main window
-// itself is left to the window manager, which gives the keyboard to the
-// main window or to another window of the program. Qt would bring a window
-// shown again back to the box that last had the keyboard: that is
-// forgotten once it is hidden at the end of a command. A window that a
-// command hides and shows again ("Coûts au km" hides "Coûts" while it
-// computes) stays the window in use, with its box.
+// first and then to that window. A window closed from outside (a task
+// bar's close) while another program has the keyboard leaves it to that
+// program. A window that belongs to the main window itself is left to the
+// window manager, which gives the keyboard to the main window or to another
+// window of the program. Qt would bring a window shown again back to the
+// box that last had the keyboard: that is forgotten once it is hidden at
+// the end of a command. A window that a command hides and shows again
+// ("Coûts au km" hides "Coûts" while it computes) stays the window in use,
+// with its box.
 class RetourAuMasquer : public QObject {
 public:
     using QObject::QObject;
@@ -101,7 +103,8 @@ private:
         QTimer::singleShot(0, this, [this] { cacheeEnUsage_ = nullptr; });
         // Qt has taken the keyboard from a window by the time it is hidden
         // (no window is active); hidden while another window has it, it
-        // moves the keyboard nowhere.
+        // moves the keyboard nowhere. No window is active either while
+        // another program has the keyboard: ActiveFenetre then asks nothing.
         const Origine* o = Origine::de(fenetre);
         const QWidget* active = QApplication::activeWindow();
         if (!o || !o->origine || (active && active != fenetre) || o->origine == FenetrePrincipale(fenetre))

@@ -5,8 +5,10 @@
 // is closed, the keyboard comes back to that window and to the box or button
 // that had it, at once, however late the window manager answers. What a
 // command shows or brings forward keeps the keyboard; a window of the main
-// window itself leaves it to the window manager's choice. And a window opens
-// every time as it opened the first time, the keyboard on its first box.
+// window itself leaves it to the window manager's choice. None of this takes
+// the keyboard from another program: it acts only while the program holds
+// it. And a window opens every time as it opened the first time, the
+// keyboard on its first box.
 class QCoreApplication;
 class QWidget;
 

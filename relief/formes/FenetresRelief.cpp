@@ -1,6 +1,7 @@
 #include "relief/formes/FenetresRelief.h"
 #include "core/Commandes.h"
 #include "core/Modele.h"
+#include "platform/formes/PlacementFenetre.h"
 #include "relief/CommandesRelief.h"
 #include "relief/formes/Couts.h"
 #include "relief/formes/CoutsKilometriques.h"
@@ -60,8 +61,7 @@ void montre(FenetreRelief f, bool modal)
         return;
     }
     w->show();
-    w->raise();
-    w->activateWindow();
+    ActiveFenetre(w);
 }
 
 void cache(FenetreRelief f)

@@ -3,6 +3,7 @@
 #include "core/Modele.h"
 #include "platform/GardeCommandes.h"
 #include "platform/Dialogues.h"
+#include "platform/formes/PlacementFenetre.h"
 #include "relief/Anamorphose.h"
 #include "relief/DessinRelief.h"
 #include "relief/FacettesGPS.h"
@@ -101,8 +102,7 @@ void Kelmo_menAnamorphose_Click()
     f->Rafraichit();
     K.Formes.frmAnamorphose.Visible = true;
     f->show();
-    f->raise();
-    f->activateWindow();
+    ActiveFenetre(f);
 }
 
 void frmAnamorphose_cmdOK_Click()

@@ -33,6 +33,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -570,5 +571,48 @@ TEST_F(ClavierFenetres, AWindowTheCommandOrTheWindowManagerBringsForwardKeepsThe
             if (w != k.get() && w->isVisible() && w->windowType() != Qt::Popup)
                 w->hide();
         ASSERT_TRUE(Attend([this] { return QApplication::activeWindow() == k.get(); }));
+    }
+}
+
+// A window closed from outside while another program has the keyboard leaves
+// it there: neither the give-back nor the node editor that the timetable's
+// "Quitter" shows again takes it.
+TEST_F(ClavierFenetres, AWindowClosedFromOutsideLeavesTheKeyboardWithAnotherProgram)
+{
+    QProcess autre;
+    // Once w has the keyboard, another program takes it (an Xt shell takes
+    // none unless told to), then the window manager closes w.
+    const auto fermeDehors = [&](QWidget* w) {
+        EXPECT_TRUE(Attend([w] { return QApplication::activeWindow() == w; }));
+        autre.start(QStringLiteral("xmessage"), {QStringLiteral("-xrm"), QStringLiteral("*input: true"), "Autre"});
+        EXPECT_TRUE(Attend([] { return QApplication::activeWindow() == nullptr; })) << "xmessage has no keyboard";
+        w->windowHandle()->close();
+    };
+    const std::pair<const char*, std::function<void()>> cas[] = {
+        {"Options pour redessiner",
+         [&] {
+             QTimer::singleShot(0, [&] { fermeDehors(FenetreAffichage(FormeDialogue::OptionsRedess)); });
+             FenetreModifNoeuds()->Command3D6->click();
+         }},
+        {"Horaires (noeud)",
+         [&] {
+             emit FenetreModifNoeuds()->ListeModifiable1->activated(1);
+             FenetreModifNoeuds()->BtnHoraires->click();
+             fermeDehors(FenetreHorairesNoeuds());
+         }},
+    };
+    for (const auto& [nom, ouvreEtFerme] : cas) {
+        SCOPED_TRACE(nom);
+        k->ExecuteMenu(QStringLiteral("menModifieNoeuds"));
+        ASSERT_TRUE(Attend([] { return QApplication::activeWindow() == FenetreModifNoeuds(); }));
+        ouvreEtFerme();
+        Attend([] { return false; }, 600); // past the time a give-back would take the keyboard away
+        QWidget* active = QApplication::activeWindow();
+        EXPECT_EQ(active, nullptr) << "the keyboard is on " << active->windowTitle().toStdString();
+        EXPECT_TRUE(FenetreModifNoeuds()->isVisible());
+        autre.kill();
+        autre.waitForFinished();
+        FenetreModifNoeuds()->hide();
+        prendClavier(k.get());
     }
 }

@@ -1,6 +1,7 @@
 #include "values/formes/FenetresStatistiques.h"
 #include "core/Commandes.h"
 #include "core/Modele.h"
+#include "platform/formes/PlacementFenetre.h"
 #include "values/AspectVisuelArcsAttr.h"
 #include "values/CartesNoeuds.h"
 #include "values/ChargementNoeudsValeurs.h"
@@ -24,8 +25,7 @@ void montreStatistiques()
     if (!statistiques_)
         return;
     statistiques_->Rafraichit();
-    statistiques_->raise();
-    statistiques_->activateWindow();
+    ActiveFenetre(statistiques_);
 }
 
 void montreArcsAttr()
@@ -54,7 +54,7 @@ void InstalleStatistiques(QWidget* parent)
     MontreStatistiques = montreStatistiques;
     ActiveStatistiques = [] {
         if (statistiques_ && statistiques_->isVisible())
-            statistiques_->activateWindow();
+            ActiveFenetre(statistiques_);
     };
     DefinitMontreAspectVisuelArcsAttr(montreArcsAttr);
     BrancheReliefArcsValeurs();

@@ -1,6 +1,7 @@
 #include "view/formes/FenetresDialogues.h"
 
 #include "core/Commandes.h"
+#include "platform/formes/PlacementFenetre.h"
 #include "view/Angles.h"
 #include "view/AspectVisuelArcs.h"
 #include "view/AspectVisuelNoeuds.h"
@@ -50,8 +51,7 @@ void montre(FormeDialogue f, bool modal)
         return;
     }
     w->show();
-    w->raise();
-    w->activateWindow();
+    ActiveFenetre(w);
 }
 
 void cache(FormeDialogue f)
