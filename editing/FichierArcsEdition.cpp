@@ -99,7 +99,6 @@ void ModifArcs_SSCommand1_Click()
         DefinitOrientationArcs();
         CalculeModesNoeuds();
     }
-    ModifArcs_SuitListeTypes();
     K.AjoutFichierArcs = false;
     if (CacheFenetresHoraires)
         CacheFenetresHoraires();
